@@ -1,0 +1,29 @@
+#include "editor/kestadvconfig_app.h"
+
+#include "editor/main_dialog.h"
+
+#include <commctrl.h>
+
+IMPLEMENT_DYNAMIC(CKestAdvConfigApp, CWinApp)
+
+// The one application object; the entry point finds it through AfxGetApp.
+static CKestAdvConfigApp theApp;
+
+bool CKestAdvConfigApp::InitInstance()
+{
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;  // every Windows 95 control class
+    InitCommonControlsEx(&controls);
+
+    CWinApp::InitInstance();
+    SetRegistryKey("Local AppWizard-Generated Applications");
+
+    CKestAdvConfigDlg dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+
+    // No message loop of our own: the program ends with the dialog.
+    return false;
+}

@@ -1,0 +1,3 @@
+#include "platform/cbcgp_dialog.h"
+
+IMPLEMENT_DYNAMIC(CBCGPDialog, CDialog)

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "platform/cdata_exchange.h"
+#include "platform/cwnd.h"
+
+// A dialog made from a template in the resource module. DoModal runs the
+// layer's own modal loop, so every message passes PreTranslateMessage of its
+// target window and that window's parents before IsDialogMessage.
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    // Runs the dialog modally; the value given to EndDialog, or -1 when the
+    // dialog could not be created.
+    virtual INT_PTR DoModal();
+    // Creates the dialog modeless (test hosts, embedded pages).
+    bool Create(UINT templateId, CWnd* parent = nullptr);
+    void EndDialog(int result);
+
+    bool UpdateData(bool saveAndValidate = true);
+
+    UINT GetTemplateId() const { return m_nIDHelp; }
+    bool IsModalLoopRunning() const { return m_bInModalLoop; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool PreTranslateMessage(MSG* msg) override;
+
+    // Runs just before OnInitDialog, when the window and its items exist.
+    virtual void PreInitDialog();
+    // True lets the system set the focus to the first control.
+    virtual bool OnInitDialog();
+    virtual void DoDataExchange(CDataExchange* dx);
+    virtual void OnOK();
+    virtual void OnCancel();
+
+private:
+    bool CreateFromTemplate(HWND owner);
+    void RunModalLoop();
+    static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
+
+    UINT m_nIDHelp;
+    CWnd* m_pParentWnd;
+    INT_PTR m_nModalResult = -1;
+    bool m_bEndModal = false;
+    bool m_bInModalLoop = false;
+};

@@ -1,0 +1,84 @@
+#include "platform/cmenu.h"
+
+#include "platform/resource_module.h"
+
+IMPLEMENT_DYNAMIC(CMenu, CObject)
+
+bool CMenu::LoadMenu(UINT id)
+{
+    if (m_hMenu != nullptr)
+        return false;
+    m_hMenu = ::LoadMenuA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id));
+    return m_hMenu != nullptr;
+}
+
+bool CMenu::CreatePopupMenu()
+{
+    if (m_hMenu != nullptr)
+        return false;
+    m_hMenu = ::CreatePopupMenu();
+    return m_hMenu != nullptr;
+}
+
+bool CMenu::Attach(HMENU menu)
+{
+    if (menu == nullptr || m_hMenu != nullptr)
+        return false;
+    m_hMenu = menu;
+    return true;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU menu = m_hMenu;
+    m_hMenu = nullptr;
+    return menu;
+}
+
+bool CMenu::DestroyMenu()
+{
+    if (m_hMenu == nullptr)
+        return false;
+    return ::DestroyMenu(Detach()) != FALSE;
+}
+
+HMENU CMenu::GetSubMenu(int position) const { return ::GetSubMenu(m_hMenu, position); }
+int CMenu::GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
+UINT CMenu::GetMenuItemID(int position) const { return ::GetMenuItemID(m_hMenu, position); }
+UINT CMenu::GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_hMenu, item, flags); }
+
+CString CMenu::GetMenuString(UINT item, UINT flags) const
+{
+    const int length = ::GetMenuStringA(m_hMenu, item, nullptr, 0, flags);
+    if (length <= 0)
+        return CString();
+    CString text;
+    const int copied = ::GetMenuStringA(m_hMenu, item, text.GetBuffer(length + 1), length + 1, flags);
+    text.ReleaseBuffer(copied);
+    return text;
+}
+
+bool CMenu::AppendMenu(UINT flags, UINT_PTR idNewItem, const char* text)
+{
+    return ::AppendMenuA(m_hMenu, flags, idNewItem, text) != FALSE;
+}
+
+bool CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem, const char* text)
+{
+    return ::ModifyMenuA(m_hMenu, position, flags, idNewItem, text) != FALSE;
+}
+
+bool CMenu::GetMenuItemInfo(UINT item, MENUITEMINFOA* info, bool byPosition) const
+{
+    return ::GetMenuItemInfoA(m_hMenu, item, byPosition, info) != FALSE;
+}
+
+bool CMenu::SetMenuItemInfo(UINT item, const MENUITEMINFOA* info, bool byPosition)
+{
+    return ::SetMenuItemInfoA(m_hMenu, item, byPosition, info) != FALSE;
+}
+
+int CMenu::TrackPopupMenu(UINT flags, int x, int y, HWND owner) const
+{
+    return static_cast<int>(::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner, nullptr));
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/cobject.h"
+#include "platform/cstring.h"
+
+#include <windows.h>
+
+// A menu. A menu it loaded or created is destroyed with the object; one it
+// was given with Attach is released with Detach.
+class CMenu : public CObject {
+    DECLARE_DYNAMIC(CMenu)
+public:
+    CMenu() = default;
+    ~CMenu() override { DestroyMenu(); }
+    CMenu(const CMenu&) = delete;
+    CMenu& operator=(const CMenu&) = delete;
+
+    HMENU m_hMenu = nullptr;
+    operator HMENU() const { return m_hMenu; }
+
+    // Loads a menu resource of the resource module.
+    bool LoadMenu(UINT id);
+    bool CreatePopupMenu();
+    bool Attach(HMENU menu);
+    HMENU Detach();
+    bool DestroyMenu();
+
+    HMENU GetSubMenu(int position) const;
+    int GetMenuItemCount() const;
+    UINT GetMenuItemID(int position) const;
+    CString GetMenuString(UINT item, UINT flags) const;
+    UINT GetMenuState(UINT item, UINT flags) const;
+    bool AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr);
+    bool ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr);
+    bool GetMenuItemInfo(UINT item, MENUITEMINFOA* info, bool byPosition) const;
+    bool SetMenuItemInfo(UINT item, const MENUITEMINFOA* info, bool byPosition);
+    // Returns the chosen command with TPM_RETURNCMD, else success.
+    int TrackPopupMenu(UINT flags, int x, int y, HWND owner) const;
+};

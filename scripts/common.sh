@@ -1,0 +1,79 @@
+# Shared by scripts/run, scripts/test and scripts/bench: installs what is
+# missing, finds Wine and prepares a Wine prefix. Source it; do not run it.
+
+KAC_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+KAC_BUILD="$KAC_ROOT/build"
+
+kac_log() { printf '[%s] %s\n' "$(basename "$0")" "$*" >&2; }
+
+# Debian packages the build and the tests need, with a command that shows each.
+kac_ensure_packages() {
+    local missing=()
+    local pair pkg probe
+    for pair in \
+        mingw-w64:x86_64-w64-mingw32-windres \
+        g++-mingw-w64-x86-64-posix:x86_64-w64-mingw32-g++-posix \
+        wine:/usr/bin/wine-stable \
+        wine64:/usr/lib/wine/wine64 \
+        xvfb:Xvfb \
+        xauth:xauth \
+        x11-utils:xwininfo \
+        imagemagick:/usr/bin/convert \
+        cmake:cmake \
+        make:make \
+        googletest:/usr/src/googletest/CMakeLists.txt \
+        libgtest-dev:/usr/include/gtest/gtest.h \
+        clang:clang++ \
+        libclang-rt-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
+        python3:python3; do
+        pkg=${pair%%:*}
+        probe=${pair#*:}
+        if [[ $probe == /* ]]; then
+            [[ -e $probe ]] || missing+=("$pkg")
+        else
+            command -v "$probe" >/dev/null 2>&1 || missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} > 0)); then
+        kac_log "installing: ${missing[*]}"
+        local sudo=()
+        [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+        "${sudo[@]}" apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+    fi
+}
+
+kac_wine() {
+    command -v wine 2>/dev/null || command -v wine-stable 2>/dev/null || echo /usr/lib/wine/wine64
+}
+
+kac_wineserver() {
+    command -v wineserver 2>/dev/null || command -v wineserver-stable 2>/dev/null || echo /usr/lib/wine/wineserver
+}
+
+kac_wine_env() {
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Creates the prefix in $WINEPREFIX when it is new, and starts a persistent
+# wineserver with its standard streams detached: otherwise Wine's background
+# services inherit our pipes and whoever reads them never sees the end.
+kac_start_prefix() {
+    kac_wine_env
+    mkdir -p "$WINEPREFIX"
+    "$(kac_wineserver)" -p </dev/null >/dev/null 2>&1
+    if [[ ! -f $WINEPREFIX/system.reg ]]; then
+        kac_log "creating Wine prefix $WINEPREFIX"
+    fi
+    "$(kac_wine)" wineboot -i </dev/null >/dev/null 2>&1
+}
+
+kac_stop_prefix() {
+    "$(kac_wineserver)" -k >/dev/null 2>&1 || true
+}
+
+kac_build_windows() {
+    cmake --preset windows -S "$KAC_ROOT" >/dev/null
+    cmake --build "$KAC_BUILD/windows" -j"$(nproc)" "$@"
+}
