@@ -1,3 +1,17 @@
-# Libraries that include no Windows header. Each target is added as soon as
-# its sources are in the tree.
+# Libraries that include no Windows header: built into the program and,
+# natively, for sanitizers and fuzzers.
 set(KAC_PLATFORM_FREE_LIBS "")
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/platform/xml_reader.cpp)
+  file(GLOB KAC_XML_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/xml_*.cpp)
+  add_library(kac_xml STATIC ${KAC_XML_SOURCES})
+  target_include_directories(kac_xml PUBLIC ${PROJECT_SOURCE_DIR})
+  list(APPEND KAC_PLATFORM_FREE_LIBS kac_xml)
+endif()
+
+if(EXISTS ${PROJECT_SOURCE_DIR}/ui/controls/pattern.cpp)
+  file(GLOB KAC_PATTERN_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/ui/controls/pattern*.cpp)
+  add_library(kac_pattern STATIC ${KAC_PATTERN_SOURCES})
+  target_include_directories(kac_pattern PUBLIC ${PROJECT_SOURCE_DIR})
+  list(APPEND KAC_PLATFORM_FREE_LIBS kac_pattern)
+endif()

@@ -21,21 +21,54 @@ set_property(SOURCE resources/kestadvconfig.rc APPEND PROPERTY OBJECT_DEPENDS
   ${PROJECT_SOURCE_DIR}/resources/images/help.bmp
   ${PROJECT_SOURCE_DIR}/resources/images/kestadvconfig.ico)
 
-file(GLOB KAC_PLATFORM_SOURCES CONFIGURE_DEPENDS platform/*.cpp)
-list(FILTER KAC_PLATFORM_SOURCES EXCLUDE REGEX "/win_main\\.cpp$")
-add_library(kac_platform STATIC ${KAC_PLATFORM_SOURCES})
-target_include_directories(kac_platform PUBLIC ${PROJECT_SOURCE_DIR})
-target_link_libraries(kac_platform PUBLIC ${KAC_PLATFORM_FREE_LIBS}
-  comctl32 shlwapi shell32 ole32 oleaut32 uuid advapi32 gdi32 user32 uxtheme windowscodecs)
+# Libraries by folder; dependencies point one way:
+# editor, components, tools -> ui -> platform -> Win32.
+function(kac_folder_library name)
+  cmake_parse_arguments(L "" "" "FOLDERS;EXCLUDE;LIBS" ${ARGN})
+  set(sources "")
+  foreach(folder IN LISTS L_FOLDERS)
+    file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+    list(APPEND sources ${found})
+  endforeach()
+  foreach(pattern IN LISTS L_EXCLUDE)
+    list(FILTER sources EXCLUDE REGEX "${pattern}")
+  endforeach()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+  else()
+    add_library(${name} INTERFACE)
+  endif()
+  target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+  if(sources)
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${L_LIBS})
+  else()
+    target_link_libraries(${name} INTERFACE ${L_LIBS})
+  endif()
+endfunction()
 
-file(GLOB KAC_EDITOR_SOURCES CONFIGURE_DEPENDS editor/*.cpp)
-list(FILTER KAC_EDITOR_SOURCES EXCLUDE REGEX "/kestadvconfig_app\\.cpp$")
-add_library(kac_editor STATIC ${KAC_EDITOR_SOURCES})
-target_link_libraries(kac_editor PUBLIC kac_platform)
+# The platform-free code (XML reader, pattern matcher) has its own targets.
+kac_folder_library(kac_platform FOLDERS platform
+  EXCLUDE "/win_main\\.cpp$" "/xml_[a-z_]*\\.cpp$"
+  LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 uuid advapi32 gdi32
+       user32 uxtheme windowscodecs)
+kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
+  EXCLUDE "/pattern[a-z_]*\\.cpp$"
+  LIBS kac_platform)
+kac_folder_library(kac_components FOLDERS components LIBS kac_ui)
+kac_folder_library(kac_editor FOLDERS editor EXCLUDE "/kestadvconfig_app\\.cpp$"
+  LIBS kac_ui kac_components)
 
 add_executable(KestAdvConfig WIN32
   editor/kestadvconfig_app.cpp platform/win_main.cpp $<TARGET_OBJECTS:kac_resources>)
 target_link_libraries(KestAdvConfig PRIVATE kac_editor)
+
+# The definition-file checker for authors, when its sources are in the tree.
+if(EXISTS ${PROJECT_SOURCE_DIR}/tools/kestadvcheck_main.cpp)
+  file(GLOB KAC_TOOL_SOURCES CONFIGURE_DEPENDS tools/*.cpp)
+  add_executable(KestAdvCheck ${KAC_TOOL_SOURCES} $<TARGET_OBJECTS:kac_resources>)
+  target_link_libraries(KestAdvCheck PRIVATE kac_editor)
+endif()
 
 # --- tests -----------------------------------------------------------------
 if(BUILD_TESTING)
@@ -58,15 +91,25 @@ if(BUILD_TESTING)
     set_tests_properties(${name} PROPERTIES TIMEOUT 300)
   endfunction()
 
-  file(GLOB KAC_PLATFORM_TESTS CONFIGURE_DEPENDS tests/platform/*_test.cpp)
-  kac_add_test(platform_tests SOURCES ${KAC_PLATFORM_TESTS})
-
-  file(GLOB KAC_EDITOR_TESTS CONFIGURE_DEPENDS tests/editor/*_test.cpp)
-  kac_add_test(editor_tests SOURCES ${KAC_EDITOR_TESTS} LIBS kac_editor)
-  # The start-up test launches the real program.
-  add_dependencies(editor_tests KestAdvConfig)
-  target_compile_definitions(editor_tests PRIVATE
-    KAC_PROGRAM_NAME="$<TARGET_FILE_NAME:KestAdvConfig>")
+  # One executable per test folder that holds tests.
+  foreach(area platform ui/dialogs ui/grid ui/controls components editor tools)
+    file(GLOB area_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${area}/*_test.cpp)
+    if(NOT area_tests)
+      continue()
+    endif()
+    string(REPLACE "/" "_" area_name "${area}")
+    file(GLOB area_support CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${area}/support/*.cpp)
+    kac_add_test(${area_name}_tests SOURCES ${area_tests} ${area_support}
+                 LIBS kac_editor kac_components kac_ui kac_platform)
+    # Stand-ins for what lies outside the program (DLLs the tests build).
+    if(EXISTS ${PROJECT_SOURCE_DIR}/tests/${area}/targets.cmake)
+      include(${PROJECT_SOURCE_DIR}/tests/${area}/targets.cmake)
+    endif()
+  endforeach()
+  # The start-up test launches the real program from the build folder.
+  if(TARGET editor_tests)
+    add_dependencies(editor_tests KestAdvConfig)
+  endif()
 endif()
 
 # Used by scripts/run to wait for the dialog and to close it.
