@@ -69,6 +69,15 @@ kac_start_prefix() {
     "$(kac_wine)" wineboot -i </dev/null >/dev/null 2>&1
 }
 
+# Xvfb has no window manager: windows stay unmanaged (Wine then does not wait
+# for a manager to map or withdraw them) and Wine draws their frames itself.
+kac_unmanaged_windows() {
+    local wine
+    wine=$(kac_wine)
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+}
+
 kac_stop_prefix() {
     "$(kac_wineserver)" -k >/dev/null 2>&1 || true
 }

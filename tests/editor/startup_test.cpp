@@ -1,0 +1,118 @@
+// Start-up: the real program is started as a user starts it, its dialog is
+// found on screen and closed; the dialog class is also run in-process.
+#include "editor/main_dialog.h"
+#include "resources/resource.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+const char kTitle[] = "Quorvelin Advanced Configuration";
+
+std::string ProgramPath()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    return folder.substr(0, folder.rfind('\\') + 1) + "KestAdvConfig.exe";
+}
+
+// Waits for a visible top-level window of `processId` titled kTitle.
+HWND WaitForDialog(DWORD processId, HANDLE process, DWORD timeoutMs)
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (GetTickCount64() < deadline) {
+        for (HWND w = FindWindowA(nullptr, kTitle); w; w = FindWindowExA(nullptr, w, nullptr, kTitle)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == processId && IsWindowVisible(w))
+                return w;
+        }
+        // Another process's window: wake when it exits or after a short while.
+        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
+{
+    std::string commandLine = "\"" + ProgramPath() + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process))
+        << GetLastError();
+
+    const HWND dialog = WaitForDialog(process.dwProcessId, process.hProcess, 30000);
+    ASSERT_NE(nullptr, dialog);
+    char className[32] = {};
+    GetClassNameA(dialog, className, sizeof className);
+    EXPECT_STREQ("#32770", className);
+    EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_NE(nullptr, GetDlgItem(dialog, IDC_CATEGORY_TREE));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
+
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000));
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    EXPECT_EQ(0u, exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+TEST(StartupTest, DialogAddsTheAboutItemAndSetsItsIcons)
+{
+    CKestAdvConfigDlg dialog;
+    ASSERT_NE(nullptr, dialog.GetIcon());
+    ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
+
+    const HMENU systemMenu = GetSystemMenu(dialog.m_hWnd, FALSE);
+    ASSERT_NE(nullptr, systemMenu);
+    const int count = GetMenuItemCount(systemMenu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(static_cast<UINT>(IDM_ABOUTBOX), GetMenuItemID(systemMenu, count - 1));
+    EXPECT_TRUE(GetMenuState(systemMenu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+    wchar_t text[64] = {};
+    GetMenuStringW(systemMenu, count - 1, text, 64, MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(L"\u041E KestAdvConfig..."), text);
+
+    const auto icon = reinterpret_cast<LPARAM>(dialog.GetIcon());
+    EXPECT_EQ(icon, dialog.SendMessage(WM_GETICON, ICON_BIG));
+    EXPECT_EQ(icon, dialog.SendMessage(WM_GETICON, ICON_SMALL));
+    EXPECT_EQ(icon, dialog.SendMessage(WM_QUERYDRAGICON));
+    dialog.DestroyWindow();
+}
+
+TEST(StartupTest, AboutItemOpensTheAboutBoxAndReturnsToTheDialog)
+{
+    CKestAdvConfigDlg dialog;
+    ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
+    static HWND about = nullptr;
+    static HICON aboutIcon = nullptr;
+    about = nullptr;
+    // Runs inside the About box's modal loop: note what shows, then press OK.
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND found = FindWindowA(nullptr, "About KestAdvConfig");
+        if (found == nullptr || about != nullptr)
+            return;
+        about = found;
+        aboutIcon = reinterpret_cast<HICON>(SendDlgItemMessageA(found, IDC_ABOUT_ICON, STM_GETICON, 0, 0));
+        PostMessageA(found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    dialog.SendMessage(WM_SYSCOMMAND, IDM_ABOUTBOX);
+    KillTimer(nullptr, timer);
+    EXPECT_NE(nullptr, about);
+    EXPECT_NE(nullptr, aboutIcon);  // the program's icon stands in the template's place
+    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(IsWindow(dialog.m_hWnd));
+    dialog.DestroyWindow();
+}

@@ -1,0 +1,181 @@
+// CDialog: initialisation order, item binding, and the modal loop's
+// pre-translation from the target window up through its parents.
+#include "platform/cbutton.h"
+#include "platform/cdialog.h"
+#include "resources/resource.h"
+#include "tests/support/message_log.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+// A window that records the messages offered to its PreTranslateMessage.
+class PreTranslateRecorder : public CWnd {
+public:
+    PreTranslateRecorder(MessageLog& log, const char* name) : m_log(log), m_name(name) {}
+    bool PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)
+            m_log.Add(m_name, msg->message);
+        return msg->message == WM_CHAR && m_swallowChars;
+    }
+    MessageLog& m_log;
+    const char* m_name;
+    bool m_swallowChars = false;
+};
+
+// A dialog over the About template whose initialisation runs a scenario.
+class ScenarioDialog : public CDialog {
+public:
+    explicit ScenarioDialog(MessageLog& log, CWnd* parent = nullptr) : CDialog(IDD_ABOUTBOX, parent), m_log(log) {}
+
+    std::function<void(ScenarioDialog&)> m_onInit;
+    CButton m_okButton;
+    MessageLog& m_log;
+    bool m_itemsExistedBeforeInit = false;
+
+protected:
+    void PreInitDialog() override
+    {
+        m_log.Add("PreInitDialog");
+        m_itemsExistedBeforeInit = ::GetDlgItem(m_hWnd, IDOK) != nullptr;
+    }
+    bool OnInitDialog() override
+    {
+        m_log.Add("OnInitDialog");
+        CDialog::OnInitDialog();
+        if (m_onInit)
+            m_onInit(*this);
+        return true;
+    }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        m_log.Add(std::string("DoDataExchange save=") + (dx->m_bSaveAndValidate ? "1" : "0"));
+        DDX_Control(dx, IDOK, m_okButton);
+    }
+    bool PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)
+            m_log.Add("dialog", msg->message);
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void OnCancel() override
+    {
+        m_log.Add("OnCancel");
+        CDialog::OnCancel();
+    }
+};
+
+void PostKey(HWND target, WPARAM key)
+{
+    PostMessageA(target, WM_KEYDOWN, key, 1);
+}
+
+}  // namespace
+
+TEST(DialogTest, InitialisationRunsPreInitThenOnInitAndBindsItems)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    dialog.m_onInit = [](ScenarioDialog& d) { d.EndDialog(17); };
+    EXPECT_EQ(17, dialog.DoModal());
+    EXPECT_TRUE(dialog.m_itemsExistedBeforeInit);
+    EXPECT_EQ((std::vector<std::string>{"PreInitDialog", "OnInitDialog", "DoDataExchange save=0"}), log.Entries());
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+    EXPECT_EQ(nullptr, dialog.m_okButton.m_hWnd);  // unbound when its window went
+}
+
+TEST(DialogTest, ItemBoundByDataExchangeReceivesItsMessages)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    HWND okInDialog = nullptr;
+    CWnd* boundObject = nullptr;
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        okInDialog = ::GetDlgItem(d.m_hWnd, IDOK);
+        boundObject = CWnd::FromHandlePermanent(okInDialog);
+        d.EndDialog(IDCANCEL);
+    };
+    dialog.DoModal();
+    EXPECT_EQ(&dialog.m_okButton, boundObject);
+    EXPECT_NE(nullptr, okInDialog);
+}
+
+TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    PreTranslateRecorder panel(log, "panel");
+    PreTranslateRecorder edit(log, "edit");
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        ASSERT_TRUE(panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 100, 40}, &d, 500));
+        ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, {0, 0, 80, 20}, &panel, 501));
+        edit.SetFocus();
+        PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
+        PostKey(edit.m_hWnd, VK_ESCAPE);
+    };
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());
+    // IsDialogMessage turned Escape into Cancel after every pre-translation.
+    EXPECT_EQ((std::vector<std::string>{"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN",
+                                        "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"}),
+              std::vector<std::string>(log.Entries().begin() + 3, log.Entries().end()))
+        << log.Text();
+}
+
+TEST(DialogTest, MessageHandledByTheTargetGoesNoFurther)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    PreTranslateRecorder edit(log, "edit");
+    edit.m_swallowChars = true;
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, {0, 0, 80, 20}, &d, 501));
+        edit.SetFocus();
+        PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
+        PostKey(edit.m_hWnd, VK_RETURN);
+    };
+    EXPECT_EQ(IDOK, dialog.DoModal());  // Enter presses the default button
+    EXPECT_EQ(0u, dialog.m_log.Only({WM_CHAR}).size() - 1) << log.Text();  // only "edit:WM_CHAR"
+    EXPECT_EQ("edit:WM_CHAR", log.Only({WM_CHAR}).front());
+}
+
+TEST(DialogTest, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
+{
+    MessageLog log;
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
+    ScenarioDialog dialog(log, &owner);
+    bool ownerEnabledDuringDialog = true;
+    HWND dialogOwner = nullptr;
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        ownerEnabledDuringDialog = owner.IsWindowEnabled();
+        dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
+        d.PostMessage(WM_CLOSE);
+    };
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());  // the close box cancels
+    EXPECT_FALSE(ownerEnabledDuringDialog);
+    EXPECT_EQ(owner.m_hWnd, dialogOwner);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    owner.DestroyWindow();
+}
+
+TEST(DialogTest, QuitMessageEndsTheModalLoopAndStaysQueued)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    dialog.m_onInit = [](ScenarioDialog&) { PostQuitMessage(3); };
+    EXPECT_EQ(-1, dialog.DoModal());
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(3u, msg.wParam);
+}
+
+TEST(DialogTest, MissingTemplateFailsWithMinusOne)
+{
+    MessageLog log;
+    CDialog dialog(4242);
+    EXPECT_EQ(-1, dialog.DoModal());
+    EXPECT_EQ(nullptr, dialog.m_hWnd);
+}

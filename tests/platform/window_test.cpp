@@ -1,0 +1,260 @@
+// CWnd: binding, dispatch with base chaining, reflection and destruction,
+// checked on real windows and real controls by the messages that arrive.
+#include "platform/ctree_ctrl.h"
+#include "platform/cwnd.h"
+#include "tests/support/message_log.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <stdexcept>
+
+namespace {
+
+const RECT kRect{10, 10, 310, 210};
+
+// Records every message it sees, then lets the base class handle it.
+class RecordingWindow : public CWnd {
+public:
+    RecordingWindow(MessageLog& log, const char* name) : m_log(log), m_name(name) {}
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        m_log.Add(m_name, message);
+        if (message == WM_TIMER) {
+            ++m_timerTicks;
+            KillTimer(wParam);
+            return 0;
+        }
+        if (message == WM_USER + 1)
+            throw std::runtime_error("handler failed");
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override
+    {
+        m_log.Add(std::string(m_name) + ":reflected " + MessageLog::MessageName(message));
+        if (m_handleReflected) {
+            *result = 77;
+            return true;
+        }
+        return CWnd::OnChildNotify(message, wParam, lParam, result);
+    }
+
+    void PostNcDestroy() override
+    {
+        m_log.Add(std::string(m_name) + ":PostNcDestroy bound=" + (FromHandlePermanent(m_lastHandle) ? "yes" : "no"));
+    }
+
+    MessageLog& m_log;
+    const char* m_name;
+    HWND m_lastHandle = nullptr;
+    bool m_handleReflected = false;
+    int m_timerTicks = 0;
+};
+
+class SelfDeletingWindow : public CWnd {
+public:
+    explicit SelfDeletingWindow(bool* deleted) : m_deleted(deleted) {}
+    ~SelfDeletingWindow() override { *m_deleted = true; }
+    void PostNcDestroy() override { delete this; }
+    bool* m_deleted;
+};
+
+}  // namespace
+
+TEST(WindowTest, CreatedWindowIsBoundBeforeItsFirstMessage)
+{
+    MessageLog log;
+    RecordingWindow window(log, "top");
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    EXPECT_EQ(&window, CWnd::FromHandlePermanent(window.m_hWnd));
+
+    const std::vector<std::string> expected{"top:WM_GETMINMAXINFO", "top:WM_NCCREATE", "top:WM_NCCALCSIZE",
+                                            "top:WM_CREATE"};
+    ASSERT_GE(log.Entries().size(), expected.size()) << log.Text();
+    EXPECT_EQ(expected, std::vector<std::string>(log.Entries().begin(), log.Entries().begin() + 4)) << log.Text();
+
+    window.m_lastHandle = window.m_hWnd;
+    log.Clear();
+    EXPECT_TRUE(window.DestroyWindow());
+    EXPECT_EQ(nullptr, window.m_hWnd);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(window.m_lastHandle));
+    EXPECT_EQ((std::vector<std::string>{"top:WM_DESTROY", "top:WM_NCDESTROY"}), log.Only({WM_DESTROY, WM_NCDESTROY}));
+    // PostNcDestroy comes last, when the binding has already ended.
+    EXPECT_EQ("top:PostNcDestroy bound=no", log.Entries().back()) << log.Text();
+}
+
+TEST(WindowTest, ChildOfBoundParentCreatedInsideWmCreateIsBoundToo)
+{
+    // Creation nests: the hook must hand each window to its own object.
+    class Parent : public CWnd {
+    public:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_CREATE)
+                m_childCreated = m_child.CreateEx(0, nullptr, "child", WS_CHILD | WS_VISIBLE, {0, 0, 50, 50}, this, 5);
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+        CWnd m_child;
+        bool m_childCreated = false;
+    } parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    EXPECT_TRUE(parent.m_childCreated);
+    EXPECT_EQ(&parent.m_child, CWnd::FromHandlePermanent(::GetDlgItem(parent.m_hWnd, 5)));
+    EXPECT_EQ(&parent, CWnd::FromHandlePermanent(parent.m_hWnd));
+    parent.DestroyWindow();
+    EXPECT_EQ(nullptr, parent.m_child.m_hWnd);  // children are unbound as they go
+}
+
+TEST(WindowTest, SubclassingAnExistingControlKeepsItsBehaviourAndUnsubclassRestoresIt)
+{
+    MessageLog log;
+    const HWND edit = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 30, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, edit);
+    const auto original = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    RecordingWindow window(log, "edit");
+    ASSERT_TRUE(window.SubclassWindow(edit));
+    EXPECT_FALSE(RecordingWindow(log, "again").SubclassWindow(edit));  // one object per window
+
+    window.SetWindowText("typed");
+    EXPECT_STREQ("typed", window.GetWindowText());  // the edit's own procedure stored the text
+    EXPECT_FALSE(log.Entries().empty());
+
+    EXPECT_EQ(edit, window.UnsubclassWindow());
+    EXPECT_EQ(original, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(edit));
+    log.Clear();
+    SetWindowTextA(edit, "after");
+    EXPECT_TRUE(log.Entries().empty());
+    DestroyWindow(edit);
+}
+
+TEST(WindowTest, ObjectThatOwnsItselfIsDeletedAfterItsLastMessage)
+{
+    bool deleted = false;
+    auto* window = new SelfDeletingWindow(&deleted);
+    ASSERT_TRUE(window->CreateEx(0, nullptr, "self", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    const HWND hwnd = window->m_hWnd;
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hwnd));
+}
+
+TEST(WindowTest, DestroyingTheObjectDestroysItsWindow)
+{
+    HWND hwnd = nullptr;
+    {
+        CWnd window;
+        ASSERT_TRUE(window.CreateEx(0, nullptr, "scoped", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+        hwnd = window.m_hWnd;
+    }
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
+{
+    MessageLog log;
+    RecordingWindow parent(log, "parent");
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    RecordingWindow child(log, "child");
+    ASSERT_TRUE(child.CreateEx(0, "BUTTON", "button", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, {0, 0, 80, 24}, &parent, 42));
+
+    NMHDR header{child.m_hWnd, 42, NM_CLICK};
+    log.Clear();
+    EXPECT_EQ(0, parent.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)));
+    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_NOTIFY", "parent:WM_NOTIFY"}), log.Entries());
+
+    // A child that handles it answers for its parent, which never sees it.
+    child.m_handleReflected = true;
+    log.Clear();
+    EXPECT_EQ(77, parent.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)));
+    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_NOTIFY"}), log.Entries());
+
+    log.Clear();
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(42, BN_CLICKED), reinterpret_cast<LPARAM>(child.m_hWnd));
+    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_COMMAND"}), log.Entries());
+
+    // Menu commands and owner-drawn menu items are the parent's own.
+    log.Clear();
+    parent.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    DRAWITEMSTRUCT menuItem{};
+    menuItem.CtlType = ODT_MENU;
+    parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&menuItem));
+    EXPECT_EQ((std::vector<std::string>{"parent:WM_COMMAND", "parent:WM_DRAWITEM"}), log.Entries());
+    parent.DestroyWindow();
+}
+
+TEST(WindowTest, ExceptionInAHandlerDoesNotLeaveTheWindowProcedure)
+{
+    MessageLog log;
+    RecordingWindow window(log, "w");
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "w", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    EXPECT_EQ(0, window.SendMessage(WM_USER + 1));
+    EXPECT_TRUE(IsWindow(window.m_hWnd));
+    window.SetWindowText("still working");
+    EXPECT_STREQ("still working", window.GetWindowText());
+    window.DestroyWindow();
+}
+
+TEST(WindowTest, TimerMessagesReachTheObject)
+{
+    MessageLog log;
+    RecordingWindow window(log, "t");
+    ASSERT_TRUE(window.CreateEx(0, nullptr, "t", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    ASSERT_NE(0u, window.SetTimer(7, 10));
+    EXPECT_TRUE(PumpMessagesUntil([&] { return window.m_timerTicks > 0; }));
+    window.DestroyWindow();
+}
+
+TEST(WindowTest, FromHandleWrapsForeignWindowsUntilTheTemporaryMapIsCleared)
+{
+    const HWND foreign = CreateWindowExA(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    CWnd* wrapper = CWnd::FromHandle(foreign);
+    ASSERT_NE(nullptr, wrapper);
+    EXPECT_EQ(foreign, wrapper->m_hWnd);
+    EXPECT_EQ(wrapper, CWnd::FromHandle(foreign));
+    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign));
+    CWnd::DeleteTempMap();
+    EXPECT_TRUE(IsWindow(foreign));  // a wrapper never destroys what it does not own
+    DestroyWindow(foreign);
+    EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
+}
+
+TEST(WindowTest, TreeControlWrapperInsertsFindsAndHitTests)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, kRect, nullptr, 0));
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, {0, 0, 200, 150}, &parent, 1000));
+    const HTREEITEM root = tree.InsertItem("Свойства");
+    const HTREEITEM child = tree.InsertItem("grid.ocx", root);
+    ASSERT_TRUE(tree.SetItemData(root, static_cast<DWORD_PTR>(-1)));
+    tree.SetItemData(child, 3);
+    tree.Expand(root, TVE_EXPAND);
+    EXPECT_EQ(2u, tree.GetCount());
+    EXPECT_STREQ("Свойства", tree.GetItemText(root));
+    EXPECT_EQ(static_cast<DWORD_PTR>(-1), tree.GetItemData(root));
+    EXPECT_EQ(child, tree.GetChildItem(root));
+    EXPECT_EQ(root, tree.GetParentItem(child));
+    EXPECT_EQ(nullptr, tree.GetNextSiblingItem(child));
+    EXPECT_TRUE(tree.ItemHasChildren(root) || tree.GetChildItem(root) != nullptr);
+
+    const std::string longName(1000, 'n');
+    const HTREEITEM longItem = tree.InsertItem(longName.c_str(), root);
+    EXPECT_EQ(1000, tree.GetItemText(longItem).GetLength());
+
+    RECT itemRect{};
+    std::memcpy(&itemRect, &child, sizeof child);  // the message takes the item in the rectangle
+    ASSERT_TRUE(tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&itemRect)));
+    UINT flags = 0;
+    EXPECT_EQ(child, tree.HitTest({itemRect.left + 2, (itemRect.top + itemRect.bottom) / 2}, &flags));
+    EXPECT_TRUE(flags & TVHT_ONITEM);
+    EXPECT_EQ(nullptr, tree.HitTest({5, 140}));
+    EXPECT_TRUE(tree.SelectItem(child));
+    EXPECT_EQ(child, tree.GetSelectedItem());
+    EXPECT_TRUE(tree.DeleteAllItems());
+    EXPECT_EQ(0u, tree.GetCount());
+    parent.DestroyWindow();
+}
