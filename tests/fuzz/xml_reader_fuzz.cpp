@@ -1,0 +1,93 @@
+// Feeds arbitrary bytes to the XML reader, reads to the end or the first error
+// and touches every getter and the attribute walk on every node. The same
+// bytes are read twice, once whole and once in small pieces; both readings
+// must give the same nodes, so a fault at a buffer boundary shows up.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/xml_reader.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void AppendString(std::u16string* out, xml::XmlResult (xml::XmlReader::*get)(const char16_t**, std::uint32_t*) const,
+                  const xml::XmlReader& reader) {
+    const char16_t* text = nullptr;
+    std::uint32_t length = 0;
+    Check((reader.*get)(&text, &length) == xml::result::Ok);
+    Check(text != nullptr && text[length] == u'\0');
+    out->append(text, length);
+    out->push_back(u'|');
+}
+
+void AppendNode(std::u16string* out, const xml::XmlReader& reader) {
+    xml::XmlNodeType type = xml::XmlNodeType::None;
+    Check(reader.GetNodeType(&type) == xml::result::Ok);
+    std::uint32_t line = 0;
+    std::uint32_t position = 0;
+    Check(reader.GetLineNumber(&line) == xml::result::Ok);
+    Check(reader.GetLinePosition(&position) == xml::result::Ok);
+    Check(line >= 1 && position >= 1);
+    out->push_back(static_cast<char16_t>(type));
+    out->push_back(static_cast<char16_t>(line & 0xFFFF));
+    out->push_back(static_cast<char16_t>(position & 0xFFFF));
+    out->push_back(reader.IsEmptyElement() ? u'/' : u'.');
+    Check(!reader.IsDefault());
+    AppendString(out, &xml::XmlReader::GetPrefix, reader);
+    AppendString(out, &xml::XmlReader::GetLocalName, reader);
+    AppendString(out, &xml::XmlReader::GetValue, reader);
+}
+
+std::u16string ReadAll(const std::uint8_t* data, std::size_t size, std::size_t chunk) {
+    xml::XmlMemorySource source(data, size, chunk);
+    xml::XmlReader reader;
+    Check(reader.SetProperty(xml::XmlReaderProperty::DtdProcessing,
+                             static_cast<std::intptr_t>(xml::DtdProcessing::Prohibit)) == xml::result::Ok);
+    Check(reader.SetInput(&source) == xml::result::Ok);
+    std::u16string trace;
+    xml::XmlResult outcome = xml::result::Ok;
+    // Every node takes at least one byte, so more reads than bytes means a loop.
+    for (std::size_t reads = 0;; ++reads) {
+        Check(reads <= size + 1);
+        xml::XmlNodeType type = xml::XmlNodeType::None;
+        outcome = reader.Read(&type);
+        AppendNode(&trace, reader);
+        if (outcome != xml::result::Ok) {
+            Check(type == xml::XmlNodeType::None);
+            break;
+        }
+        std::size_t attributes = 0;
+        for (xml::XmlResult moved = reader.MoveToFirstAttribute(); moved == xml::result::Ok;
+             moved = reader.MoveToNextAttribute()) {
+            Check(++attributes <= size);
+            AppendNode(&trace, reader);
+        }
+        if (attributes != 0) {
+            Check(reader.MoveToElement() == xml::result::Ok);
+        } else {
+            Check(reader.MoveToElement() == xml::result::NothingToMoveTo);
+        }
+    }
+    Check(outcome == xml::result::EndOfInput || xml::Failed(outcome));
+    Check(reader.Read(nullptr) == outcome);  // the end and errors are final
+    trace.push_back(static_cast<char16_t>(static_cast<std::uint32_t>(outcome) >> 16));
+    trace.push_back(static_cast<char16_t>(static_cast<std::uint32_t>(outcome) & 0xFFFF));
+    return trace;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::u16string whole = ReadAll(data, size, SIZE_MAX);
+    const std::size_t chunk = size == 0 ? 1 : 1 + data[0] % 7;
+    Check(ReadAll(data, size, chunk) == whole);
+    return 0;
+}
