@@ -30,3 +30,15 @@ function(kac_fuzz_target name)
            COMMAND ${name} -max_total_time=${KAC_FUZZ_SECONDS} -timeout=10 -rss_limit_mb=2048
                    -print_final_stats=1)
 endfunction()
+
+# Tests and fuzz targets of the platform-free libraries.
+if(TARGET kac_xml)
+  kac_native_test(xml_reader_native_tests ${PROJECT_SOURCE_DIR}/tests/platform/xml_reader_test.cpp)
+  target_link_libraries(xml_reader_native_tests PRIVATE kac_xml)
+  kac_fuzz_target(xml_reader_fuzz ${KAC_XML_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/xml_reader_fuzz.cpp)
+endif()
+if(TARGET kac_pattern AND EXISTS ${PROJECT_SOURCE_DIR}/tests/ui/controls/pattern_test.cpp)
+  kac_native_test(pattern_native_tests ${PROJECT_SOURCE_DIR}/tests/ui/controls/pattern_test.cpp)
+  target_link_libraries(pattern_native_tests PRIVATE kac_pattern)
+  kac_fuzz_target(pattern_fuzz ${KAC_PATTERN_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/pattern_fuzz.cpp)
+endif()
