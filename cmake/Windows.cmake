@@ -106,6 +106,12 @@ if(BUILD_TESTING)
       include(${PROJECT_SOURCE_DIR}/tests/${area}/targets.cmake)
     endif()
   endforeach()
+  # The program must import system DLLs only: the runtimes are linked in.
+  add_test(NAME program_imports_system_dlls_only
+           COMMAND ${CMAKE_OBJDUMP} -p $<TARGET_FILE:KestAdvConfig>)
+  set_tests_properties(program_imports_system_dlls_only PROPERTIES
+    PASS_REGULAR_EXPRESSION "DLL Name: KERNEL32.dll"
+    FAIL_REGULAR_EXPRESSION "DLL Name: (libstdc|libgcc|libwinpthread|[^\n]*mingw)")
   # The start-up test launches the real program from the build folder.
   if(TARGET editor_tests)
     add_dependencies(editor_tests KestAdvConfig)
@@ -114,3 +120,8 @@ endif()
 
 # Used by scripts/run to wait for the dialog and to close it.
 add_executable(kac_window_tool tests/support/window_tool.cpp)
+
+# Benchmarks, when their folder defines them.
+if(EXISTS ${PROJECT_SOURCE_DIR}/bench/targets.cmake)
+  include(${PROJECT_SOURCE_DIR}/bench/targets.cmake)
+endif()

@@ -1,0 +1,3 @@
+#include "editor/property_attributes.h"
+
+IMPLEMENT_DYNAMIC(CPropertyAttributes, CObject)

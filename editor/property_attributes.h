@@ -1,0 +1,29 @@
+#pragma once
+
+#include "editor/property_control.h"
+#include "platform/cobject.h"
+#include "platform/cstring.h"
+
+#include <windows.h>
+
+// One attribute of a property: one row of the grid and one 32-bit value in
+// the registry, or a reset action on it.
+class CPropertyAttributes : public CObject {
+    DECLARE_DYNAMIC(CPropertyAttributes)
+public:
+    CPropertyAttributes() = default;
+    CPropertyAttributes(const CPropertyAttributes&) = delete;
+    CPropertyAttributes& operator=(const CPropertyAttributes&) = delete;
+    ~CPropertyAttributes() override = default;
+
+    CString m_strName;      // the row's label
+    CString m_strDesc;
+    CString m_strRegKey;    // below the registry root; may hold several keys
+    CString m_strRegItem;   // value name; empty is the key's unnamed value
+    CString m_strReset;     // empty, "Delete" or a decimal number
+    int m_nId = 0;
+    int m_nDefault = 0;
+    int m_nValue = 0;       // the default, then the registry's, then the user's
+    INT_PTR m_nIndex = -1;  // position in its property once added
+    CPropertyControl m_control;
+};

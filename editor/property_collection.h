@@ -1,0 +1,42 @@
+#pragma once
+
+#include "editor/quorvelin_property.h"
+#include "platform/carray.h"
+#include "platform/cobarray.h"
+#include "platform/cstring.h"
+#include "platform/cstring_array.h"
+
+class CDefinitionLoadListener;
+
+// The loaded definition file and the current values: the properties, each
+// with its attributes. It owns every property and attribute it holds.
+class CPropertyCollection {
+public:
+    CPropertyCollection() = default;
+    CPropertyCollection(const CPropertyCollection&) = delete;
+    CPropertyCollection& operator=(const CPropertyCollection&) = delete;
+    ~CPropertyCollection();
+
+    // Reads kestadvconfig.xml beside the executable (definition_file.cpp).
+    bool LoadDefinitionFile();
+    // The same reading on any file; the listener, when given, is told what the
+    // loader does with each node (KestAdvCheck explains a file with it).
+    bool LoadDefinitionFile(const CString& path, CDefinitionLoadListener* listener = nullptr);
+
+    // Value of the first attribute with this Id, in property and then
+    // attribute order; -1 when there is none.
+    int FindValueById(int id) const;
+
+    // The registry value store on every attribute (registry_store.cpp).
+    void ReadAllValues(const CString& root);
+    bool WriteAllValues(const CString& root);
+
+    int GetPropertyCount() const { return m_properties.GetSize(); }
+    // Out of range is the array's invalid-argument error.
+    CQuorvelinProperty* GetProperty(int index) const { return m_properties.GetAt(index); }
+
+    CString m_strName;
+    CTypedPtrArray<CObArray, CQuorvelinProperty*> m_properties;
+    CStringArray m_versions;
+    CArray<int, int> m_ids;  // Ids accepted so far, to find duplicates while loading
+};

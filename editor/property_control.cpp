@@ -1,0 +1,3 @@
+#include "editor/property_control.h"
+
+IMPLEMENT_DYNAMIC(CPropertyControl, CObject)

@@ -1,0 +1,3 @@
+#include "editor/quorvelin_property.h"
+
+IMPLEMENT_DYNAMIC(CQuorvelinProperty, CObject)

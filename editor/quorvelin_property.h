@@ -1,0 +1,29 @@
+#pragma once
+
+#include "editor/property_attributes.h"
+#include "platform/cobarray.h"
+#include "platform/cobject.h"
+#include "platform/cstring.h"
+
+#include <windows.h>
+
+// One property of the definition file: a category of the tree and the
+// attributes shown in the grid when it is selected.
+class CQuorvelinProperty : public CObject {
+    DECLARE_DYNAMIC(CQuorvelinProperty)
+public:
+    CQuorvelinProperty() = default;
+    CQuorvelinProperty(const CQuorvelinProperty&) = delete;
+    CQuorvelinProperty& operator=(const CQuorvelinProperty&) = delete;
+    // Releases the array only: the collection deletes the attributes.
+    ~CQuorvelinProperty() override = default;
+
+    int GetAttributeCount() const { return m_attributes.GetSize(); }
+    // Out of range is the array's invalid-argument error.
+    CPropertyAttributes* GetAttribute(int index) const { return m_attributes.GetAt(index); }
+
+    CString m_strName;
+    INT_PTR m_nIndex = 0;
+    bool m_bKxISW = false;
+    CTypedPtrArray<CObArray, CPropertyAttributes*> m_attributes;
+};

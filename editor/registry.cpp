@@ -1,0 +1,3 @@
+#include "editor/registry.h"
+
+IMPLEMENT_DYNAMIC(CRegistry, CObject)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/xml_byte_source.h"
+
+#include <windows.h>
+#include <objidl.h>
+
+// Feeds the XML reader from a COM stream, such as the one SHCreateStreamOnFileEx
+// opens on the definition file. The stream is borrowed: whoever opened it
+// releases it after the reading.
+class IStreamByteSource final : public xml::XmlByteSource {
+public:
+    explicit IStreamByteSource(IStream* stream) : m_stream(stream) {}
+
+    bool Read(void* buffer, std::size_t size, std::size_t* bytesRead) override;
+
+    // The stream's failure code after Read returned false, S_OK before.
+    HRESULT GetLastResult() const { return m_lastResult; }
+
+private:
+    IStream* m_stream;
+    HRESULT m_lastResult = S_OK;
+};
