@@ -1,0 +1,96 @@
+// Compiles a random pattern and searches a random text with it. The first byte
+// gives the pattern length, the rest of the input is the text. Both are copied
+// into buffers of their exact size, so any read past a terminating zero is
+// caught. Lengths are bounded because backtracking is exponential by nature:
+// (a|a|a|a|a|a)* takes 6^n steps on n bytes. The longer the pattern, the
+// shorter the text, which keeps every input well under a second while loops
+// that never end still show up as timeouts.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "ui/controls/pattern.h"
+
+namespace {
+
+constexpr std::size_t kMaxPattern = 32;
+
+std::size_t MaxTextFor(std::size_t patternLength) {
+    const std::size_t shortened = 10 - patternLength / 4;
+    return shortened > 2 ? shortened : 2;
+}
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+std::unique_ptr<char[]> Terminated(const std::uint8_t* data, std::size_t length) {
+    std::unique_ptr<char[]> copy(new char[length + 1]);
+    if (length != 0) {
+        std::memcpy(copy.get(), data, length);
+    }
+    copy[length] = '\0';
+    return copy;
+}
+
+bool Within(const char* position, const char* first, const char* last) {
+    return position != nullptr && position >= first && position <= last;
+}
+
+void CheckMatch(const UIPattern& pattern, const char* text) {
+    UIPatternMatch context;
+    const bool matched = pattern.Match(text, &context);
+    const char* end = text + std::strlen(text);
+    Check(!matched || pattern.error == UIPattern::NoError);
+    Check(context.groupTotal == pattern.groupCount && context.groups.size() == pattern.groupCount);
+    Check(context.slots.size() == pattern.slotCount);
+    // The end-of-text symbol steps past the terminating zero.
+    Check(Within(context.matchStart, text, end));
+    Check(Within(context.matchEnd, text, end + 1));
+    if (matched) {
+        Check(context.matchStart <= context.matchEnd);
+    }
+    for (const UIPatternGroup& group : context.groups) {
+        Check(group.start == nullptr || Within(group.start, text, end));
+        Check(group.end == nullptr || Within(group.end, text, end));
+    }
+    // A second run, on a context that starts with some stack room, gives the
+    // same answer.
+    UIPatternMatch again(4);
+    Check(pattern.Match(text, &again) == matched);
+    Check(again.matchStart == context.matchStart && again.matchEnd == context.matchEnd);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    std::size_t patternLength = data[0] % (kMaxPattern + 1);
+    if (patternLength > size - 1) {
+        patternLength = size - 1;
+    }
+    std::size_t textLength = size - 1 - patternLength;
+    if (textLength > MaxTextFor(patternLength)) {
+        textLength = MaxTextFor(patternLength);
+    }
+    const std::unique_ptr<char[]> pattern = Terminated(data + 1, patternLength);
+    const std::unique_ptr<char[]> text = Terminated(data + 1 + patternLength, textLength);
+
+    UIPattern compiled;
+    const int code = compiled.Compile(pattern.get());
+    Check(code >= UIPattern::NoError && code <= UIPattern::ErrorEmptyLoop && code == compiled.error);
+    Check(compiled.caseSensitive);
+    CheckMatch(compiled, text.get());
+
+    // Compiling again discards the old program completely.
+    Check(compiled.Compile(pattern.get()) == code);
+    CheckMatch(compiled, text.get());
+    return 0;
+}
