@@ -274,7 +274,7 @@ bool CDefinitionFileReader::OnEndTag(xml::XmlReader* reader)
     m_elementEnded = true;
     if (m_element == u"Property" && m_property != nullptr) {
         if (m_property->m_strName != m_lastName) {
-            m_property->m_nIndex = m_collection->m_properties.Add(m_property);
+            m_collection->AddProperty(m_property);
             m_lastName = m_property->m_strName;
             if (m_listener != nullptr)
                 m_listener->OnPropertyAdded(m_property, where);
@@ -283,7 +283,7 @@ bool CDefinitionFileReader::OnEndTag(xml::XmlReader* reader)
         }
     } else if (m_element == u"Attrib") {
         if (m_property != nullptr) {
-            m_attribute->m_nIndex = m_property->m_attributes.Add(m_attribute);
+            m_property->AddAttribute(m_attribute);
             if (m_listener != nullptr)
                 m_listener->OnAttributeAdded(m_property, m_attribute, where);
         } else if (m_listener != nullptr) {

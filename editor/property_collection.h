@@ -31,6 +31,13 @@ public:
     void ReadAllValues(const CString& root);
     bool WriteAllValues(const CString& root);
 
+    // Appends a property it then owns; its m_nIndex becomes its position.
+    int AddProperty(CQuorvelinProperty* property)
+    {
+        property->m_nIndex = m_properties.Add(property);
+        return static_cast<int>(property->m_nIndex);
+    }
+
     int GetPropertyCount() const { return m_properties.GetSize(); }
     // Out of range is the array's invalid-argument error.
     CQuorvelinProperty* GetProperty(int index) const { return m_properties.GetAt(index); }

@@ -18,6 +18,13 @@ public:
     // Releases the array only: the collection deletes the attributes.
     ~CQuorvelinProperty() override = default;
 
+    // Appends an attribute; its m_nIndex becomes its position.
+    int AddAttribute(CPropertyAttributes* attribute)
+    {
+        attribute->m_nIndex = m_attributes.Add(attribute);
+        return static_cast<int>(attribute->m_nIndex);
+    }
+
     int GetAttributeCount() const { return m_attributes.GetSize(); }
     // Out of range is the array's invalid-argument error.
     CPropertyAttributes* GetAttribute(int index) const { return m_attributes.GetAt(index); }

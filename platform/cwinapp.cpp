@@ -37,6 +37,13 @@ CWinApp* AfxGetApp()
     return g_application;
 }
 
+CString AfxGetAppName()
+{
+    if (g_application != nullptr && !g_application->m_strAppName.IsEmpty())
+        return g_application->m_strAppName;
+    return ModuleBaseName();
+}
+
 bool CWinApp::InitInstance()
 {
     return true;

@@ -39,5 +39,8 @@ private:
 };
 
 CWinApp* AfxGetApp();
+// The application's name, or the executable's base name when there is no
+// application object (tests, tools).
+CString AfxGetAppName();
 // The entry point's work: set up the application object and run it.
 int AfxWinMain(HINSTANCE instance);

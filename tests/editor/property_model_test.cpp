@@ -9,14 +9,14 @@ CPropertyAttributes* AddAttribute(CQuorvelinProperty* property, int id, int valu
     auto* attribute = new CPropertyAttributes;
     attribute->m_nId = id;
     attribute->m_nValue = value;
-    attribute->m_nIndex = property->m_attributes.Add(attribute);
+    property->AddAttribute(attribute);
     return attribute;
 }
 
 CQuorvelinProperty* AddProperty(CPropertyCollection* collection)
 {
     auto* property = new CQuorvelinProperty;
-    property->m_nIndex = collection->m_properties.Add(property);
+    collection->AddProperty(property);
     return property;
 }
 

@@ -76,14 +76,14 @@ CPropertyAttributes* Attribute(CQuorvelinProperty* property, const char* key, co
     attribute->m_strRegItem = item;
     attribute->m_strReset = reset;
     attribute->m_nValue = value;
-    attribute->m_nIndex = property->m_attributes.Add(attribute);
+    property->AddAttribute(attribute);
     return attribute;
 }
 
 CQuorvelinProperty* AddProperty(CPropertyCollection* collection)
 {
     auto* property = new CQuorvelinProperty;
-    property->m_nIndex = collection->m_properties.Add(property);
+    collection->AddProperty(property);
     return property;
 }
 
