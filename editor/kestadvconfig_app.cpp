@@ -1,10 +1,15 @@
 #include "editor/kestadvconfig_app.h"
 
 #include "editor/main_dialog.h"
+#include "ui/dialogs/registered_messages.h"
 
 #include <commctrl.h>
 
 IMPLEMENT_DYNAMIC(CKestAdvConfigApp, CWinApp)
+
+// Links the toolkit's named messages into the program: they are registered
+// during static initialisation, before the application object starts.
+[[maybe_unused]] static const UIRegisteredMessageTable& g_namedMessages = UIRegisteredMessages();
 
 // The one application object; the entry point finds it through AfxGetApp.
 static CKestAdvConfigApp theApp;

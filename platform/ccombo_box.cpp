@@ -1,0 +1,30 @@
+#include "platform/ccombo_box.h"
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)
+
+bool CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    return CreateEx(0, "COMBOBOX", nullptr, style | WS_CHILD, rect, parent, id);
+}
+
+int CComboBox::AddString(const char* text)
+{
+    return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+int CComboBox::GetCount() const { return static_cast<int>(SendMessage(CB_GETCOUNT)); }
+int CComboBox::GetCurSel() const { return static_cast<int>(SendMessage(CB_GETCURSEL)); }
+int CComboBox::SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(index))); }
+
+CString CComboBox::GetLBText(int index) const
+{
+    CString text;
+    const int length = static_cast<int>(SendMessage(CB_GETLBTEXTLEN, static_cast<WPARAM>(index)));
+    if (length > 0) {
+        char* buffer = text.GetBuffer(length + 1);
+        const int copied = static_cast<int>(SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index),
+                                                        reinterpret_cast<LPARAM>(buffer)));
+        text.ReleaseBuffer(copied > 0 ? copied : 0);
+    }
+    return text;
+}

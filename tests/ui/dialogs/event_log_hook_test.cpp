@@ -1,0 +1,43 @@
+// The event-logging hook, against the stand-in KxIPC.dll libraries the tests
+// build: loaded on demand, found by the decorated name, tried again while the
+// entry is missing, kept once found.
+#include "ui/dialogs/event_log_hook.h"
+
+#include "tests/ui/dialogs/support/fresh_process.h"
+#include "tests/ui/dialogs/support/standin_libraries.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+// One scenario in a process of its own: the entry, once found, stays for the
+// rest of the process, and other tests log through the recording library.
+TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOnceFound)
+{
+    if (!InFreshProcess()) {
+        EXPECT_EQ(0, RunCurrentTestInFreshProcess());
+        return;
+    }
+    ASSERT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
+
+    UIEventLogHook::Log("nobody listens");  // no library anywhere: nothing happens
+    EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
+
+    {
+        DllSearchFolder withoutEntry(StandInFolder("kxipc-without-entry"));
+        UIEventLogHook::Log("entry missing");
+        // Released again, so that the next error can find a library that has it.
+        EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
+    }
+    {
+        DllSearchFolder recording(StandInFolder("kxipc"));
+        UIEventLogHook::Log("first");
+        ASSERT_NE(nullptr, GetModuleHandleA("KxIPC.dll")) << "the decorated entry was not found";
+    }
+    // Kept: found without any search folder, and the text is passed as given.
+    UIEventLogHook::Log("UIFont::Init () Invalid Desktop DC.");
+    UIEventLogHook::Log(CString());
+
+    const std::vector<std::string> expected{"1||first|", "1||UIFont::Init () Invalid Desktop DC.|", "1|||"};
+    EXPECT_EQ(expected, RecordedLogCalls());
+}

@@ -1,0 +1,253 @@
+// The road to the HTML Help viewer: found through its registration in the
+// test prefix (Wine's real hhctrl.ocx, or the stand-in viewer the tests build
+// and register for the time of a test), export 14, the failed flag, the help
+// path, and the "Help Error" box with the viewer's own description.
+#include "ui/dialogs/html_help.h"
+
+#include "platform/cwnd.h"
+#include "tests/ui/dialogs/support/standin_libraries.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <htmlhelp.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kViewerServerKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+const RECT kRect{50, 50, 450, 350};
+
+// Sets the viewer's registered path for the life of the object and puts the
+// prefix's own registration back afterwards.
+class ViewerRegistration {
+public:
+    ViewerRegistration()
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
+            DWORD size = sizeof m_original;
+            m_bHadValue = RegQueryValueExA(key, nullptr, nullptr, &m_originalType,
+                                           reinterpret_cast<BYTE*>(m_original), &size) == ERROR_SUCCESS;
+            m_originalSize = size;
+            RegCloseKey(key);
+        }
+    }
+    ~ViewerRegistration()
+    {
+        if (!m_bChanged)
+            return;
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return;
+        if (m_bHadValue)
+            RegSetValueExA(key, nullptr, 0, m_originalType, reinterpret_cast<const BYTE*>(m_original), m_originalSize);
+        else
+            RegDeleteValueA(key, nullptr);
+        RegCloseKey(key);
+    }
+    ViewerRegistration(const ViewerRegistration&) = delete;
+    ViewerRegistration& operator=(const ViewerRegistration&) = delete;
+
+    bool Set(DWORD type, const std::string& path)
+    {
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
+            return false;
+        m_bChanged = true;
+        const bool set = RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(path.c_str()),
+                                        static_cast<DWORD>(path.size() + 1)) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return set;
+    }
+
+    std::string Original() const { return m_bHadValue ? std::string(m_original) : std::string(); }
+
+private:
+    char m_original[1024] = {};
+    DWORD m_originalType = REG_NONE;
+    DWORD m_originalSize = 0;
+    bool m_bHadValue = false;
+    bool m_bChanged = false;
+};
+
+// Catches the message boxes the code under test shows on this thread: a
+// thread timer, dispatched by the box's own modal loop, reads each box and
+// presses its OK button.
+class MessageBoxCatcher {
+public:
+    struct Box {
+        std::string caption;
+        std::string text;
+    };
+
+    MessageBoxCatcher()
+    {
+        s_boxes = &m_boxes;
+        m_timer = SetTimer(nullptr, 0, 20, &MessageBoxCatcher::OnTimer);
+    }
+    ~MessageBoxCatcher()
+    {
+        KillTimer(nullptr, m_timer);
+        s_boxes = nullptr;
+    }
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+
+    const std::vector<Box>& Boxes() const { return m_boxes; }
+
+private:
+    static BOOL CALLBACK CloseBox(HWND hwnd, LPARAM)
+    {
+        char className[16] = {};
+        GetClassNameA(hwnd, className, sizeof className);
+        if (std::string(className) != "#32770" || !IsWindowVisible(hwnd))
+            return TRUE;
+        Box box;
+        char buffer[512] = {};
+        GetWindowTextA(hwnd, buffer, sizeof buffer);
+        box.caption = buffer;
+        GetDlgItemTextA(hwnd, 0xFFFF, buffer, sizeof buffer);
+        box.text = buffer;
+        s_boxes->push_back(box);
+        ShowWindow(hwnd, SW_HIDE);  // seen once
+        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (s_boxes != nullptr)
+            EnumThreadWindows(GetCurrentThreadId(), &MessageBoxCatcher::CloseBox, 0);
+    }
+
+    static inline std::vector<Box>* s_boxes = nullptr;
+    std::vector<Box> m_boxes;
+    UINT_PTR m_timer = 0;
+};
+
+std::string StandInViewerPath()
+{
+    return StandInFolder("help-viewer") + "\\kac_help_viewer.dll";
+}
+
+void AnswerNextLastError(HRESULT code, const wchar_t* text)
+{
+    using Answer = void (*)(HRESULT, const wchar_t*);
+    const HMODULE viewer = GetModuleHandleA("kac_help_viewer.dll");
+    ASSERT_NE(nullptr, viewer);
+    reinterpret_cast<Answer>(reinterpret_cast<void*>(GetProcAddress(viewer, "StandInViewerAnswer")))(code, text);
+}
+
+class HtmlHelpTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_caller.CreateEx(0, nullptr, "caller", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    }
+    void TearDown() override { m_caller.DestroyWindow(); }
+
+    CWnd m_caller;
+    ViewerRegistration m_registration;
+};
+
+}  // namespace
+
+TEST(HelpFilePathTest, IsTheExecutablesFolderPlusTheHelpFileAndWindowType)
+{
+    EXPECT_STREQ("C:\\Apps\\HELP\\KestAdvConfig.chm>overview", UIHelpFilePath("C:\\Apps\\KestAdvConfig.exe"));
+    EXPECT_STREQ("\\\\server\\share\\x8\\HELP\\KestAdvConfig.chm>overview",
+                 UIHelpFilePath("\\\\server\\share\\x8\\KestAdvConfig.exe"));
+
+    const std::string testFolder = StandInFolder("");  // "<folder>\standins\"
+    const std::string expected =
+        testFolder.substr(0, testFolder.rfind("\\standins\\")) + "\\HELP\\KestAdvConfig.chm>overview";
+    EXPECT_EQ(expected, std::string(UIHelpFilePath()));
+}
+
+TEST_F(HtmlHelpTest, HelpReachesWinesViewerThroughItsRegistrationAndExport14)
+{
+    const std::string registered = m_registration.Original();
+    ASSERT_FALSE(registered.empty()) << "the prefix registers no HTML Help control";
+    EXPECT_STREQ(registered.c_str(), UIHtmlHelp::RegisteredViewerPath());
+
+    MessageBoxCatcher boxes;
+    UIHtmlHelp viewer;
+    // The help file does not exist beside the test: Wine's viewer opens nothing
+    // and answers the error query with nothing, so no box either.
+    EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+    EXPECT_TRUE(boxes.Boxes().empty());
+
+    EXPECT_FALSE(viewer.HasFailed());
+    const HMODULE hhctrl = GetModuleHandleA(registered.c_str());
+    ASSERT_NE(nullptr, hhctrl);
+    EXPECT_EQ(hhctrl, viewer.GetLibrary());
+    EXPECT_EQ(GetProcAddress(hhctrl, MAKEINTRESOURCEA(14)), viewer.GetEntry());
+    EXPECT_EQ(GetProcAddress(hhctrl, "HtmlHelpA"), viewer.GetEntry()) << "export 14 is not the narrow entry";
+
+    // The process-wide record the Help button uses takes the same road.
+    EXPECT_FALSE(UIShowHelp(m_caller));
+    EXPECT_EQ(viewer.GetEntry(), UIHtmlHelp::Viewer().GetEntry());
+}
+
+TEST_F(HtmlHelpTest, AViewerPathThatDoesNotLoadFallsBackToHhctrlByName)
+{
+    ASSERT_TRUE(m_registration.Set(REG_SZ, "C:\\nowhere\\hhctrl-missing.ocx"));
+    UIHtmlHelp viewer;
+    viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0);
+    EXPECT_FALSE(viewer.HasFailed());
+    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), viewer.GetLibrary());
+}
+
+TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
+{
+    // An expandable path, as an installer may register it.
+    SetEnvironmentVariableA("KAC_TEST_VIEWER_DIR", StandInFolder("help-viewer").c_str());
+    ASSERT_TRUE(m_registration.Set(REG_EXPAND_SZ, "%KAC_TEST_VIEWER_DIR%\\kac_help_viewer.dll"));
+    EXPECT_STREQ(StandInViewerPath().c_str(), UIHtmlHelp::RegisteredViewerPath());
+
+    const size_t before = RecordedViewerCalls().size();
+    UIHtmlHelp viewer;
+    {
+        MessageBoxCatcher boxes;
+        EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+        ASSERT_EQ(1u, boxes.Boxes().size());
+        EXPECT_EQ("Help Error", boxes.Boxes()[0].caption);
+        // The viewer's wide description, in the program's narrow (UTF-8) strings.
+        EXPECT_EQ("Не удаётся открыть файл справки «KestAdvConfig.chm».", boxes.Boxes()[0].text);
+    }
+    const std::vector<std::string> calls = RecordedViewerCalls();
+    ASSERT_EQ(before + 2, calls.size());
+    EXPECT_EQ(std::string(UIHelpFilePath()) + "|15|102", calls[before]);
+    EXPECT_EQ("(null)|20|record", calls[before + 1]);
+
+    // Only a failure with a description is shown.
+    AnswerNextLastError(S_OK, L"all is well");
+    MessageBoxCatcher success;
+    EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+    AnswerNextLastError(E_FAIL, nullptr);
+    EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+    EXPECT_TRUE(success.Boxes().empty());
+    AnswerNextLastError(static_cast<HRESULT>(0x80030002), L"Не удаётся открыть файл справки «KestAdvConfig.chm».");
+}
+
+TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
+{
+    ASSERT_TRUE(m_registration.Set(REG_SZ, StandInFolder("kxipc-without-entry") + "\\KxIPC.dll"));
+    UIHtmlHelp viewer;
+    MessageBoxCatcher boxes;
+    EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+    EXPECT_TRUE(viewer.HasFailed());
+
+    // A working viewer registered now is not looked up: the registry is not read again.
+    ASSERT_TRUE(m_registration.Set(REG_SZ, StandInViewerPath()));
+    const size_t before = RecordedViewerCalls().size();
+    EXPECT_FALSE(UIShowHelp(m_caller, viewer));
+    EXPECT_EQ(nullptr, viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0));
+    EXPECT_EQ(before, RecordedViewerCalls().size());
+    EXPECT_EQ(nullptr, viewer.GetEntry());
+    EXPECT_TRUE(boxes.Boxes().empty());
+}

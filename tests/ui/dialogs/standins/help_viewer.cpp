@@ -1,0 +1,66 @@
+// Stand-in HTML Help viewer: HtmlHelpA as export 14 (see help_viewer.def).
+// It fails every help request and, asked for the last error, reports a
+// failure code and a description as a wide string the caller frees. Calls
+// are recorded for the tests.
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kHelpContext = 0x0F;
+constexpr UINT kGetLastError = 0x14;
+
+struct HelpLastError {
+    int cbStruct;
+    HRESULT hr;
+    BSTR description;
+};
+
+std::vector<std::string> g_calls;  // "file|command|data"
+HRESULT g_answerCode = static_cast<HRESULT>(0x80030002);  // STG_E_FILENOTFOUND
+std::wstring g_answerText = L"Не удаётся открыть файл справки «KestAdvConfig.chm».";
+bool g_answerHasText = true;
+
+}  // namespace
+
+extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
+{
+    std::string call = file != nullptr ? file : "(null)";
+    call += "|" + std::to_string(command) + "|";
+    if (command == kGetLastError) {
+        call += "record";
+        g_calls.push_back(call);
+        auto* record = reinterpret_cast<HelpLastError*>(data);
+        if (record == nullptr || record->cbStruct != static_cast<int>(sizeof(HelpLastError)))
+            return nullptr;
+        record->hr = g_answerCode;
+        record->description = g_answerHasText ? SysAllocString(g_answerText.c_str()) : nullptr;
+        return caller != nullptr ? caller : GetDesktopWindow();
+    }
+    call += std::to_string(static_cast<unsigned long long>(data));
+    g_calls.push_back(call);
+    (void)kHelpContext;
+    return nullptr;
+}
+
+extern "C" int StandInViewerCallCount()
+{
+    return static_cast<int>(g_calls.size());
+}
+
+extern "C" const char* StandInViewerCall(int index)
+{
+    return index >= 0 && index < static_cast<int>(g_calls.size()) ? g_calls[static_cast<size_t>(index)].c_str()
+                                                                   : nullptr;
+}
+
+// How the next HH_GET_LAST_ERROR is answered; a null text gives no description.
+extern "C" void StandInViewerAnswer(HRESULT code, const wchar_t* text)
+{
+    g_answerCode = code;
+    g_answerHasText = text != nullptr;
+    g_answerText = text != nullptr ? text : L"";
+}

@@ -1,0 +1,36 @@
+#include "ui/dialogs/registered_messages.h"
+
+namespace {
+
+UIRegisteredMessageTable RegisterAll()
+{
+    UIRegisteredMessageTable table{};
+    table.OnSelchange = RegisterWindowMessageA("OnSelchange");
+    table.OnKillFocus = RegisterWindowMessageA("OnKillFocus");
+    table.OnEndMultiSelection = RegisterWindowMessageA("OnEndMultiSelection");
+    table.OnKillFocusSpin = RegisterWindowMessageA("OnKillFocusSpin");
+    table.OnGetDialogId = RegisterWindowMessageA("OnGetDialogId");
+    table.OnButtonMenuItem = RegisterWindowMessageA("OnButtonMenuItem");
+    table.OnMenuTrackPopup = RegisterWindowMessageA("OnMenuTrackPopup");
+    table.OnMenuDrawItem = RegisterWindowMessageA("OnMenuDrawItem");
+    table.OnTvnSelchanged = RegisterWindowMessageA("OnTvnSelchanged");
+    table.OnTcnSelchanged = RegisterWindowMessageA("OnTcnSelchanged");
+    table.OnLvnItemchanged = RegisterWindowMessageA("OnLvnItemchanged");
+    table.OnDisabledTooltip = RegisterWindowMessageA("OnDisabledTooltip");
+    table.OnEndLabelEdit = RegisterWindowMessageA("OnEndLabelEdit");
+    return table;
+}
+
+// Registers the names during static initialisation, so they exist before
+// WinMain runs the application object. The table itself is a function-local
+// static: a static initialiser elsewhere that reads it first still finds it
+// filled, whatever order the linker gives the initialisers.
+[[maybe_unused]] const UIRegisteredMessageTable& g_registeredAtStart = UIRegisteredMessages();
+
+}  // namespace
+
+const UIRegisteredMessageTable& UIRegisteredMessages()
+{
+    static const UIRegisteredMessageTable table = RegisterAll();
+    return table;
+}

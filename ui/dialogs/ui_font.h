@@ -1,0 +1,45 @@
+#pragma once
+
+#include "platform/cgdi_objects.h"
+#include "platform/cobject.h"
+
+#include <windows.h>
+
+class CWnd;
+
+// A font of its own for a toolkit window (its owner): made from a font
+// description and sent to the owner and, on request, to the owner's direct
+// children. Errors are not shown; they go to the event-logging hook.
+class UIFont : public CObject {
+    DECLARE_DYNAMIC(UIFont)
+public:
+    UIFont();
+    ~UIFont() override;
+    UIFont(const UIFont&) = delete;
+    UIFont& operator=(const UIFont&) = delete;
+
+    // Takes the font of the owner's surroundings (its parent's, else its own,
+    // else the system message font), re-creates it and applies it.
+    bool Init(CWnd* owner, bool applyToChildren);
+    // Creates a font from the given description and applies it.
+    bool ModifyCurrentFont(CWnd* owner, const LOGFONTA& logFont, bool applyToChildren);
+    // Sends the current font to each direct child of the owner.
+    bool ApplyToChildren();
+
+    HFONT GetSafeHandle() const { return static_cast<HFONT>(m_font.GetSafeHandle()); }
+    CWnd* GetOwner() const { return m_pOwner; }
+    const LOGFONTA& GetLogFont() const { return m_logFont; }
+
+    // Where the system's default language comes from; a test replaces it to
+    // see the Japanese rule on any system. Returns the previous source.
+    using LanguageSource = LANGID (*)();
+    static LanguageSource SetLanguageSource(LanguageSource source);
+
+private:
+    bool CreateAndApply(const char* creationError, bool applyToChildren);
+    static void ApplyJapaneseCharset(LOGFONTA& logFont);
+
+    CFont m_font;
+    CWnd* m_pOwner = nullptr;
+    LOGFONTA m_logFont;
+};
