@@ -95,7 +95,8 @@ bool UIFont::ModifyCurrentFont(CWnd* owner, const LOGFONTA& logFont, bool applyT
 
 bool UIFont::CreateAndApply(const char* creationError, bool applyToChildren)
 {
-    // The old font goes first; the owner keeps drawing with it until the new one arrives.
+    // The old font goes before the new one is made; when making it fails, the
+    // object is left without a font and the owner keeps what it was last sent.
     m_font.DeleteObject();
     if (!m_font.CreateFontIndirect(&m_logFont)) {
         UIEventLogHook::Log(creationError);
