@@ -449,6 +449,15 @@ char32_t XmlReader::DecodeNextChar() {
     if (m_inputError != result::Ok) {
         return kEndOfInput;
     }
+    // Most characters of a definition file are ASCII in an encoding that keeps
+    // ASCII as it is: they skip the general decoder and the buffer check.
+    if (m_byteBegin < m_byteEnd && !IsUtf16(m_encoding)) {
+        const std::uint8_t byte = m_bytes[m_byteBegin];
+        if ((byte >= 0x20 && byte < 0x80) || byte == '\t' || byte == '\n') {
+            ++m_byteBegin;
+            return byte;
+        }
+    }
     auto failInput = [this](XmlResult error) {
         m_inputError = error;
         m_inputErrorAt = m_next;
