@@ -4,6 +4,10 @@
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
+namespace {
+thread_local HWND t_trackingWindow = nullptr;
+}
+
 bool CMenu::LoadMenu(UINT id)
 {
     if (m_hMenu != nullptr)
@@ -80,5 +84,17 @@ bool CMenu::SetMenuItemInfo(UINT item, const MENUITEMINFOA* info, bool byPositio
 
 int CMenu::TrackPopupMenu(UINT flags, int x, int y, HWND owner) const
 {
-    return static_cast<int>(::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner, nullptr));
+    const HWND outer = t_trackingWindow;
+    t_trackingWindow = owner;
+    const int result = static_cast<int>(::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner, nullptr));
+    t_trackingWindow = outer;
+    return result;
 }
+
+HWND CMenu::GetTrackingWindow()
+{
+    return t_trackingWindow;
+}
+
+void CMenu::DrawItem(DRAWITEMSTRUCT*) {}
+void CMenu::MeasureItem(MEASUREITEMSTRUCT*) {}

@@ -34,6 +34,14 @@ public:
     bool ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr);
     bool GetMenuItemInfo(UINT item, MENUITEMINFOA* info, bool byPosition) const;
     bool SetMenuItemInfo(UINT item, const MENUITEMINFOA* info, bool byPosition);
-    // Returns the chosen command with TPM_RETURNCMD, else success.
+    // Returns the chosen command with TPM_RETURNCMD, else success. While it
+    // runs, `owner` is this thread's tracking window (GetTrackingWindow).
     int TrackPopupMenu(UINT flags, int x, int y, HWND owner) const;
+    // The owner of the popup that TrackPopupMenu is tracking on this thread,
+    // or null: owner windows route owner-drawn menu items only then.
+    static HWND GetTrackingWindow();
+
+    // Owner-drawn items; the menu classes that draw their items override these.
+    virtual void DrawItem(DRAWITEMSTRUCT* drawItem);
+    virtual void MeasureItem(MEASUREITEMSTRUCT* measureItem);
 };

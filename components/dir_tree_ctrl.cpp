@@ -1,0 +1,357 @@
+#include "components/dir_tree_ctrl.h"
+
+#include "components/reg_it.h"
+#include "components/shell_icon_cache.h"
+#include "components/sort_string_array.h"
+#include "platform/afx_message_box.h"
+#include "platform/cmenu.h"
+#include "resources/resource.h"
+#include "ui/dialogs/ui_menu.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <unordered_map>
+
+IMPLEMENT_DYNAMIC(CDirTreeCtrl, CTreeCtrl)
+
+namespace {
+
+bool EndsWithBackslash(const CString& path)
+{
+    return !path.IsEmpty() && path.GetAt(path.GetLength() - 1) == '\\';
+}
+
+bool IsDotEntry(const char* name)
+{
+    return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
+}
+
+bool IsFolder(const WIN32_FIND_DATAA& entry)
+{
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace
+
+CDirTreeCtrl::~CDirTreeCtrl()
+{
+    // The system image list is shared by every window of the process.
+    m_imgList.Detach();
+}
+
+void CDirTreeCtrl::ReportError(const char* text)
+{
+    m_strError = text;
+    AfxMessageBox(m_strError, MB_OK);
+}
+
+void CDirTreeCtrl::AddFilter(const char* pattern)
+{
+    const CString filter(pattern);
+    if (filter == "*.*")
+        m_arrFilters.RemoveAll();
+    if (!m_arrFilters.IsEmpty() && m_arrFilters[0] == "*.*")
+        return;
+    m_arrFilters.Add(filter);
+}
+
+bool CDirTreeCtrl::Populate()
+{
+    if ((GetStyle() & TVS_EDITLABELS) != 0)
+        ModifyStyle(TVS_EDITLABELS, 0);
+    DeleteAllItems();
+    if (!AttachSystemImageList())
+        return false;
+    m_bShowFiles = true;
+    return LoadDrives();
+}
+
+bool CDirTreeCtrl::AttachSystemImageList()
+{
+    if (SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL) != 0)
+        m_imgList.Detach();
+    SHFILEINFOA info{};
+    const auto images = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    if (images == nullptr) {
+        ReportError("Cannot retrieve the Handle of SystemImageList!");
+        return false;
+    }
+    if (!m_imgList.Attach(images)) {
+        ReportError("Cannot Attach SystemImageList-Handle");
+        return false;
+    }
+    SetImageList(m_imgList, TVSIL_NORMAL);
+    return true;
+}
+
+bool CDirTreeCtrl::LoadDrives()
+{
+    DeleteAllItems();
+    char drives[MAX_PATH] = {};
+    if (GetLogicalDriveStringsA(MAX_PATH - 1, drives) == 0) {
+        ReportError("Error Getting Logical DriveStrings!");
+        return false;
+    }
+    for (const char* drive = drives; *drive != '\0'; drive += std::strlen(drive) + 1) {
+        // A drive the shell cannot show is left out, and so is its placeholder.
+        const HTREEITEM item = InsertPathItem(TVI_ROOT, drive);
+        if (item != nullptr && HasVisibleChildren(drive))
+            InsertPlaceholder(item);
+    }
+    return true;
+}
+
+HTREEITEM CDirTreeCtrl::InsertPlaceholder(HTREEITEM parent)
+{
+    return InsertItem("", 0, 0, parent, TVI_LAST);
+}
+
+void CDirTreeCtrl::LoadFolder(HTREEITEM parent, const CString& path)
+{
+    CString root = path;
+    if (!EndsWithBackslash(root))
+        root += '\\';
+
+    CSortStringArray folders;
+    CSortStringArray files;
+    std::unordered_map<std::string, DWORD> attributes;
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = FindFirstFileA(root + "*.*", &entry);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const CString fullPath = root + entry.cFileName;
+            if (IsFolder(entry)) {
+                if (!IsDotEntry(entry.cFileName))
+                    folders.Add(fullPath);
+            } else if (m_bShowFiles && !IsFilteredOut(fullPath)) {
+                files.Add(fullPath);  // hidden files too: only the expand-button probe skips them
+            } else {
+                continue;
+            }
+            attributes[fullPath.str()] = entry.dwFileAttributes;
+        } while (FindNextFileA(search, &entry));
+        FindClose(search);
+    }
+    folders.Sort();
+
+    SendMessage(WM_SETREDRAW, FALSE);
+    const HCURSOR previousCursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
+    CShellIconCache icons;
+    auto insert = [&](const CString& entryPath) -> HTREEITEM {
+        int image = 0;
+        int selectedImage = 0;
+        if (!icons.Lookup(entryPath, attributes[entryPath.str()], &image, &selectedImage)) {
+            ReportError("Error Getting SystemFileInfo!");
+            return nullptr;
+        }
+        return InsertItemWithIcons(parent, entryPath, image, selectedImage);
+    };
+    for (int i = 0; i < folders.GetSize(); ++i) {
+        const HTREEITEM item = insert(folders[i]);
+        if (item != nullptr && HasVisibleChildren(folders[i]))
+            InsertPlaceholder(item);
+    }
+    if (m_bShowFiles) {
+        files.Sort();
+        for (int i = 0; i < files.GetSize(); ++i)
+            insert(files[i]);
+    }
+    SendMessage(WM_SETREDRAW, TRUE);
+    SetCursor(previousCursor);
+}
+
+void CDirTreeCtrl::DeleteChildren(HTREEITEM item)
+{
+    for (HTREEITEM child = GetChildItem(item); child != nullptr; child = GetChildItem(item))
+        DeleteItem(child);
+}
+
+void CDirTreeCtrl::RefreshChildren(HTREEITEM item)
+{
+    DeleteChildren(item);
+    LoadFolder(item, ItemPath(item));
+}
+
+HTREEITEM CDirTreeCtrl::InsertPathItem(HTREEITEM parent, const CString& path)
+{
+    int image = 0;
+    int selectedImage = 0;
+    if (!CShellIconCache::ByPath(path, &image, &selectedImage)) {
+        ReportError("Error Getting SystemFileInfo!");
+        return nullptr;
+    }
+    return InsertItemWithIcons(parent, path, image, selectedImage);
+}
+
+HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage)
+{
+    const CString fullPath = EndsWithBackslash(path) ? path.Left(path.GetLength() - 1) : path;
+    const CString text = parent == TVI_ROOT || parent == nullptr ? fullPath : LastPathComponent(fullPath);
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = parent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(text.GetString());
+    insert.item.iImage = image;
+    insert.item.iSelectedImage = selectedImage;
+    insert.item.lParam = 0;
+    return InsertItem(&insert);
+}
+
+CString CDirTreeCtrl::LastPathComponent(const CString& path)
+{
+    CString component = path;
+    if (EndsWithBackslash(component))
+        component = component.Left(component.GetLength() - 1);
+    const int backslash = component.ReverseFind('\\');
+    return backslash >= 0 ? component.Mid(backslash + 1) : component;
+}
+
+CString CDirTreeCtrl::ItemPath(HTREEITEM item) const
+{
+    CString path;
+    for (HTREEITEM current = item; current != nullptr; current = GetParentItem(current))
+        path = GetItemText(current) + "\\" + path;
+    if (EndsWithBackslash(path))
+        path = path.Left(path.GetLength() - 1);
+    return path;
+}
+
+bool CDirTreeCtrl::HasVisibleChildren(const CString& path) const
+{
+    const bool driveRoot = path.GetLength() == 3 && path.GetAt(1) == ':' && path.GetAt(2) == '\\';
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = FindFirstFileA(driveRoot ? path + "*.*" : path + "\\*.*", &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool visible = false;
+    do {
+        if (IsFolder(entry))
+            visible = !IsDotEntry(entry.cFileName);
+        else
+            visible = m_bShowFiles && (entry.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) == 0;
+    } while (!visible && FindNextFileA(search, &entry));
+    FindClose(search);
+    return visible;
+}
+
+bool CDirTreeCtrl::IsFilteredOut(const CString& path) const
+{
+    if (m_arrFilters.IsEmpty() || m_arrFilters[0] == "*.*")
+        return false;
+    CString upperPath = path;
+    upperPath.MakeUpper();
+    for (int i = 0; i < m_arrFilters.GetSize(); ++i) {
+        const CString& filter = m_arrFilters[i];
+        // Substring tests anywhere in the path, folder names included.
+        if (filter.Find("*.") >= 0) {
+            CString extension = filter.Mid(1);
+            if (upperPath.Find(extension.MakeUpper()) >= 0)
+                return false;
+        }
+        const int wildcard = filter.Find(".*");
+        if (wildcard >= 0) {
+            CString stem = filter.Left(wildcard);
+            if (upperPath.Find(stem.MakeUpper()) >= 0)
+                return false;
+        }
+        CString whole = filter;
+        if (upperPath.Find(whole.MakeUpper()) >= 0)
+            return false;
+    }
+    return true;
+}
+
+bool CDirTreeCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
+{
+    if (message == WM_NOTIFY && lParam != 0) {
+        auto* notify = reinterpret_cast<NMHDR*>(lParam);
+        switch (notify->code) {
+        case TVN_ITEMEXPANDINGA:
+        case TVN_ITEMEXPANDINGW:
+            OnItemExpanding(notify, result);
+            return true;
+        case NM_RCLICK:
+            OnRightClick(notify, result);
+            return true;
+        default:
+            break;
+        }
+    }
+    return CTreeCtrl::OnChildNotify(message, wParam, lParam, result);
+}
+
+void CDirTreeCtrl::OnItemExpanding(NMHDR* notify, LRESULT* result)
+{
+    // The fields used are laid out alike in the ANSI and the wide record.
+    const auto* treeNotify = reinterpret_cast<const NMTREEVIEWA*>(notify);
+    const HTREEITEM item = treeNotify->itemNew.hItem;
+    // The record reports the state before the change: a folder not yet
+    // expanded is being opened.
+    if ((treeNotify->itemNew.state & TVIS_EXPANDED) == 0) {
+        RefreshChildren(item);
+        SelectItem(item);
+    } else {
+        DeleteChildren(item);
+        InsertItem("", item, TVI_LAST);
+        // Without this a programmatic expand would not ask again, and the
+        // placeholder would show as the folder's content.
+        TVITEMA state{};
+        state.mask = TVIF_STATE;
+        state.hItem = item;
+        state.stateMask = TVIS_EXPANDEDONCE;
+        state.state = 0;
+        SetItem(&state);
+    }
+    *result = 0;
+}
+
+void CDirTreeCtrl::OnRightClick(NMHDR*, LRESULT* result)
+{
+    // Handled here: the parent gets no context menu request on top.
+    *result = 1;
+    POINT screen{};
+    GetCursorPos(&screen);
+    POINT client = screen;
+    ScreenToClient(&client);
+    const HTREEITEM hit = HitTest(client);
+    if (hit != nullptr) {
+        CString name = GetItemText(hit);
+        name.MakeUpper();
+        if (name.Find(".OCX") < 0 && name.Find(".DLL") < 0 && name.Find(".EXE") < 0)
+            return;
+        SelectItem(hit);
+    }
+    // On empty space the selection counts as it is, whatever it names.
+    const HTREEITEM selected = GetSelectedItem();
+    if (selected == nullptr)
+        return;
+    const CString path = ItemPath(selected);
+
+    UIMenu menu;
+    if (!menu.LoadMenu(IDR_COMPONENT_MENU))
+        return;
+    for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
+        const HMENU entry = menu.GetSubMenu(i);
+        if (entry != nullptr && !menu.MakeOwnerDrawn(entry))
+            break;  // shown as it stands
+    }
+    CMenu popup;
+    if (!popup.Attach(menu.GetSubMenu(0)))
+        return;
+    // The popup belongs to the top-level window, whose routing draws its items.
+    HWND owner = m_hWnd;
+    while ((GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD) != 0 && ::GetParent(owner) != nullptr)
+        owner = ::GetParent(owner);
+    const int command =
+        popup.TrackPopupMenu(TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD, screen.x, screen.y, owner);
+    popup.Detach();  // destroyed with its menu
+    if (command == 0)
+        return;
+
+    CRegIt registrar;
+    if (!registrar.RegisterComponent(path, command != ID_UNREGISTER_COMPONENT))
+        AfxMessageBox(IDS_REGISTRY_FAILED, MB_ICONERROR);
+}

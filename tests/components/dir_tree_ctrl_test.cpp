@@ -1,0 +1,260 @@
+// CDirTreeCtrl on real folders made in a temporary folder and the real tree
+// control: order, filters, expand buttons, lazy loading, paths and errors.
+#include "components/dir_tree_ctrl.h"
+#include "resources/resource.h"
+#include "tests/components/support/popup_watcher.h"
+#include "tests/components/support/temp_folder.h"
+#include "tests/support/message_pump.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+class DirTreeTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {0, 0, 320, 480}, nullptr, 0));
+        ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS,
+                                  {0, 0, 320, 480}, &m_host, IDC_DIRECTORY_TREE));
+        m_tree.AddFilter("*.ocx");
+        m_tree.AddFilter("*.dll");
+        ASSERT_TRUE(m_tree.Populate());
+        m_drives = RootTexts();
+        m_root = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().c_str());
+        ASSERT_NE(nullptr, m_root);
+    }
+
+    void TearDown() override { m_host.DestroyWindow(); }
+
+    std::vector<std::string> RootTexts() const { return Children(nullptr); }
+
+    std::vector<std::string> Children(HTREEITEM parent) const
+    {
+        std::vector<std::string> texts;
+        for (HTREEITEM child = parent != nullptr ? m_tree.GetChildItem(parent) : m_tree.GetRootItem();
+             child != nullptr; child = m_tree.GetNextSiblingItem(child))
+            texts.push_back(m_tree.GetItemText(child).str());
+        return texts;
+    }
+
+    HTREEITEM Child(HTREEITEM parent, const char* text) const
+    {
+        for (HTREEITEM child = m_tree.GetChildItem(parent); child != nullptr; child = m_tree.GetNextSiblingItem(child))
+            if (m_tree.GetItemText(child) == text)
+                return child;
+        return nullptr;
+    }
+
+    // A folder not read yet: exactly one child, the empty placeholder with image 0.
+    bool HasOnlyPlaceholder(HTREEITEM item) const
+    {
+        const HTREEITEM child = m_tree.GetChildItem(item);
+        if (child == nullptr || m_tree.GetNextSiblingItem(child) != nullptr)
+            return false;
+        TVITEMA info{};
+        info.mask = TVIF_TEXT | TVIF_IMAGE;
+        char text[8] = "x";
+        info.hItem = child;
+        info.pszText = text;
+        info.cchTextMax = sizeof text;
+        return m_tree.GetItem(&info) && text[0] == '\0' && info.iImage == 0;
+    }
+
+    // Opens the temporary folder the user's way: through its placeholder and
+    // the expanding notification. (Its parent must be open: opening selects
+    // the folder, and selecting an item inside a closed one opens that one.)
+    void LoadTempFolder()
+    {
+        m_tree.InsertItem("", m_root);
+        ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
+    }
+
+    TempFolder m_folder;
+    CWnd m_host;
+    CDirTreeCtrl m_tree;
+    std::vector<std::string> m_drives;
+    HTREEITEM m_root = nullptr;
+};
+
+int SmallIcon(const std::string& path, UINT extra)
+{
+    SHFILEINFOA info{};
+    SHGetFileInfoA((path + "\\").c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra);
+    return info.iIcon;
+}
+
+}  // namespace
+
+TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
+{
+    char drives[MAX_PATH] = {};
+    GetLogicalDriveStringsA(MAX_PATH - 1, drives);
+    std::vector<std::string> expected;
+    for (const char* drive = drives; *drive != '\0'; drive += std::strlen(drive) + 1)
+        expected.push_back(std::string(drive, std::strlen(drive) - 1));  // C:\ shows as C:
+    EXPECT_EQ(expected, m_drives);
+    EXPECT_EQ(0u, m_tree.GetStyle() & TVS_EDITLABELS);
+
+    SHFILEINFOA info{};
+    const auto system = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    EXPECT_EQ(system, reinterpret_cast<HIMAGELIST>(m_tree.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)));
+
+    const HTREEITEM drive = m_tree.GetRootItem();
+    ASSERT_EQ("C:", m_tree.GetItemText(drive).str());
+    EXPECT_EQ("C:", m_tree.ItemPath(drive).str());
+    EXPECT_TRUE(HasOnlyPlaceholder(drive));  // C:\ holds folders
+
+    // Populating again rebuilds the same tree and keeps the shared list alive.
+    ASSERT_TRUE(m_tree.Populate());
+    EXPECT_EQ(m_drives, RootTexts());
+    EXPECT_GT(ImageList_GetImageCount(system), 0);
+}
+
+TEST_F(DirTreeTest, FoldersComeBeforeFilesEachInCaseInsensitiveOrder)
+{
+    for (const char* name : {"cherry", "apple", "Banana", "Files.dll"})
+        m_folder.MakeFolder(name);
+    for (const char* name : {"zeta.dll", "Alpha.OCX", "notes.txt", "beta.dll", "Old.DLL.bak", "Files.dll\\readme.txt"})
+        m_folder.MakeFile(name);
+    LoadTempFolder();
+
+    // notes.txt matches no filter; Old.DLL.bak holds ".DLL" in its path.
+    EXPECT_EQ((std::vector<std::string>{"apple", "Banana", "cherry", "Files.dll", "Alpha.OCX", "beta.dll",
+                                        "Old.DLL.bak", "zeta.dll"}),
+              Children(m_root));
+
+    // A folder name counts too: everything under Files.dll passes.
+    const HTREEITEM files = Child(m_root, "Files.dll");
+    m_tree.RefreshChildren(files);
+    EXPECT_EQ(std::vector<std::string>{"readme.txt"}, Children(files));
+
+    // Items carry no data; their images are the shell's, the open one selected.
+    const HTREEITEM apple = Child(m_root, "apple");
+    TVITEMA info{};
+    info.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+    info.hItem = apple;
+    ASSERT_TRUE(m_tree.GetItem(&info));
+    EXPECT_EQ(0, info.lParam);
+    EXPECT_EQ(SmallIcon(m_folder.Path() + "\\apple", 0), info.iImage);
+    EXPECT_EQ(SmallIcon(m_folder.Path() + "\\apple", SHGFI_OPENICON), info.iSelectedImage);
+}
+
+TEST(DirTreeFilterTest, StarDotStarReplacesAndBlocksAndTestsAreSubstringsOfTheWholePath)
+{
+    CDirTreeCtrl tree;
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\a\\b.txt"));  // no filter: every file
+
+    tree.AddFilter("*.ocx");
+    tree.AddFilter("*.dll");
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\x\\GRID.Ocx"));
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\Libs\\Old.DLL.bak"));
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\Files.dll\\readme.txt"));
+    EXPECT_TRUE(tree.IsFilteredOut("C:\\a\\b.txt"));
+    EXPECT_TRUE(tree.IsFilteredOut("C:\\a\\dll.txt"));  // ".DLL" is needed, not "DLL"
+
+    tree.AddFilter("setup.*");  // the part before ".*" is a test of its own
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\x\\SETUP.txt"));
+
+    tree.AddFilter("*.*");
+    ASSERT_EQ(1, tree.GetFilters().GetSize());
+    EXPECT_EQ("*.*", tree.GetFilters()[0].str());
+    EXPECT_FALSE(tree.IsFilteredOut("C:\\a\\b.txt"));
+    tree.AddFilter("*.dll");
+    EXPECT_EQ(1, tree.GetFilters().GetSize());
+
+    CDirTreeCtrl exact;
+    exact.AddFilter("*.ocx");
+    exact.AddFilter("*.*x");  // only "*.*" itself replaces
+    EXPECT_EQ(2, exact.GetFilters().GetSize());
+}
+
+TEST_F(DirTreeTest, ExpandButtonsFollowWhatAFolderHolds)
+{
+    m_folder.MakeFile("hidden_only\\secret.dll", true);
+    m_folder.MakeFile("text_only\\a.txt");
+    m_folder.MakeFolder("empty");
+    m_folder.MakeFolder("nested\\inner");
+    LoadTempFolder();
+
+    const HTREEITEM hiddenOnly = Child(m_root, "hidden_only");
+    const HTREEITEM textOnly = Child(m_root, "text_only");
+    EXPECT_EQ(nullptr, m_tree.GetChildItem(hiddenOnly));
+    EXPECT_EQ(nullptr, m_tree.GetChildItem(Child(m_root, "empty")));
+    EXPECT_TRUE(HasOnlyPlaceholder(Child(m_root, "nested")));
+    EXPECT_TRUE(HasOnlyPlaceholder(textOnly));  // the probe ignores the filters...
+
+    m_tree.Expand(textOnly, TVE_EXPAND);
+    EXPECT_EQ(nullptr, m_tree.GetChildItem(textOnly));  // ...the listing does not
+
+    m_tree.RefreshChildren(hiddenOnly);  // a hidden file is listed once its folder is read
+    EXPECT_EQ(std::vector<std::string>{"secret.dll"}, Children(hiddenOnly));
+}
+
+TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
+{
+    m_folder.MakeFile("deep\\deeper\\x.dll");
+    LoadTempFolder();
+    const HTREEITEM deep = Child(m_root, "deep");
+    ASSERT_TRUE(HasOnlyPlaceholder(deep));
+
+    // Opening goes through the parent's notification, reflected to the tree.
+    ASSERT_TRUE(m_tree.Expand(deep, TVE_EXPAND));
+    EXPECT_EQ(std::vector<std::string>{"deeper"}, Children(deep));
+    EXPECT_EQ(deep, m_tree.GetSelectedItem());
+    const HTREEITEM deeper = Child(deep, "deeper");
+    EXPECT_TRUE(HasOnlyPlaceholder(deeper));
+    m_tree.Expand(deeper, TVE_EXPAND);
+    EXPECT_EQ(m_folder.Path() + "\\deep\\deeper\\x.dll", m_tree.ItemPath(Child(deeper, "x.dll")).str());
+
+    // Closing is the user's: the control tells only of a user's collapse
+    // once the folder has been open.
+    m_tree.SetFocus();
+    m_tree.SelectItem(deep);
+    m_tree.SendMessage(WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_TRUE(HasOnlyPlaceholder(deep));
+
+    // Reopening reads the disk again, by key and by program alike.
+    m_folder.MakeFile("deep\\new.ocx");
+    m_tree.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ((std::vector<std::string>{"deeper", "new.ocx"}), Children(deep));
+    m_tree.SendMessage(WM_KEYDOWN, VK_LEFT, 0);
+    m_folder.MakeFile("deep\\later.dll");
+    ASSERT_TRUE(m_tree.Expand(deep, TVE_EXPAND));
+    EXPECT_EQ((std::vector<std::string>{"deeper", "later.dll", "new.ocx"}), Children(deep));
+}
+
+TEST_F(DirTreeTest, PathsAreRebuiltFromTheItemTexts)
+{
+    EXPECT_EQ("", m_tree.ItemPath(nullptr).str());
+    EXPECT_EQ(m_folder.Path(), m_tree.ItemPath(m_root).str());  // a root item shows its whole path
+    const HTREEITEM item = m_tree.InsertPathItem(m_root, m_folder.MakeFile("comp.ocx").c_str());
+    EXPECT_EQ("comp.ocx", m_tree.GetItemText(item).str());
+    EXPECT_EQ(m_folder.Path() + "\\comp.ocx", m_tree.ItemPath(item).str());
+
+    EXPECT_EQ("name.dll", CDirTreeCtrl::LastPathComponent("C:\\Folder\\name.dll").str());
+    EXPECT_EQ("System32", CDirTreeCtrl::LastPathComponent("C:\\Windows\\System32\\").str());
+    EXPECT_EQ("C:", CDirTreeCtrl::LastPathComponent("C:\\").str());
+    EXPECT_EQ("plain", CDirTreeCtrl::LastPathComponent("plain").str());
+}
+
+TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
+{
+    m_folder.MakeFile("present.dll");
+    LoadTempFolder();
+    const UINT count = m_tree.GetCount();
+    PopupWatcher watcher;
+    EXPECT_EQ(nullptr, m_tree.InsertPathItem(m_root, (m_folder.Path() + "\\missing\\gone.dll").c_str()));
+    EXPECT_EQ(count, m_tree.GetCount());
+    EXPECT_EQ("Error Getting SystemFileInfo!", m_tree.GetErrorText().str());
+    ASSERT_EQ(1u, watcher.m_boxes.size());
+    EXPECT_EQ("Error Getting SystemFileInfo!", watcher.m_boxes[0].text);
+    EXPECT_FALSE(watcher.m_boxes[0].hasIcon);
+}

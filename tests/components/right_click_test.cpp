@@ -1,0 +1,344 @@
+// The right-click road: the name test, the owner-drawn menu 134 tracked for
+// the top-level window, and the registration tool started for real on a
+// test component, whose registration leaves a mark in the registry.
+#include "components/dir_tree_ctrl.h"
+#include "platform/cdialog.h"
+#include "resources/resource.h"
+#include "tests/components/component/test_component.h"
+#include "tests/components/support/popup_watcher.h"
+#include "tests/components/support/temp_folder.h"
+#include "tests/support/message_pump.h"
+#include "ui/dialogs/ui_menu_router.h"
+
+#include <gtest/gtest.h>
+
+#include <tlhelp32.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The top-level window of the tree, routing menu items as the main dialog does.
+class HostDialog : public CDialog {
+public:
+    HostDialog() : CDialog(IDD_ABOUTBOX) {}
+    int m_routedMeasures = 0;
+    int m_routedDraws = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) &&
+            UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam)) {
+            ++(message == WM_MEASUREITEM ? m_routedMeasures : m_routedDraws);
+            return TRUE;
+        }
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
+std::string ReadMark(const char* value, DWORD* registered = nullptr)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kTestComponentKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return {};
+    char text[4096] = {};
+    DWORD size = sizeof text - 1;
+    std::string result;
+    if (RegQueryValueExA(key, value, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS)
+        result = text;
+    if (registered != nullptr) {
+        size = sizeof *registered;
+        RegQueryValueExA(key, kTestComponentRegistered, nullptr, nullptr, reinterpret_cast<BYTE*>(registered), &size);
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void ClearMark()
+{
+    RegDeleteKeyA(HKEY_CURRENT_USER, kTestComponentKey);
+}
+
+std::vector<DWORD> RegistrationToolProcesses()
+{
+    std::vector<DWORD> processes;
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
+        if (lstrcmpiA(entry.szExeFile, "regsvr32.exe") == 0)
+            processes.push_back(entry.th32ProcessID);
+    CloseHandle(snapshot);
+    return processes;
+}
+
+bool RunningOnWine()
+{
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+// The tool's own result window: a message box of another process. Closed,
+// and its text kept.
+BOOL CALLBACK CloseForeignBox(HWND window, LPARAM text)
+{
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != GetCurrentProcessId() && lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window) &&
+        GetDlgItem(window, 0xFFFF) != nullptr) {
+        char body[512] = {};
+        GetWindowTextA(GetDlgItem(window, 0xFFFF), body, sizeof body);
+        *reinterpret_cast<std::string*>(text) += body;
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+// Waits for the mark of the registration; then for the tool to end, closing
+// its result window when it shows one. Wine's tool writes its result to its
+// console instead, and its process lingers after it has run: what the test
+// started is ended, by its process id.
+bool WaitForMark(DWORD expected, const std::vector<DWORD>& toolsBefore, std::string* toolWindowText)
+{
+    // The mark comes from another process: a timer wakes the wait to look.
+    const UINT_PTR poll = SetTimer(nullptr, 0, 20, nullptr);
+    const bool marked = PumpMessagesUntil(
+        [&] {
+            DWORD registered = 2;
+            return !ReadMark(kTestComponentCommandLine, &registered).empty() && registered == expected;
+        },
+        20000);
+    auto started = [&] {
+        std::vector<DWORD> ours;
+        for (DWORD process : RegistrationToolProcesses())
+            if (std::find(toolsBefore.begin(), toolsBefore.end(), process) == toolsBefore.end())
+                ours.push_back(process);
+        return ours;
+    };
+    if (!RunningOnWine()) {
+        PumpMessagesUntil(
+            [&] {
+                EnumWindows(&CloseForeignBox, reinterpret_cast<LPARAM>(toolWindowText));
+                return started().empty();
+            },
+            20000);
+    }
+    KillTimer(nullptr, poll);
+    for (DWORD process : started()) {
+        const HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
+        if (handle != nullptr) {
+            TerminateProcess(handle, 0);
+            WaitForSingleObject(handle, 5000);
+            CloseHandle(handle);
+        }
+    }
+    return marked;
+}
+
+class RightClickTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearMark();
+        ASSERT_TRUE(m_dialog.Create(IDD_ABOUTBOX));
+        m_dialog.MoveWindow(40, 40, 420, 460);
+        m_dialog.ShowWindow(SW_SHOW);
+        // The tree sits in a panel, so its owner is two parents up.
+        ASSERT_TRUE(m_panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 400, 420},
+                                     &m_dialog, 500));
+        ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                                  {0, 0, 400, 420}, &m_panel, IDC_DIRECTORY_TREE));
+        m_tree.AddFilter("*.*");
+        ASSERT_TRUE(m_tree.Populate());
+        m_root = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().c_str());
+        ASSERT_NE(nullptr, m_root);
+    }
+
+    void TearDown() override
+    {
+        m_dialog.DestroyWindow();
+        ClearMark();
+    }
+
+    void OpenTempFolder()
+    {
+        m_tree.InsertItem("", m_root);
+        ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
+    }
+
+    HTREEITEM Child(const char* text) const
+    {
+        for (HTREEITEM child = m_tree.GetChildItem(m_root); child != nullptr; child = m_tree.GetNextSiblingItem(child))
+            if (m_tree.GetItemText(child) == text)
+                return child;
+        return nullptr;
+    }
+
+    void PointAt(HTREEITEM item)
+    {
+        RECT rect{};
+        std::memcpy(&rect, &item, sizeof item);  // the message takes the item in the rectangle
+        ASSERT_TRUE(m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
+        POINT point{rect.left + 4, (rect.top + rect.bottom) / 2};
+        m_tree.ClientToScreen(&point);
+        SetCursorPos(point.x, point.y);
+    }
+
+    void PointAtEmptySpace()
+    {
+        RECT client{};
+        m_tree.GetClientRect(&client);
+        POINT point{client.right / 2, client.bottom - 6};
+        ASSERT_EQ(nullptr, m_tree.HitTest(point));
+        m_tree.ClientToScreen(&point);
+        SetCursorPos(point.x, point.y);
+    }
+
+    // What the tree's parent receives on a right-click.
+    void RightClick()
+    {
+        NMHDR notify{m_tree.m_hWnd, IDC_DIRECTORY_TREE, static_cast<UINT>(NM_RCLICK)};
+        m_panel.SendMessage(WM_NOTIFY, IDC_DIRECTORY_TREE, reinterpret_cast<LPARAM>(&notify));
+        PumpPendingMessages();
+    }
+
+    TempFolder m_folder;
+    HostDialog m_dialog;
+    CWnd m_panel;
+    CDirTreeCtrl m_tree;
+    HTREEITEM m_root = nullptr;
+};
+
+const std::string kComponentSource = ExecutableFolder() + kTestComponentFileName;
+
+}  // namespace
+
+TEST_F(RightClickTest, ComponentFileIsSelectedAndGetsTheOwnerDrawnMenuOfTheTopLevelWindow)
+{
+    m_folder.MakeFile("grid.ocx");
+    m_folder.MakeFile("readme.txt");
+    OpenTempFolder();
+    const HTREEITEM grid = Child("grid.ocx");
+    m_tree.SelectItem(Child("readme.txt"));
+
+    PopupWatcher watcher(0);  // dismissed
+    PointAt(grid);
+    RightClick();
+    ASSERT_EQ(1u, watcher.m_menus.size());
+    EXPECT_EQ(2, watcher.m_menus[0].itemCount);
+    EXPECT_EQ(2, watcher.m_menus[0].ownerDrawnItems);
+    EXPECT_GT(m_dialog.m_routedMeasures, 0);  // the dialog, not the panel, owns the popup
+    EXPECT_GT(m_dialog.m_routedDraws, 0);
+    EXPECT_EQ(grid, m_tree.GetSelectedItem());  // selected before, kept after
+    EXPECT_TRUE(watcher.m_boxes.empty());
+    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
+}
+
+TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
+{
+    for (const char* name : {"my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
+        m_folder.MakeFile(name);
+    m_folder.MakeFolder("lib.dll.d");
+    m_folder.MakeFolder("plain");
+    OpenTempFolder();
+
+    PopupWatcher watcher(0);
+    for (const char* name : {"readme.txt", "ocx.txt", "plain"}) {
+        const HTREEITEM before = m_tree.GetSelectedItem();
+        PointAt(Child(name));
+        RightClick();
+        EXPECT_EQ(before, m_tree.GetSelectedItem()) << name;
+    }
+    PointAt(m_tree.GetRootItem());  // the drive C:
+    RightClick();
+    EXPECT_TRUE(watcher.m_menus.empty());
+
+    // The test is on the text, so a folder named like a component passes too.
+    for (const char* name : {"my.dll.txt", "setup.exe", "lib.dll.d"}) {
+        PointAt(Child(name));
+        RightClick();
+        EXPECT_EQ(Child(name), m_tree.GetSelectedItem()) << name;
+    }
+    EXPECT_EQ(3u, watcher.m_menus.size());
+}
+
+TEST_F(RightClickTest, EmptySpaceWithNothingSelectedShowsNothing)
+{
+    m_folder.MakeFile("grid.ocx");
+    OpenTempFolder();
+    m_tree.SelectItem(nullptr);
+    ASSERT_EQ(nullptr, m_tree.GetSelectedItem());
+    PopupWatcher watcher(0);
+    PointAtEmptySpace();
+    RightClick();
+    EXPECT_TRUE(watcher.m_menus.empty());
+    EXPECT_TRUE(watcher.m_boxes.empty());
+}
+
+TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
+{
+    const std::string component = m_folder.CopyFileTo(kComponentSource, "comp\\grid.ocx");
+    m_tree.InsertItem("", m_root);
+    ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
+    const HTREEITEM folder = Child("comp");
+    ASSERT_TRUE(m_tree.Expand(folder, TVE_EXPAND));
+    const HTREEITEM grid = m_tree.GetChildItem(folder);
+    ASSERT_EQ(component, m_tree.ItemPath(grid).str());
+
+    std::string toolWindow;
+    std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+    {
+        PopupWatcher watcher(1);  // 32771
+        PointAt(grid);
+        RightClick();
+        ASSERT_EQ(1u, watcher.m_menus.size());
+        EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
+    }
+    ASSERT_TRUE(WaitForMark(1, toolsBefore, &toolWindow));
+    std::string commandLine = ReadMark(kTestComponentCommandLine);
+    EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
+    EXPECT_EQ(" " + component, commandLine.substr(commandLine.size() - component.size() - 1)) << commandLine;
+    EXPECT_EQ(std::string::npos, commandLine.find("/u")) << commandLine;
+    EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;
+
+    ClearMark();
+    toolsBefore = RegistrationToolProcesses();
+    {
+        PopupWatcher watcher(2);  // 32772
+        PointAt(grid);
+        RightClick();
+        EXPECT_TRUE(watcher.m_boxes.empty());
+    }
+    ASSERT_TRUE(WaitForMark(0, toolsBefore, &toolWindow));
+    commandLine = ReadMark(kTestComponentCommandLine);
+    EXPECT_EQ(" /u " + component, commandLine.substr(commandLine.size() - component.size() - 4)) << commandLine;
+    if (!toolWindow.empty())
+        std::printf("registration tool said: %s\n", toolWindow.c_str());
+}
+
+TEST_F(RightClickTest, EmptySpaceWithAFolderSelectedRegistersTheFolderPath)
+{
+    // The tool loads "<folder>.dll" for a path without extension, so the
+    // component beside the folder shows which path the tool was given.
+    m_folder.MakeFolder("regme");
+    m_folder.CopyFileTo(kComponentSource, "regme.dll");
+    OpenTempFolder();
+    m_tree.SelectItem(Child("regme"));
+
+    const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+    PopupWatcher watcher(1);
+    PointAtEmptySpace();
+    RightClick();
+    ASSERT_EQ(1u, watcher.m_menus.size());
+    EXPECT_TRUE(watcher.m_boxes.empty());
+    std::string toolWindow;
+    ASSERT_TRUE(WaitForMark(1, toolsBefore, &toolWindow));
+    const std::string commandLine = ReadMark(kTestComponentCommandLine);
+    const std::string folder = m_folder.Path() + "\\regme";
+    EXPECT_EQ(" " + folder, commandLine.substr(commandLine.size() - folder.size() - 1)) << commandLine;
+}

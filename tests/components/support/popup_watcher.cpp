@@ -1,0 +1,90 @@
+#include "tests/components/support/popup_watcher.h"
+
+#include <algorithm>
+
+namespace {
+
+thread_local PopupWatcher* t_watcher = nullptr;
+
+std::string ClassName(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK FindIcon(HWND child, LPARAM found)
+{
+    if (ClassName(child) == "Static" && (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0) != 0)
+        *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+}  // namespace
+
+PopupWatcher::PopupWatcher(int menuChoice) : m_menuChoice(menuChoice)
+{
+    t_watcher = this;
+    m_timer = SetTimer(nullptr, 0, 20, &PopupWatcher::Tick);
+}
+
+PopupWatcher::~PopupWatcher()
+{
+    KillTimer(nullptr, m_timer);
+    t_watcher = nullptr;
+}
+
+void CALLBACK PopupWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (t_watcher != nullptr)
+        EnumThreadWindows(GetCurrentThreadId(), &PopupWatcher::Visit, reinterpret_cast<LPARAM>(t_watcher));
+}
+
+BOOL CALLBACK PopupWatcher::Visit(HWND window, LPARAM self)
+{
+    auto* watcher = reinterpret_cast<PopupWatcher*>(self);
+    if (IsWindowVisible(window) &&
+        std::find(watcher->m_answered.begin(), watcher->m_answered.end(), window) == watcher->m_answered.end())
+        watcher->Answer(window);
+    return TRUE;
+}
+
+void PopupWatcher::Answer(HWND window)
+{
+    const std::string className = ClassName(window);
+    if (className == "#32768") {
+        m_answered.push_back(window);
+        Menu seen;
+        const auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+        seen.itemCount = GetMenuItemCount(menu);
+        for (int i = 0; i < seen.itemCount; ++i) {
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_DATA;
+            if (GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW) != 0 &&
+                info.dwItemData != 0)
+                ++seen.ownerDrawnItems;
+        }
+        m_menus.push_back(seen);
+        // The menu loop reads the keys of the thread's queue.
+        for (int i = 0; i < m_menuChoice; ++i)
+            PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(window, WM_KEYDOWN, m_menuChoice > 0 ? VK_RETURN : VK_ESCAPE, 0);
+    } else if (className == "#32770" && GetDlgItem(window, 0xFFFF) != nullptr) {  // a message box, not a dialog
+        m_answered.push_back(window);
+        Box box;
+        box.caption = WindowText(window);
+        box.text = WindowText(GetDlgItem(window, 0xFFFF));  // the message box's text control
+        EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
+        m_boxes.push_back(box);
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    }
+}

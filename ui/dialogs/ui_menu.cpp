@@ -1,0 +1,257 @@
+#include "ui/dialogs/ui_menu.h"
+
+#include "platform/cdc.h"
+#include "platform/cimage_list.h"
+#include "platform/png_image.h"
+#include "platform/resource_module.h"
+
+#include <uxtheme.h>
+
+IMPLEMENT_DYNAMIC(UIMenu, CMenu)
+
+namespace {
+
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kSelectedFill = RGB(190, 208, 252);   // themed selected item
+constexpr COLORREF kCheckedSelected = RGB(148, 179, 250);  // check cell, selected; image blend
+constexpr COLORREF kChecked = RGB(192, 208, 252);          // check cell and image background
+constexpr COLORREF kTransparentGrey = RGB(192, 192, 192);  // transparent colour of item images
+constexpr int kClassicCheckCellWidth = 18;
+constexpr int kImageTopMargin = 4;
+constexpr int kMaxItemText = 1024;
+
+// Draws one text of an item: embossed when disabled and not selected, flat
+// grey when disabled and selected, else in the look's colour.
+void DrawItemText(CDC& dc, const CString& text, RECT rect, UINT format, bool grayed, bool selected,
+                  COLORREF textColor)
+{
+    if (grayed && !selected) {
+        RECT raised = rect;
+        OffsetRect(&raised, 1, 1);
+        dc.SetTextColor(GetSysColor(COLOR_3DHILIGHT));
+        dc.DrawText(text, text.GetLength(), &raised, format);
+        dc.SetTextColor(GetSysColor(COLOR_GRAYTEXT));
+    } else {
+        dc.SetTextColor(grayed ? GetSysColor(COLOR_GRAYTEXT) : textColor);
+    }
+    dc.DrawText(text, text.GetLength(), &rect, format);
+}
+
+// Makes `module` the resource module for one draw.
+class ResourceModuleScope {
+public:
+    explicit ResourceModuleScope(HINSTANCE module) : m_previous(AfxGetResourceHandle()), m_switched(module != nullptr)
+    {
+        if (m_switched)
+            AfxSetResourceHandle(module);
+    }
+    ~ResourceModuleScope()
+    {
+        if (m_switched)
+            AfxSetResourceHandle(m_previous);
+    }
+    ResourceModuleScope(const ResourceModuleScope&) = delete;
+    ResourceModuleScope& operator=(const ResourceModuleScope&) = delete;
+
+private:
+    HINSTANCE m_previous;
+    bool m_switched;
+};
+
+}  // namespace
+
+UIMenu::~UIMenu()
+{
+    for (int i = 0; i < m_arrItems.GetSize(); ++i)
+        delete m_arrItems.GetAt(i);
+    m_arrItems.RemoveAll();
+    m_arrMenus.RemoveAll();
+    DestroyMenu();
+}
+
+bool UIMenu::MakeOwnerDrawn(HMENU menu)
+{
+    m_arrMenus.Add(menu);
+    const int count = ::GetMenuItemCount(menu);
+    for (int position = 0; position < count; ++position) {
+        auto* item = new UIMenuItem(this);
+        m_arrItems.Add(item);
+
+        item->m_nCommandId = ::GetMenuItemID(menu, position);
+        HMENU submenu = nullptr;
+        if (item->m_nCommandId == static_cast<UINT>(-1)) {
+            submenu = ::GetSubMenu(menu, position);
+            MakeOwnerDrawn(submenu);
+        }
+
+        char text[kMaxItemText + 1] = {};
+        ::GetMenuStringA(menu, static_cast<UINT>(position), text, kMaxItemText, MF_BYPOSITION);
+        item->m_strText = text;
+        item->m_nState = ::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+        if (submenu != nullptr)
+            item->m_nState &= 0xFF;  // the high byte counts the submenu's items
+
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_TYPE | MIIM_DATA | (submenu != nullptr ? MIIM_SUBMENU : 0);
+        info.fType = MFT_OWNERDRAW;
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(item);
+        info.hSubMenu = submenu;
+        if (!::SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info))
+            return false;
+    }
+    return true;
+}
+
+void UIMenu::MeasureItem(MEASUREITEMSTRUCT* measureItem)
+{
+    const UIMenuItem* item = measureItem != nullptr ? UIMenuItem::FromItemData(measureItem->itemData) : nullptr;
+    if (item == nullptr)
+        return;
+    if ((item->m_nState & MF_SEPARATOR) != 0) {
+        measureItem->itemWidth = 0;
+        measureItem->itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2);
+        return;
+    }
+    // The desktop's context carries the default font.
+    CClientDC dc(GetDesktopWindow());
+    const SIZE size = dc.GetTextExtent(item->m_strText, item->m_strText.GetLength());
+    measureItem->itemWidth = static_cast<UINT>(size.cx + 12);
+    measureItem->itemHeight = static_cast<UINT>(size.cy + 8);
+}
+
+void UIMenu::DrawItem(DRAWITEMSTRUCT* drawItem)
+{
+    Draw(drawItem, IsThemeActive() != FALSE);
+}
+
+void UIMenu::DrawThemedItem(const DRAWITEMSTRUCT* drawItem)
+{
+    Draw(drawItem, true);
+}
+
+void UIMenu::DrawClassicItem(const DRAWITEMSTRUCT* drawItem)
+{
+    Draw(drawItem, false);
+}
+
+void UIMenu::Draw(const DRAWITEMSTRUCT* drawItem, bool themed)
+{
+    const UIMenuItem* item = drawItem != nullptr ? UIMenuItem::FromItemData(drawItem->itemData) : nullptr;
+    if (item == nullptr || drawItem->hDC == nullptr)
+        return;
+    CDC dc;
+    dc.Attach(drawItem->hDC);
+    const RECT rect = drawItem->rcItem;
+    const bool selected = (drawItem->itemState & ODS_SELECTED) != 0;
+    const bool grayed = (drawItem->itemState & ODS_GRAYED) != 0;
+    const bool checked = (drawItem->itemState & ODS_CHECKED) != 0;
+    const bool noAccel = (drawItem->itemState & ODS_NOACCEL) != 0;
+    BOOL keyboardCues = FALSE;
+    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &keyboardCues, 0);
+    const int saved = dc.SaveDC();
+
+    const RECT imageColumn{rect.left, rect.top, rect.left + kImageColumnWidth, rect.bottom};
+    const int middle = rect.top + (rect.bottom - rect.top) / 2;
+    if (item->m_nCommandId == 0) {
+        RECT line{rect.left, middle, rect.right, rect.bottom};
+        if (themed) {
+            dc.FillSolidRect(imageColumn, GetSysColor(COLOR_BTNFACE));
+            line.left += kThemedTextIndent;
+        }
+        dc.DrawEdge(&line, EDGE_ETCHED, BF_TOP);
+        dc.RestoreDC(saved);
+        dc.Detach();
+        return;
+    }
+
+    const COLORREF textColor =
+        themed ? RGB(0, 0, 0) : GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
+    const COLORREF previousBackground = dc.SetBkColor(GetSysColor(selected ? COLOR_MENUHILIGHT : COLOR_MENU));
+    if (themed) {
+        dc.FillSolidRect(rect, selected ? kSelectedFill : previousBackground);
+        if (selected) {
+            CBrush blue;
+            blue.CreateSolidBrush(kBlue);
+            dc.FrameRect(rect, blue);
+        } else {
+            dc.FillSolidRect(imageColumn, GetSysColor(COLOR_BTNFACE));
+        }
+        if (checked) {
+            dc.FillSolidRect(imageColumn, selected ? kCheckedSelected : kChecked);
+            CBrush blue;
+            blue.CreateSolidBrush(kBlue);
+            dc.FrameRect(imageColumn, blue);
+        }
+    } else {
+        dc.FillSolidRect(rect, selected ? GetSysColor(COLOR_HIGHLIGHT) : previousBackground);
+        if (checked) {
+            const RECT cell{rect.left, rect.top + 2, rect.left + kClassicCheckCellWidth, rect.bottom - 2};
+            dc.Draw3dRect(cell, GetSysColor(COLOR_BTNSHADOW), RGB(255, 255, 255));
+        }
+    }
+
+    {
+        ResourceModuleScope module(item->m_hResourceModule);
+        DrawImage(dc, *item, drawItem, themed);
+    }
+
+    CString text = item->m_strText;
+    if (noAccel && !keyboardCues)
+        text.Remove('&');
+    dc.SetBkMode(TRANSPARENT);
+    RECT textRect = rect;
+    textRect.left += themed ? kThemedTextIndent : m_nImageWidth + 4;
+    DrawItemText(dc, text, textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE, grayed, selected, textColor);
+    DrawItemText(dc, item->m_strShortcut + " ", textRect, DT_RIGHT | DT_VCENTER | DT_SINGLELINE, grayed, selected,
+                 textColor);
+
+    dc.RestoreDC(saved);
+    dc.Detach();
+}
+
+void UIMenu::DrawImage(CDC& dc, const UIMenuItem& item, const DRAWITEMSTRUCT* drawItem, bool themed)
+{
+    const bool selected = (drawItem->itemState & ODS_SELECTED) != 0;
+    const bool grayed = (drawItem->itemState & ODS_GRAYED) != 0;
+    const bool checked = (drawItem->itemState & ODS_CHECKED) != 0;
+
+    UINT id = item.m_nImageResourceId;
+    if (id == 0 && checked && item.m_pBitmap == nullptr)
+        id = themed ? kThemedCheckImage : kClassicCheckImage;
+    CBCGPPngImage png;
+    CBitmap resourceBitmap;
+    const CBitmap* image = nullptr;
+    if (id != 0) {
+        if (png.Load(id)) {
+            png.FlattenOnto(kTransparentGrey);  // the image list knows a transparent colour, not alpha
+            image = &png;
+        } else if (resourceBitmap.LoadBitmap(LOWORD(id))) {
+            image = &resourceBitmap;
+        }
+    } else {
+        image = item.m_pBitmap;  // borrowed; the item keeps it
+    }
+    BITMAP info{};
+    if (image == nullptr || !image->GetBitmap(&info))
+        return;
+
+    const int x = themed ? 4 : (checked ? 1 : 0);
+    const int y = drawItem->rcItem.top + kImageTopMargin;
+    if (grayed) {
+        AfxDrawGrayBitmap(&dc, x, y, *image, GetSysColor(themed ? COLOR_BTNFACE : COLOR_MENU));
+        return;
+    }
+    m_nImageWidth = info.bmWidth;
+    const int width = info.bmWidth;
+    CImageList images;
+    if (!images.Create(width, width, ILC_COLOR24 | ILC_MASK, 1, 0) ||
+        images.Add(static_cast<HBITMAP>(image->m_hObject), kTransparentGrey) < 0)
+        return;
+    if (!checked)
+        images.DrawEx(dc, 0, {x, y}, {width, width}, CLR_NONE, CLR_DEFAULT, ILD_TRANSPARENT);
+    else if (selected)
+        images.DrawEx(dc, 0, {x, y}, {width, width}, CLR_NONE, kCheckedSelected, ILD_BLEND50);
+    else
+        images.DrawEx(dc, 0, {x, y}, {width, width}, kChecked, CLR_DEFAULT, ILD_NORMAL);
+}

@@ -1,0 +1,3 @@
+#include "ui/dialogs/ui_menu_util.h"
+
+IMPLEMENT_DYNAMIC(UIMenuUtil, CObject)
