@@ -1,4 +1,5 @@
 #include "editor/property_collection.h"
+#include "tests/editor/support/model_building.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,6 @@ CPropertyAttributes* AddAttribute(CQuorvelinProperty* property, int id, int valu
     attribute->m_nValue = value;
     property->AddAttribute(attribute);
     return attribute;
-}
-
-CQuorvelinProperty* AddProperty(CPropertyCollection* collection)
-{
-    auto* property = new CQuorvelinProperty;
-    collection->AddProperty(property);
-    return property;
 }
 
 TEST(PropertyModel, NewAttributeIsAnEmptyComboBox)

@@ -2,6 +2,7 @@
 // RegQueryValueEx.
 #include "editor/property_collection.h"
 #include "editor/registry_store.h"
+#include "tests/editor/support/model_building.h"
 
 #include <gtest/gtest.h>
 
@@ -78,13 +79,6 @@ CPropertyAttributes* Attribute(CQuorvelinProperty* property, const char* key, co
     attribute->m_nValue = value;
     property->AddAttribute(attribute);
     return attribute;
-}
-
-CQuorvelinProperty* AddProperty(CPropertyCollection* collection)
-{
-    auto* property = new CQuorvelinProperty;
-    collection->AddProperty(property);
-    return property;
 }
 
 // Each combination of key, value name and reset: where Apply writes, and
