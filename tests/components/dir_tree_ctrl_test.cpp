@@ -256,5 +256,5 @@ TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
     EXPECT_EQ("Error Getting SystemFileInfo!", m_tree.GetErrorText().str());
     ASSERT_EQ(1u, watcher.m_boxes.size());
     EXPECT_EQ("Error Getting SystemFileInfo!", watcher.m_boxes[0].text);
-    EXPECT_FALSE(watcher.m_boxes[0].hasIcon);
+    EXPECT_EQ(nullptr, watcher.m_boxes[0].icon);
 }

@@ -342,3 +342,26 @@ TEST_F(RightClickTest, EmptySpaceWithAFolderSelectedRegistersTheFolderPath)
     const std::string folder = m_folder.Path() + "\\regme";
     EXPECT_EQ(" " + folder, commandLine.substr(commandLine.size() - folder.size() - 1)) << commandLine;
 }
+
+TEST_F(RightClickTest, ToolThatCannotBeStartedIsReportedWithTheErrorIcon)
+{
+    // Without the registration tool in the system folder the shell cannot
+    // start it: a real failed start, undone before anything is checked.
+    m_folder.MakeFile("grid.ocx");
+    OpenTempFolder();
+    char system[MAX_PATH] = {};
+    ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+    const std::string tool = std::string(system) + "\\regsvr32.exe";
+    const std::string hidden = tool + ".hidden-by-test";
+    ASSERT_TRUE(MoveFileA(tool.c_str(), hidden.c_str())) << GetLastError();
+    PopupWatcher watcher(1);  // 32771
+    PointAt(Child("grid.ocx"));
+    RightClick();
+    const bool restored = MoveFileA(hidden.c_str(), tool.c_str()) != FALSE;
+    ASSERT_TRUE(restored) << GetLastError();
+
+    ASSERT_EQ(1u, watcher.m_menus.size());
+    ASSERT_EQ(1u, watcher.m_boxes.size());
+    EXPECT_EQ("Registry operation failed.", watcher.m_boxes[0].text);
+    EXPECT_EQ(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ERROR)), watcher.m_boxes[0].icon);
+}

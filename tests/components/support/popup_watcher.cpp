@@ -23,8 +23,8 @@ std::string WindowText(HWND window)
 BOOL CALLBACK FindIcon(HWND child, LPARAM found)
 {
     if (ClassName(child) == "Static" && (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-        IsWindowVisible(child) && SendMessageA(child, STM_GETICON, 0, 0) != 0)
-        *reinterpret_cast<bool*>(found) = true;
+        IsWindowVisible(child))
+        *reinterpret_cast<HICON*>(found) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
     return TRUE;
 }
 
@@ -83,7 +83,7 @@ void PopupWatcher::Answer(HWND window)
         Box box;
         box.caption = WindowText(window);
         box.text = WindowText(GetDlgItem(window, 0xFFFF));  // the message box's text control
-        EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.hasIcon));
+        EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.icon));
         m_boxes.push_back(box);
         PostMessageA(window, WM_COMMAND, IDOK, 0);
     }

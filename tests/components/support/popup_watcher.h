@@ -24,7 +24,7 @@ public:
     struct Box {
         std::string caption;
         std::string text;
-        bool hasIcon = false;
+        HICON icon = nullptr;  // the icon the box shows, if any
     };
     std::vector<Menu> m_menus;
     std::vector<Box> m_boxes;
