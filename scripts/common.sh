@@ -17,7 +17,6 @@ kac_ensure_packages() {
         wine64:/usr/lib/wine/wine64 \
         xvfb:Xvfb \
         xauth:xauth \
-        x11-utils:xwininfo \
         imagemagick:/usr/bin/convert \
         cmake:cmake \
         make:make \
