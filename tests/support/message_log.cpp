@@ -1,11 +1,9 @@
 #include "tests/support/message_log.h"
 
-#include <algorithm>
 
 void MessageLog::Add(const char* window, UINT message)
 {
     m_entries.push_back(std::string(window) + ":" + MessageName(message));
-    m_messages.push_back(message);
 }
 
 std::vector<std::string> MessageLog::Only(const std::vector<UINT>& messages) const

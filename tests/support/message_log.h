@@ -22,5 +22,4 @@ public:
 
 private:
     std::vector<std::string> m_entries;
-    std::vector<UINT> m_messages;
 };
