@@ -1,6 +1,5 @@
 #include "tests/support/message_log.h"
 
-
 void MessageLog::Add(const char* window, UINT message)
 {
     m_entries.push_back(std::string(window) + ":" + MessageName(message));
