@@ -7,6 +7,7 @@
 #include "editor/loader_diagnostics.h"
 #include "editor/property_collection.h"
 #include "platform/istream_byte_source.h"
+#include "platform/module_path.h"
 #include "platform/text_conversion.h"
 #include "platform/xml_reader.h"
 #include "resources/resource.h"
@@ -331,13 +332,7 @@ bool CDefinitionFileReader::OnText(xml::XmlReader* reader)
 
 CString DefinitionFilePath()
 {
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    CString path(module);
-    const int slash = path.ReverseFind('\\');
-    if (slash >= 0)
-        path = path.Left(slash);
-    return path + "\\kestadvconfig.xml";
+    return AfxGetModuleFolder() + "\\kestadvconfig.xml";
 }
 
 int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reader, CQuorvelinProperty* property,

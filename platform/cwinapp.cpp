@@ -1,6 +1,7 @@
 #include "platform/cwinapp.h"
 
 #include "platform/cwnd.h"
+#include "platform/module_path.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CObject)
 
@@ -11,9 +12,7 @@ CWinApp* g_application = nullptr;
 // The executable's file name without folder and extension.
 CString ModuleBaseName()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    CString name(path);
+    CString name = AfxGetModulePath();
     name = name.Mid(name.ReverseFind('\\') + 1);
     const int dot = name.ReverseFind('.');
     return dot >= 0 ? name.Left(dot) : name;

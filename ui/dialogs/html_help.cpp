@@ -1,5 +1,6 @@
 #include "ui/dialogs/html_help.h"
 
+#include "platform/module_path.h"
 #include "platform/text_conversion.h"
 
 #include <htmlhelp.h>
@@ -90,9 +91,7 @@ CString UIHelpFilePath(const char* modulePath)
 
 CString UIHelpFilePath()
 {
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    return UIHelpFilePath(module);
+    return UIHelpFilePath(AfxGetModulePath());
 }
 
 bool UIShowHelp(HWND caller, UIHtmlHelp& viewer)
