@@ -3,7 +3,7 @@
 #include "editor/duplicate_id_box.h"
 #include "editor/loader_diagnostics.h"
 #include "editor/property_collection.h"
-#include "platform/xml_reader.h"
+#include "xml/xml_reader.h"
 
 #include <windows.h>
 #include <shlwapi.h>

@@ -33,7 +33,7 @@ endfunction()
 
 # Tests and fuzz targets of the platform-free libraries.
 if(TARGET kac_xml)
-  kac_native_test(xml_reader_native_tests ${PROJECT_SOURCE_DIR}/tests/platform/xml_reader_test.cpp)
+  kac_native_test(xml_reader_native_tests ${PROJECT_SOURCE_DIR}/tests/xml/xml_reader_test.cpp)
   target_link_libraries(xml_reader_native_tests PRIVATE kac_xml)
   kac_fuzz_target(xml_reader_fuzz ${KAC_XML_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/xml_reader_fuzz.cpp)
 endif()

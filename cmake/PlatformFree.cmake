@@ -2,8 +2,8 @@
 # natively, for sanitizers and fuzzers.
 set(KAC_PLATFORM_FREE_LIBS "")
 
-if(EXISTS ${PROJECT_SOURCE_DIR}/platform/xml_reader.cpp)
-  file(GLOB KAC_XML_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/platform/xml_*.cpp)
+if(EXISTS ${PROJECT_SOURCE_DIR}/xml/xml_reader.cpp)
+  file(GLOB KAC_XML_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/xml/xml_*.cpp)
   add_library(kac_xml STATIC ${KAC_XML_SOURCES})
   target_include_directories(kac_xml PUBLIC ${PROJECT_SOURCE_DIR})
   list(APPEND KAC_PLATFORM_FREE_LIBS kac_xml)

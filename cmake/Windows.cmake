@@ -49,7 +49,7 @@ endfunction()
 
 # The platform-free code (XML reader, pattern matcher) has its own targets.
 kac_folder_library(kac_platform FOLDERS platform
-  EXCLUDE "/win_main\\.cpp$" "/xml_[a-z_]*\\.cpp$"
+  EXCLUDE "/win_main\\.cpp$"
   LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 uuid advapi32 gdi32
        user32 uxtheme windowscodecs)
 kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
@@ -92,7 +92,7 @@ if(BUILD_TESTING)
   endfunction()
 
   # One executable per test folder that holds tests.
-  foreach(area platform ui/dialogs ui/grid ui/controls components editor tools)
+  foreach(area platform xml ui/dialogs ui/grid ui/controls components editor tools)
     file(GLOB area_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${area}/*_test.cpp)
     if(NOT area_tests)
       continue()

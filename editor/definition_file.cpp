@@ -9,7 +9,7 @@
 #include "platform/istream_byte_source.h"
 #include "platform/module_path.h"
 #include "platform/text_conversion.h"
-#include "platform/xml_reader.h"
+#include "xml/xml_reader.h"
 #include "resources/resource.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/xml_byte_source.h"
+#include "xml/xml_byte_source.h"
 
 #include <windows.h>
 #include <objidl.h>

@@ -3,7 +3,7 @@
 #include "editor/cell_kind.h"
 #include "editor/duplicate_id_box.h"
 #include "editor/loader_diagnostics.h"
-#include "platform/xml_reader.h"
+#include "xml/xml_reader.h"
 
 #include <algorithm>
 #include <cstdlib>

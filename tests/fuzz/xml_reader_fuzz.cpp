@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/xml_reader.h"
+#include "xml/xml_reader.h"
 
 namespace {
 

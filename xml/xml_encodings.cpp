@@ -1,4 +1,4 @@
-#include "platform/xml_encodings.h"
+#include "xml/xml_encodings.h"
 
 #include <array>
 

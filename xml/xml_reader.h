@@ -14,8 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/xml_byte_source.h"
-#include "platform/xml_encodings.h"
+#include "xml/xml_byte_source.h"
+#include "xml/xml_encodings.h"
 
 namespace xml {
 

@@ -1,4 +1,4 @@
-#include "platform/xml_reader.h"
+#include "xml/xml_reader.h"
 
 #include <gtest/gtest.h>
 
