@@ -3,6 +3,7 @@
 #include "editor/main_dialog.h"
 #include "resources/resource.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/process_window.h"
 
 #include <gtest/gtest.h>
 
@@ -20,24 +21,6 @@ std::string ProgramPath()
     return folder.substr(0, folder.rfind('\\') + 1) + "KestAdvConfig.exe";
 }
 
-// Waits for a visible top-level window of `processId` titled kTitle.
-HWND WaitForDialog(DWORD processId, HANDLE process, DWORD timeoutMs)
-{
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (GetTickCount64() < deadline) {
-        for (HWND w = FindWindowA(nullptr, kTitle); w; w = FindWindowExA(nullptr, w, nullptr, kTitle)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == processId && IsWindowVisible(w))
-                return w;
-        }
-        // Another process's window: wake when it exits or after a short while.
-        if (WaitForSingleObject(process, 50) == WAIT_OBJECT_0)
-            return nullptr;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
@@ -50,7 +33,7 @@ TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
                                &process))
         << GetLastError();
 
-    const HWND dialog = WaitForDialog(process.dwProcessId, process.hProcess, 30000);
+    const HWND dialog = WaitForProcessWindow(process.dwProcessId, process.hProcess, kTitle, 30000);
     ASSERT_NE(nullptr, dialog);
     char className[32] = {};
     GetClassNameA(dialog, className, sizeof className);
