@@ -70,6 +70,9 @@ if(EXISTS ${PROJECT_SOURCE_DIR}/tools/kestadvcheck_main.cpp)
   target_link_libraries(KestAdvCheck PRIVATE kac_editor)
 endif()
 
+# Help file, portable zip and installer.
+include(cmake/Packaging.cmake)
+
 # --- tests -----------------------------------------------------------------
 if(BUILD_TESTING)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -78,7 +81,8 @@ if(BUILD_TESTING)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
   add_library(kac_test_support STATIC
-    tests/support/test_main.cpp tests/support/message_pump.cpp tests/support/message_log.cpp)
+    tests/support/test_main.cpp tests/support/message_pump.cpp tests/support/message_log.cpp
+    tests/support/process_window.cpp)
   target_include_directories(kac_test_support PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(kac_test_support PUBLIC kac_platform gtest)
 
@@ -92,7 +96,7 @@ if(BUILD_TESTING)
   endfunction()
 
   # One executable per test folder that holds tests.
-  foreach(area platform xml ui/dialogs ui/grid ui/controls components editor tools)
+  foreach(area platform xml ui/dialogs ui/grid ui/controls components editor tools packaging)
     file(GLOB area_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${area}/*_test.cpp)
     if(NOT area_tests)
       continue()

@@ -24,7 +24,9 @@ kac_ensure_packages() {
         libgtest-dev:/usr/include/gtest/gtest.h \
         clang:clang++ \
         libclang-rt-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
-        python3:python3; do
+        python3:python3 \
+        fp-utils:chmcmd \
+        nsis:makensis; do
         pkg=${pair%%:*}
         probe=${pair#*:}
         if [[ $probe == /* ]]; then
@@ -52,7 +54,9 @@ kac_wineserver() {
 
 kac_wine_env() {
     export WINEDEBUG=-all
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko install offered; no Linux menu entries made for the
+    # Start-menu shortcuts an installer creates in the prefix.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
 # Creates the prefix in $WINEPREFIX when it is new, and starts a persistent
