@@ -22,3 +22,6 @@ kac_standin_dll(kac_kxipc_without_entry kxipc-without-entry KxIPC
 kac_standin_dll(kac_help_viewer help-viewer kac_help_viewer
   ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.cpp ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.def)
 target_link_libraries(kac_help_viewer PRIVATE oleaut32)
+
+# The help viewer test opens the compiled help the build puts beside it.
+add_dependencies(ui_dialogs_tests kac_help)
