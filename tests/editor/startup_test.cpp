@@ -3,7 +3,7 @@
 #include "editor/main_dialog.h"
 #include "resources/resource.h"
 #include "tests/support/message_pump.h"
-#include "tests/support/process_window.h"
+#include "tests/support/program_process.h"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +25,10 @@ std::string ProgramPath()
 
 TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
 {
-    std::string commandLine = "\"" + ProgramPath() + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process))
-        << GetLastError();
+    ProgramProcess program(ProgramPath());
+    ASSERT_TRUE(program.Started()) << GetLastError();
 
-    const HWND dialog = WaitForProcessWindow(process.dwProcessId, process.hProcess, kTitle, 30000);
+    const HWND dialog = program.WaitForWindow(kTitle, 30000);
     ASSERT_NE(nullptr, dialog);
     char className[32] = {};
     GetClassNameA(dialog, className, sizeof className);
@@ -43,13 +38,7 @@ TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
     EXPECT_NE(nullptr, GetDlgItem(dialog, IDC_CATEGORY_TREE));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
 
-    PostMessageA(dialog, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000));
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(0u, exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(0u, program.CloseAndWait(dialog, 15000));
 }
 
 TEST(StartupTest, DialogAddsTheAboutItemAndSetsItsIcons)

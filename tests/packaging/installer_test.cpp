@@ -3,7 +3,7 @@
 // Add/Remove Programs entry exist; then the registered silent uninstaller
 // removes all of that and leaves the user's settings.
 #include "platform/module_path.h"
-#include "tests/support/process_window.h"
+#include "tests/support/program_process.h"
 
 #include <gtest/gtest.h>
 
@@ -189,23 +189,13 @@ TEST_F(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUse
     EXPECT_EQ(folder, shortcut.folder);
 
     // The installed program shows its dialog and ends when it closes.
-    std::string commandLine = "\"" + shortcut.target + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               shortcut.folder.c_str(), &startup, &process))
-        << GetLastError();
-    const HWND dialog = WaitForProcessWindow(process.dwProcessId, process.hProcess, kTitle, 30000);
-    EXPECT_NE(nullptr, dialog);
-    if (dialog != nullptr)
-        PostMessageA(dialog, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 15000));
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    EXPECT_EQ(0u, exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    {
+        ProgramProcess program(shortcut.target, shortcut.folder.c_str());
+        ASSERT_TRUE(program.Started()) << GetLastError();
+        const HWND dialog = program.WaitForWindow(kTitle, 30000);
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ(0u, program.CloseAndWait(dialog, 15000));
+    }
 
     // The registered silent uninstaller removes files, shortcut and its key.
     ASSERT_EQ(0, RunToCompletion(quietUninstall, 60000));

@@ -1,0 +1,49 @@
+#include "tests/support/program_process.h"
+
+ProgramProcess::ProgramProcess(const std::string& path, const char* folder)
+{
+    std::string commandLine = "\"" + path + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
+                        &m_process))
+        m_process = PROCESS_INFORMATION{};
+}
+
+ProgramProcess::~ProgramProcess()
+{
+    if (!Started())
+        return;
+    if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(m_process.hProcess, 1);
+        WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+HWND ProgramProcess::WaitForWindow(const char* title, DWORD timeoutMs) const
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (Started() && GetTickCount64() < deadline) {
+        for (HWND w = FindWindowA(nullptr, title); w; w = FindWindowExA(nullptr, w, nullptr, title)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == m_process.dwProcessId && IsWindowVisible(w))
+                return w;
+        }
+        // Another process's window: wake when it exits or after a short while.
+        if (WaitForSingleObject(m_process.hProcess, 50) == WAIT_OBJECT_0)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+DWORD ProgramProcess::CloseAndWait(HWND window, DWORD timeoutMs)
+{
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    DWORD exitCode = STILL_ACTIVE;
+    if (WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+        GetExitCodeProcess(m_process.hProcess, &exitCode);
+    return exitCode;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// A program started as a user starts it, for tests that find and close its
+// windows. A program still running when the object goes is terminated.
+class ProgramProcess {
+public:
+    // Starts `path` with `folder` as its current folder (null: the test's).
+    explicit ProgramProcess(const std::string& path, const char* folder = nullptr);
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+
+    // A visible top-level window of the program titled `title`; null when the
+    // program ends first or `timeoutMs` passes.
+    HWND WaitForWindow(const char* title, DWORD timeoutMs) const;
+
+    // Posts WM_CLOSE to `window` and waits for the program to end: its exit
+    // code, or STILL_ACTIVE when it did not end within `timeoutMs`.
+    DWORD CloseAndWait(HWND window, DWORD timeoutMs);
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
