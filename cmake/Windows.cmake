@@ -50,7 +50,7 @@ endfunction()
 # The platform-free code (XML reader, pattern matcher) has its own targets.
 kac_folder_library(kac_platform FOLDERS platform
   EXCLUDE "/win_main\\.cpp$"
-  LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 uuid advapi32 gdi32
+  LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 oleacc uuid advapi32 gdi32
        user32 uxtheme windowscodecs)
 kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
   EXCLUDE "/pattern[a-z_]*\\.cpp$"

@@ -28,3 +28,29 @@ CString CComboBox::GetLBText(int index) const
     }
     return text;
 }
+
+int CComboBox::FindStringExact(int start, const char* text) const
+{
+    return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
+}
+
+DWORD_PTR CComboBox::GetItemData(int index) const
+{
+    return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+int CComboBox::SetItemData(int index, DWORD_PTR data)
+{
+    return static_cast<int>(SendMessage(CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
+}
+
+int CComboBox::GetDroppedWidth() const { return static_cast<int>(SendMessage(CB_GETDROPPEDWIDTH)); }
+int CComboBox::SetDroppedWidth(int width) { return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width))); }
+int CComboBox::GetItemHeight(int index) const { return static_cast<int>(SendMessage(CB_GETITEMHEIGHT, static_cast<WPARAM>(index))); }
+
+int CComboBox::SetItemHeight(int index, int height)
+{
+    return static_cast<int>(SendMessage(CB_SETITEMHEIGHT, static_cast<WPARAM>(index), height));
+}
+
+void CComboBox::ResetContent() { SendMessage(CB_RESETCONTENT); }

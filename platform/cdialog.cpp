@@ -12,19 +12,24 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-bool CDialog::CreateFromTemplate(HWND owner)
+bool CDialog::CreateFromResource(HWND owner)
 {
     const HINSTANCE module = AfxGetResourceHandle();
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(m_nIDHelp), reinterpret_cast<LPCSTR>(RT_DIALOG));
     const HGLOBAL loaded = found != nullptr ? LoadResource(module, found) : nullptr;
-    const auto* dialogTemplate = loaded != nullptr ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
-    if (dialogTemplate == nullptr)
-        return false;
+    const void* dialogTemplate = loaded != nullptr ? LockResource(loaded) : nullptr;
+    return dialogTemplate != nullptr && CreateFromTemplate(dialogTemplate, owner);
+}
 
+bool CDialog::CreateFromTemplate(const void* dialogTemplate, HWND owner)
+{
+    if (dialogTemplate == nullptr || m_hWnd != nullptr)
+        return false;
     m_bEndModal = false;
     m_nModalResult = -1;
     HookWindowCreate(this);
-    const HWND hwnd = CreateDialogIndirectParamA(module, dialogTemplate, owner, &CDialog::DialogProc, 0);
+    const HWND hwnd = CreateDialogIndirectParamA(AfxGetResourceHandle(), static_cast<const DLGTEMPLATE*>(dialogTemplate),
+                                                 owner, &CDialog::DialogProc, 0);
     UnhookWindowCreate();
     if (hwnd == nullptr) {
         if (m_hWnd != nullptr)
@@ -38,15 +43,29 @@ bool CDialog::Create(UINT templateId, CWnd* parent)
 {
     m_nIDHelp = templateId;
     m_pParentWnd = parent;
-    return CreateFromTemplate(parent != nullptr ? parent->m_hWnd : nullptr);
+    return CreateFromResource(parent != nullptr ? parent->m_hWnd : nullptr);
+}
+
+bool CDialog::CreateIndirect(const void* dialogTemplate, CWnd* parent)
+{
+    m_pParentWnd = parent;
+    return CreateFromTemplate(dialogTemplate, parent != nullptr ? parent->m_hWnd : nullptr);
+}
+
+HWND CDialog::ModalOwner() const
+{
+    if (m_pParentWnd != nullptr)
+        return m_pParentWnd->m_hWnd;
+    // Unowned, the dialog would leave the window the user works in clickable.
+    return ::GetActiveWindow();
 }
 
 INT_PTR CDialog::DoModal()
 {
-    const HWND owner = m_pParentWnd != nullptr ? m_pParentWnd->m_hWnd : nullptr;
+    const HWND owner = ModalOwner();
     const bool disabledOwner = owner != nullptr && ::IsWindowEnabled(owner) && ::EnableWindow(owner, FALSE) == FALSE;
 
-    if (CreateFromTemplate(owner)) {
+    if (CreateFromResource(owner)) {
         if (!m_bEndModal) {
             ShowWindow(SW_SHOWNORMAL);
             RunModalLoop();
@@ -99,7 +118,7 @@ bool CDialog::UpdateData(bool saveAndValidate)
 {
     CDataExchange dx(this, saveAndValidate);
     DoDataExchange(&dx);
-    return true;
+    return !dx.HasFailed();
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -108,6 +127,12 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITDIALOG:
         PreInitDialog();
         return OnInitDialog() ? TRUE : FALSE;
+    case WM_SETFONT: {
+        // Stored first, so a font that OnSetFont sends on is the one that stays.
+        const LRESULT result = CWnd::WindowProc(message, wParam, lParam);
+        OnSetFont(reinterpret_cast<HFONT>(wParam));
+        return result;
+    }
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
             if (LOWORD(wParam) == IDOK) {
@@ -144,6 +169,8 @@ bool CDialog::OnInitDialog()
 }
 
 void CDialog::DoDataExchange(CDataExchange*) {}
+
+void CDialog::OnSetFont(HFONT) {}
 
 void CDialog::OnOK()
 {

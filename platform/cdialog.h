@@ -5,7 +5,9 @@
 
 // A dialog made from a template in the resource module. DoModal runs the
 // layer's own modal loop, so every message passes PreTranslateMessage of its
-// target window and that window's parents before IsDialogMessage.
+// target window and that window's parents before IsDialogMessage. A modal
+// dialog without a parent is owned by the thread's active window, which it
+// disables while it runs, as the platform's own dialogs do.
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
@@ -16,8 +18,11 @@ public:
     virtual INT_PTR DoModal();
     // Creates the dialog modeless (test hosts, embedded pages).
     bool Create(UINT templateId, CWnd* parent = nullptr);
+    // The same from a template in memory (DLGTEMPLATE or DLGTEMPLATEEX).
+    bool CreateIndirect(const void* dialogTemplate, CWnd* parent = nullptr);
     void EndDialog(int result);
 
+    // Runs DoDataExchange; false when the exchange failed.
     bool UpdateData(bool saveAndValidate = true);
 
     UINT GetTemplateId() const { return m_nIDHelp; }
@@ -32,11 +37,17 @@ protected:
     // True lets the system set the focus to the first control.
     virtual bool OnInitDialog();
     virtual void DoDataExchange(CDataExchange* dx);
+    // Called with each font the dialog is given (WM_SETFONT), first with the
+    // template's font while the window is being created, before its items
+    // exist; the dialog has already stored the font when it runs.
+    virtual void OnSetFont(HFONT font);
     virtual void OnOK();
     virtual void OnCancel();
 
 private:
-    bool CreateFromTemplate(HWND owner);
+    bool CreateFromTemplate(const void* dialogTemplate, HWND owner);
+    bool CreateFromResource(HWND owner);
+    HWND ModalOwner() const;
     void RunModalLoop();
     static INT_PTR CALLBACK DialogProc(HWND, UINT, WPARAM, LPARAM);
 

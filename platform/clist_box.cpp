@@ -40,3 +40,27 @@ UINT CListBox::ItemFromPoint(POINT point, bool& outside) const
     outside = HIWORD(answer) != 0;
     return LOWORD(answer);
 }
+
+int CListBox::FindStringExact(int start, const char* text) const
+{
+    return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text)));
+}
+
+DWORD_PTR CListBox::GetItemData(int index) const
+{
+    return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+int CListBox::SetItemData(int index, DWORD_PTR data)
+{
+    return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
+}
+
+int CListBox::GetItemHeight(int index) const { return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index))); }
+
+int CListBox::SetItemHeight(int index, int height)
+{
+    return static_cast<int>(SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), height));
+}
+
+void CListBox::ResetContent() { SendMessage(LB_RESETCONTENT); }

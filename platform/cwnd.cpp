@@ -1,5 +1,9 @@
 #include "platform/cwnd.h"
 
+#include "platform/window_accessible.h"
+
+#include <oleacc.h>
+
 #include <memory>
 #include <unordered_map>
 
@@ -22,6 +26,13 @@ struct CurrentMessage {
     LPARAM lParam;
 };
 thread_local CurrentMessage t_currentMessage{};
+
+void WriteToDebugOutput(const char* what)
+{
+    OutputDebugStringA(what);
+}
+
+CWnd::HandlerExceptionReporter g_pfnHandlerExceptionReporter = &WriteToDebugOutput;
 
 bool IsReflectedControlMessage(UINT message, WPARAM wParam, LPARAM lParam, HWND* child, HWND parent)
 {
@@ -67,6 +78,7 @@ CWnd::~CWnd()
     }
     if (m_hWnd != nullptr)
         Unbind();
+    ReleaseAccessible();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
@@ -130,6 +142,9 @@ void CWnd::Unbind()
 {
     if (m_hWnd == nullptr)
         return;
+    ReleaseAccessible();
+    m_bBoundAtCreation = false;
+    m_bSetUpPending = false;
     const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     // Restore only when nobody subclassed on top of us meanwhile.
     if (current == &CWnd::StandardWindowProc && m_pfnSuper != nullptr)
@@ -146,7 +161,10 @@ LRESULT CALLBACK CWnd::CreationHook(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && t_windowBeingCreated != nullptr) {
         CWnd* window = t_windowBeingCreated;
         t_windowBeingCreated = nullptr;  // only the first window of the creation is ours
-        window->Bind(reinterpret_cast<HWND>(wParam));
+        if (window->Bind(reinterpret_cast<HWND>(wParam))) {
+            window->m_bBoundAtCreation = true;
+            window->m_bSetUpPending = true;
+        }
     }
     return CallNextHookEx(t_creationHook, code, wParam, lParam);
 }
@@ -257,9 +275,9 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam
         result = window->Dispatch(message, wParam, lParam);
     } catch (const std::exception& error) {
         // Nothing may unwind through the system's window procedure caller.
-        OutputDebugStringA(error.what());
+        g_pfnHandlerExceptionReporter(error.what());
     } catch (...) {
-        OutputDebugStringA("unexpected exception in a window procedure");
+        g_pfnHandlerExceptionReporter("unexpected exception in a window procedure");
     }
     t_currentMessage = outer;
 
@@ -275,7 +293,13 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT reflected = 0;
     if (ReflectToChild(m_hWnd, message, wParam, lParam, &reflected))
         return reflected;
-    return WindowProc(message, wParam, lParam);
+    const LRESULT result = WindowProc(message, wParam, lParam);
+    if (message == WM_CREATE && m_bSetUpPending) {
+        m_bSetUpPending = false;
+        if (result != -1)
+            PreSubclassWindow();
+    }
+    return result;
 }
 
 bool CWnd::ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
@@ -289,6 +313,11 @@ bool CWnd::ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lPara
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_GETOBJECT && m_bActiveAccessibility) {
+        const LRESULT answer = OnGetObject(wParam, lParam);
+        if (answer > 0)
+            return answer;
+    }
     return DefWindowProc(message, wParam, lParam);
 }
 
@@ -456,3 +485,49 @@ HICON CWnd::SetIcon(HICON icon, bool big)
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapseMs) { return ::SetTimer(m_hWnd, id, elapseMs, nullptr); }
 bool CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id) != FALSE; }
+
+CWnd::HandlerExceptionReporter CWnd::SetHandlerExceptionReporter(HandlerExceptionReporter reporter)
+{
+    const HandlerExceptionReporter previous = g_pfnHandlerExceptionReporter;
+    g_pfnHandlerExceptionReporter = reporter != nullptr ? reporter : &WriteToDebugOutput;
+    return previous;
+}
+
+void CWnd::EnableActiveAccessibility()
+{
+    m_bActiveAccessibility = true;
+}
+
+LRESULT CWnd::OnGetObject(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT)
+        return 0;
+    if (m_pStdObject == nullptr) {
+        void* standard = nullptr;
+        if (FAILED(CreateStdAccessibleObject(m_hWnd, OBJID_CLIENT, kIIDAccessible, &standard)))
+            return 0;
+        m_pStdObject = static_cast<IAccessible*>(standard);
+    }
+    IAccessible* answer = CreateWindowAccessible(m_hWnd, m_pStdObject);
+    const LRESULT result = LresultFromObject(kIIDAccessible, wParam, answer);
+    answer->Release();
+    return result;  // negative (an error) lets the default answer
+}
+
+void CWnd::ReleaseAccessible()
+{
+    if (m_pStdObject != nullptr) {
+        m_pStdObject->Release();
+        m_pStdObject = nullptr;
+    }
+}
+
+HRESULT CWnd::get_accRole(VARIANT child, VARIANT* role)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accRole(child, role) : E_NOTIMPL;
+}
+
+HRESULT CWnd::get_accState(VARIANT child, VARIANT* state)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accState(child, state) : E_NOTIMPL;
+}

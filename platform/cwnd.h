@@ -4,19 +4,36 @@
 #include "platform/cstring.h"
 
 #include <windows.h>
+#include <oaidl.h>
 
-// A window object bound to its HWND. Windows created through CreateEx are
-// bound by a creation hook before their first message, so WM_GETMINMAXINFO,
-// WM_NCCREATE and WM_CREATE reach the object; existing windows (dialog items)
-// are bound by subclassing. The binding ends at WM_NCDESTROY, after which
-// PostNcDestroy runs.
+struct IAccessible;
+
+// A window object bound to its HWND. Windows created through CreateEx (and
+// dialogs made from a template) are bound by a creation hook before their
+// first message, so WM_GETMINMAXINFO, WM_NCCREATE and WM_CREATE reach the
+// object; existing windows (dialog items) are bound by subclassing. The
+// binding ends at WM_NCDESTROY, after which PostNcDestroy runs.
+//
+// Set-up: PreSubclassWindow runs once per binding. For an attached window it
+// runs right after the binding; for a window the layer creates, once its
+// WM_CREATE has succeeded, so the control already answers messages (fonts,
+// items). IsBoundAtCreation tells the two cases apart.
 //
 // Dispatch: derived classes override WindowProc with a switch that calls
 // their typed handlers and passes everything else to the base class's
-// WindowProc; at the bottom the previous window procedure runs. Before that,
-// notifications from child controls (WM_NOTIFY, control WM_COMMAND,
-// WM_CTLCOLOR..., WM_DRAWITEM/WM_MEASUREITEM of controls, scroll messages of
-// controls) are first offered to the child's object through OnChildNotify.
+// WindowProc; at the bottom the previous window procedure runs.
+//
+// Reflection: notifications from child controls (WM_NOTIFY, control
+// WM_COMMAND, WM_CTLCOLOR..., WM_DRAWITEM/WM_MEASUREITEM of controls, scroll
+// messages of controls) are offered to the child's object first, through its
+// OnChildNotify. A child that answers (returns true) answers for its parent,
+// whose WindowProc never sees the message; only when the child does not
+// answer, or has no object, does the parent handle it. Menu commands and
+// owner-drawn menu items are always the parent's own.
+//
+// Exceptions: none crosses the window procedure. One that a handler lets
+// escape ends that message (its result is 0) and is handed to the handler
+// exception reporter, so it is seen rather than lost.
 class CWnd : public CObject {
     DECLARE_DYNAMIC(CWnd)
 public:
@@ -56,6 +73,9 @@ public:
     virtual bool PreTranslateMessage(MSG* msg);
     virtual void PreSubclassWindow();
     virtual void PostNcDestroy();
+    // True when the window was bound as it was created (Create, CreateEx, a
+    // dialog from its template); false when an existing window was attached.
+    bool IsBoundAtCreation() const { return m_bBoundAtCreation; }
     // The message being handled, passed to the previous window procedure.
     LRESULT Default();
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
@@ -101,6 +121,21 @@ public:
     // The layer's plain window class, registered on first use.
     static const char* DefaultClassName();
 
+    // Accessibility: once enabled, WM_GETOBJECT for the client area is
+    // answered with the platform's standard accessible object of the window,
+    // whose role and state come from get_accRole and get_accState; by default
+    // they give the standard object's answers.
+    void EnableActiveAccessibility();
+    virtual HRESULT get_accRole(VARIANT child, VARIANT* role);
+    virtual HRESULT get_accState(VARIANT child, VARIANT* state);
+
+    // Receives the text of an exception that a handler let escape.
+    using HandlerExceptionReporter = void (*)(const char* what);
+    // Installs a reporter (null: the default, which writes to the debugger
+    // output); returns the previous one. Test executables install one that
+    // fails the running test.
+    static HandlerExceptionReporter SetHandlerExceptionReporter(HandlerExceptionReporter reporter);
+
 protected:
     WNDPROC m_pfnSuper = nullptr;  // previous window procedure, called by Default
 
@@ -111,8 +146,15 @@ protected:
 private:
     bool Bind(HWND hwnd);
     void Unbind();
+    void ReleaseAccessible();
+    LRESULT OnGetObject(WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam);
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     static bool ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+    bool m_bBoundAtCreation = false;
+    bool m_bSetUpPending = false;  // created window whose PreSubclassWindow waits for WM_CREATE
+    bool m_bActiveAccessibility = false;
+    IAccessible* m_pStdObject = nullptr;  // the standard accessible object, made on first request
 };

@@ -1,5 +1,6 @@
 #include "platform/png_image.h"
 
+#include "platform/com_scope.h"
 #include "platform/resource_module.h"
 
 #include <objbase.h>
@@ -31,25 +32,9 @@ private:
     T* m_p = nullptr;
 };
 
-// COM for the duration of one decode; balanced even when the thread had it.
-class ComScope {
-public:
-    ComScope() : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComScope()
-    {
-        if (SUCCEEDED(m_hr))
-            CoUninitialize();
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-private:
-    HRESULT m_hr;
-};
-
 HBITMAP DecodePng(const BYTE* data, UINT size)
 {
-    ComScope com;
+    CComScope com;  // for the duration of one decode
     ComPtr<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
                                 reinterpret_cast<void**>(&factory))))

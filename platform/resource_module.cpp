@@ -13,3 +13,16 @@ void AfxSetResourceHandle(HINSTANCE module)
 {
     g_resourceModule = module;
 }
+
+CResourceModuleScope::CResourceModuleScope(HINSTANCE module)
+    : m_previous(AfxGetResourceHandle()), m_switched(module != nullptr)
+{
+    if (m_switched)
+        AfxSetResourceHandle(module);
+}
+
+CResourceModuleScope::~CResourceModuleScope()
+{
+    if (m_switched)
+        AfxSetResourceHandle(m_previous);
+}

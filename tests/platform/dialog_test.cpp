@@ -33,8 +33,10 @@ public:
 
     std::function<void(ScenarioDialog&)> m_onInit;
     CButton m_okButton;
+    CButton m_missingItem;
     MessageLog& m_log;
     bool m_itemsExistedBeforeInit = false;
+    bool m_bindMissingItemOnSave = false;
 
 protected:
     void PreInitDialog() override
@@ -54,6 +56,14 @@ protected:
     {
         m_log.Add(std::string("DoDataExchange save=") + (dx->m_bSaveAndValidate ? "1" : "0"));
         DDX_Control(dx, IDOK, m_okButton);
+        if (dx->m_bSaveAndValidate && m_bindMissingItemOnSave)
+            DDX_Control(dx, 4242, m_missingItem);
+    }
+    void OnSetFont(HFONT font) override
+    {
+        const bool stored = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)) == font;
+        m_log.Add(std::string("OnSetFont stored=") + (stored ? "1" : "0") +
+                  " items=" + (::GetDlgItem(m_hWnd, IDOK) != nullptr ? "1" : "0"));
     }
     bool PreTranslateMessage(MSG* msg) override
     {
@@ -82,7 +92,10 @@ TEST(DialogTest, InitialisationRunsPreInitThenOnInitAndBindsItems)
     dialog.m_onInit = [](ScenarioDialog& d) { d.EndDialog(17); };
     EXPECT_EQ(17, dialog.DoModal());
     EXPECT_TRUE(dialog.m_itemsExistedBeforeInit);
-    EXPECT_EQ((std::vector<std::string>{"PreInitDialog", "OnInitDialog", "DoDataExchange save=0"}), log.Entries());
+    // The template's font comes first, stored already, before the items exist.
+    EXPECT_EQ((std::vector<std::string>{"OnSetFont stored=1 items=0", "PreInitDialog", "OnInitDialog",
+                                        "DoDataExchange save=0"}),
+              log.Entries());
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_EQ(nullptr, dialog.m_okButton.m_hWnd);  // unbound when its window went
 }
@@ -120,7 +133,7 @@ TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
     // IsDialogMessage turned Escape into Cancel after every pre-translation.
     EXPECT_EQ((std::vector<std::string>{"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN",
                                         "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"}),
-              std::vector<std::string>(log.Entries().begin() + 3, log.Entries().end()))
+              std::vector<std::string>(log.Entries().begin() + 4, log.Entries().end()))
         << log.Text();
 }
 
@@ -159,6 +172,43 @@ TEST(DialogTest, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
     EXPECT_EQ(owner.m_hWnd, dialogOwner);
     EXPECT_TRUE(owner.IsWindowEnabled());
     owner.DestroyWindow();
+}
+
+TEST(DialogTest, DialogWithoutParentIsOwnedByTheActiveWindow)
+{
+    MessageLog log;
+    CWnd active;
+    ASSERT_TRUE(active.CreateEx(0, nullptr, "active", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
+    SetActiveWindow(active.m_hWnd);
+    ASSERT_EQ(active.m_hWnd, GetActiveWindow());
+    ScenarioDialog dialog(log);
+    bool activeEnabledDuringDialog = true;
+    HWND dialogOwner = nullptr;
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        activeEnabledDuringDialog = active.IsWindowEnabled();
+        dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(IDOK, dialog.DoModal());
+    EXPECT_EQ(active.m_hWnd, dialogOwner);
+    EXPECT_FALSE(activeEnabledDuringDialog);
+    EXPECT_TRUE(active.IsWindowEnabled());
+    active.DestroyWindow();
+}
+
+TEST(DialogTest, FailedDataExchangeKeepsTheDialogOpen)
+{
+    MessageLog log;
+    ScenarioDialog dialog(log);
+    dialog.m_bindMissingItemOnSave = true;
+    dialog.m_onInit = [](ScenarioDialog& d) {
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    };
+    EXPECT_EQ(IDCANCEL, dialog.DoModal());  // OK did not close it
+    EXPECT_EQ((std::vector<std::string>{"DoDataExchange save=1", "OnCancel"}),
+              std::vector<std::string>(log.Entries().end() - 2, log.Entries().end()))
+        << log.Text();
 }
 
 TEST(DialogTest, QuitMessageEndsTheModalLoopAndStaysQueued)

@@ -6,6 +6,7 @@
 #include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -153,6 +154,8 @@ TEST(WindowTest, DestroyingTheObjectDestroysItsWindow)
     EXPECT_FALSE(IsWindow(hwnd));
 }
 
+// Pins the order of reflection that controls rely on to take over their
+// parent's notifications (colours, drawing, drop-downs).
 TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
 {
     MessageLog log;
@@ -175,6 +178,11 @@ TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
     log.Clear();
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(42, BN_CLICKED), reinterpret_cast<LPARAM>(child.m_hWnd));
     EXPECT_EQ((std::vector<std::string>{"child:reflected WM_COMMAND"}), log.Entries());
+    log.Clear();
+    const HDC dc = GetDC(parent.m_hWnd);
+    EXPECT_EQ(77, parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child.m_hWnd)));
+    ReleaseDC(parent.m_hWnd, dc);
+    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_CTLCOLORSTATIC"}), log.Entries());
 
     // Menu commands and owner-drawn menu items are the parent's own.
     log.Clear();
@@ -186,16 +194,71 @@ TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
     parent.DestroyWindow();
 }
 
-TEST(WindowTest, ExceptionInAHandlerDoesNotLeaveTheWindowProcedure)
+TEST(WindowTest, ExceptionInAHandlerStopsAtTheWindowProcedureAndFailsTheTest)
 {
     MessageLog log;
     RecordingWindow window(log, "w");
     ASSERT_TRUE(window.CreateEx(0, nullptr, "w", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-    EXPECT_EQ(0, window.SendMessage(WM_USER + 1));
+    testing::TestPartResultArray failures;
+    LRESULT result = -1;
+    {
+        testing::ScopedFakeTestPartResultReporter reporter(
+            testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &failures);
+        result = window.SendMessage(WM_USER + 1);
+    }
+    EXPECT_EQ(0, result);
+    ASSERT_EQ(1, failures.size());
+    EXPECT_NE(nullptr, std::strstr(failures.GetTestPartResult(0).message(), "handler failed"));
     EXPECT_TRUE(IsWindow(window.m_hWnd));
     window.SetWindowText("still working");
     EXPECT_STREQ("still working", window.GetWindowText());
     window.DestroyWindow();
+}
+
+TEST(WindowTest, SetUpRunsOnceAfterCreationOrAttachmentAndTellsWhich)
+{
+    class SetUpRecorder : public CWnd {
+    public:
+        explicit SetUpRecorder(MessageLog& log) : m_log(log) {}
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_CREATE) {
+                m_log.Add("WM_CREATE");
+                if (m_failCreation)
+                    return -1;
+            }
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+        void PreSubclassWindow() override
+        {
+            // A drop-down combo box makes its edit field while it handles WM_CREATE.
+            const bool answers = ::GetWindow(m_hWnd, GW_CHILD) != nullptr;
+            m_log.Add(std::string("PreSubclassWindow created=") + (IsBoundAtCreation() ? "1" : "0") +
+                      " answers=" + (answers ? "1" : "0"));
+        }
+        MessageLog& m_log;
+        bool m_failCreation = false;
+    };
+
+    MessageLog log;
+    SetUpRecorder created(log);
+    ASSERT_TRUE(created.CreateEx(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, kRect, nullptr, 0));
+    EXPECT_EQ((std::vector<std::string>{"WM_CREATE", "PreSubclassWindow created=1 answers=1"}), log.Entries());
+
+    const HWND existing =
+        CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    log.Clear();
+    SetUpRecorder attached(log);
+    ASSERT_TRUE(attached.SubclassWindow(existing));
+    EXPECT_EQ((std::vector<std::string>{"PreSubclassWindow created=0 answers=1"}), log.Entries());
+    attached.DestroyWindow();
+
+    log.Clear();
+    SetUpRecorder refused(log);
+    refused.m_failCreation = true;
+    EXPECT_FALSE(refused.CreateEx(0, nullptr, "", WS_POPUP, kRect, nullptr, 0));
+    EXPECT_EQ((std::vector<std::string>{"WM_CREATE"}), log.Entries());
+    created.DestroyWindow();
 }
 
 TEST(WindowTest, TimerMessagesReachTheObject)

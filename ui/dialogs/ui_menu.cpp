@@ -2,7 +2,7 @@
 
 #include "platform/cdc.h"
 #include "platform/cimage_list.h"
-#include "platform/png_image.h"
+#include "platform/resource_image.h"
 #include "platform/resource_module.h"
 
 #include <uxtheme.h>
@@ -36,27 +36,6 @@ void DrawItemText(CDC& dc, const CString& text, RECT rect, UINT format, bool gra
     }
     dc.DrawText(text, text.GetLength(), &rect, format);
 }
-
-// Makes `module` the resource module for one draw.
-class ResourceModuleScope {
-public:
-    explicit ResourceModuleScope(HINSTANCE module) : m_previous(AfxGetResourceHandle()), m_switched(module != nullptr)
-    {
-        if (m_switched)
-            AfxSetResourceHandle(module);
-    }
-    ~ResourceModuleScope()
-    {
-        if (m_switched)
-            AfxSetResourceHandle(m_previous);
-    }
-    ResourceModuleScope(const ResourceModuleScope&) = delete;
-    ResourceModuleScope& operator=(const ResourceModuleScope&) = delete;
-
-private:
-    HINSTANCE m_previous;
-    bool m_switched;
-};
 
 }  // namespace
 
@@ -192,7 +171,7 @@ void UIMenu::Draw(const DRAWITEMSTRUCT* drawItem, bool themed)
     }
 
     {
-        ResourceModuleScope module(item->m_hResourceModule);
+        CResourceModuleScope module(item->m_hResourceModule);
         DrawImage(dc, *item, drawItem, themed);
     }
 
@@ -219,16 +198,12 @@ void UIMenu::DrawImage(CDC& dc, const UIMenuItem& item, const DRAWITEMSTRUCT* dr
     UINT id = item.m_nImageResourceId;
     if (id == 0 && checked && item.m_pBitmap == nullptr)
         id = themed ? kThemedCheckImage : kClassicCheckImage;
-    CBCGPPngImage png;
-    CBitmap resourceBitmap;
+    CBitmap resourceImage;
     const CBitmap* image = nullptr;
     if (id != 0) {
-        if (png.Load(id)) {
-            png.FlattenOnto(kTransparentGrey);  // the image list knows a transparent colour, not alpha
-            image = &png;
-        } else if (resourceBitmap.LoadBitmap(LOWORD(id))) {
-            image = &resourceBitmap;
-        }
+        // The image list knows a transparent colour, not alpha.
+        if (AfxLoadResourceImage(id, kTransparentGrey, resourceImage))
+            image = &resourceImage;
     } else {
         image = item.m_pBitmap;  // borrowed; the item keeps it
     }

@@ -1,0 +1,3 @@
+#include "platform/cbcgp_edit.h"
+
+IMPLEMENT_DYNAMIC(CBCGPEdit, CEdit)

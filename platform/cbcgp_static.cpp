@@ -1,0 +1,3 @@
+#include "platform/cbcgp_static.h"
+
+IMPLEMENT_DYNAMIC(CBCGPStatic, CStatic)

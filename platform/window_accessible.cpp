@@ -1,0 +1,159 @@
+#include "platform/window_accessible.h"
+
+#include "platform/cwnd.h"
+
+#include <oleacc.h>
+
+const IID kIIDAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+namespace {
+
+// Forwards every call to the standard object except role and state, which
+// the window object answers. The window is looked up at each call, so a
+// client that keeps the object longer than the window gets the standard
+// answers.
+class WindowAccessible : public IAccessible {
+public:
+    WindowAccessible(HWND window, IAccessible* standard) : m_hWnd(window), m_pStandard(standard)
+    {
+        m_pStandard->AddRef();
+    }
+    virtual ~WindowAccessible() { m_pStandard->Release(); }
+    WindowAccessible(const WindowAccessible&) = delete;
+    WindowAccessible& operator=(const WindowAccessible&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override
+    {
+        if (object == nullptr)
+            return E_POINTER;
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) || IsEqualIID(iid, kIIDAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_references)); }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&m_references);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return m_pStandard->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override
+    {
+        return m_pStandard->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override
+    {
+        return m_pStandard->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override
+    {
+        return m_pStandard->Invoke(id, iid, locale, flags, parameters, result, exception, argumentError);
+    }
+
+    // IAccessible: role and state from the window object
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
+    {
+        if (role == nullptr)
+            return E_POINTER;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accRole(child, role) : m_pStandard->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
+    {
+        if (state == nullptr)
+            return E_POINTER;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accState(child, state) : m_pStandard->get_accState(child, state);
+    }
+
+    // IAccessible: everything else from the standard object
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return m_pStandard->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return m_pStandard->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
+    {
+        return m_pStandard->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
+    {
+        return m_pStandard->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
+    {
+        return m_pStandard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
+    {
+        return m_pStandard->get_accDescription(child, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override
+    {
+        return m_pStandard->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override
+    {
+        return m_pStandard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override
+    {
+        return m_pStandard->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return m_pStandard->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override
+    {
+        return m_pStandard->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override
+    {
+        return m_pStandard->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override
+    {
+        return m_pStandard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override
+    {
+        return m_pStandard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override
+    {
+        return m_pStandard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override
+    {
+        return m_pStandard->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return m_pStandard->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return m_pStandard->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return m_pStandard->put_accValue(child, value);
+    }
+
+private:
+    LONG m_references = 1;
+    HWND m_hWnd;
+    IAccessible* m_pStandard;
+};
+
+}  // namespace
+
+IAccessible* CreateWindowAccessible(HWND window, IAccessible* standard)
+{
+    return new WindowAccessible(window, standard);
+}
