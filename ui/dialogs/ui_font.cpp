@@ -118,3 +118,16 @@ bool UIFont::ApplyToChildren()
     }
     return true;
 }
+
+LRESULT UIFont::FollowSetFont(CWnd* owner, HFONT font, bool& inFontChange, bool follow)
+{
+    if (owner == nullptr || GetObjectType(font) != OBJ_FONT || inFontChange)
+        return 0;
+    inFontChange = true;
+    const LRESULT result = owner->Default();
+    LOGFONTA logFont{};
+    if (follow && font != GetSafeHandle() && GetObjectA(font, sizeof logFont, &logFont) == sizeof logFont)
+        ModifyCurrentFont(owner, logFont, false);
+    inFontChange = false;
+    return result;
+}

@@ -26,6 +26,16 @@ public:
     // Sends the current font to each direct child of the owner.
     bool ApplyToChildren();
 
+    // WM_SETFONT of a control that keeps this font object of its own, called
+    // while the control handles it: a handle that is no font, or a set-font
+    // that arrives while the control is handling one (such as this object's
+    // own), is ignored and answered 0. Otherwise the control's default
+    // handling sets the font and, when `follow`, this object is re-created
+    // from it for the control alone; from its own font it is not, as that
+    // would delete the font just set. `inFontChange` is the control's guard.
+    // Returns the default handling's answer.
+    LRESULT FollowSetFont(CWnd* owner, HFONT font, bool& inFontChange, bool follow = true);
+
     HFONT GetSafeHandle() const { return static_cast<HFONT>(m_font.GetSafeHandle()); }
     CWnd* GetOwner() const { return m_pOwner; }
     const LOGFONTA& GetLogFont() const { return m_logFont; }

@@ -1,0 +1,83 @@
+#include "tests/support/window_image.h"
+
+#include <cstdio>
+#include <vector>
+
+WindowImage::WindowImage(HWND window, Area area)
+{
+    RECT bounds{};
+    if (area == Area::Client)
+        GetClientRect(window, &bounds);
+    else
+        GetWindowRect(window, &bounds);
+    m_width = bounds.right - bounds.left;
+    m_height = bounds.bottom - bounds.top;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = m_width;
+    info.bmiHeader.biHeight = -m_height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bits = static_cast<const BYTE*>(bits);
+    m_dc = CreateCompatibleDC(nullptr);
+    m_previous = SelectObject(m_dc, m_bitmap);
+    if (area == Area::Client) {
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(m_dc), PRF_CLIENT | PRF_ERASEBKGND);
+    } else {
+        const HDC screen = GetDC(nullptr);
+        BitBlt(m_dc, 0, 0, m_width, m_height, screen, bounds.left, bounds.top, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+    }
+    GdiFlush();
+}
+
+WindowImage::~WindowImage()
+{
+    SelectObject(m_dc, m_previous);
+    DeleteDC(m_dc);
+    DeleteObject(m_bitmap);
+}
+
+COLORREF WindowImage::At(int x, int y) const
+{
+    if (m_bits == nullptr || x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return CLR_INVALID;
+    const BYTE* pixel = m_bits + (static_cast<size_t>(y) * m_width + x) * 4;
+    return RGB(pixel[2], pixel[1], pixel[0]);
+}
+
+bool WindowImage::Save(const char* path) const
+{
+    if (m_bits == nullptr)
+        return false;
+    FILE* file = std::fopen(path, "wb");
+    if (file == nullptr)
+        return false;
+    const int stride = (m_width * 3 + 3) & ~3;
+    BITMAPFILEHEADER fileHeader{};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = m_width;
+    header.biHeight = m_height;  // bottom-up
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biSizeImage = static_cast<DWORD>(stride * m_height);
+    fileHeader.bfType = 0x4D42;
+    fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+    fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
+    bool written = std::fwrite(&fileHeader, sizeof fileHeader, 1, file) == 1 &&
+                   std::fwrite(&header, sizeof header, 1, file) == 1;
+    std::vector<BYTE> row(static_cast<size_t>(stride), 0);
+    for (int y = m_height - 1; written && y >= 0; --y) {
+        for (int x = 0; x < m_width; ++x) {
+            const BYTE* pixel = m_bits + (static_cast<size_t>(y) * m_width + x) * 4;
+            row[static_cast<size_t>(x) * 3] = pixel[0];
+            row[static_cast<size_t>(x) * 3 + 1] = pixel[1];
+            row[static_cast<size_t>(x) * 3 + 2] = pixel[2];
+        }
+        written = std::fwrite(row.data(), row.size(), 1, file) == 1;
+    }
+    return std::fclose(file) == 0 && written;
+}

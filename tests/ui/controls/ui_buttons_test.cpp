@@ -1,0 +1,196 @@
+// The toolkit's buttons and spin on real windows: kinds and checked state
+// through the accessibility interface, bitmap buttons (image, caption and
+// tooltip), PNG buttons, and the spin's report when the mouse leaves.
+#include "platform/com_scope.h"
+#include "platform/window_accessible.h"
+#include "resources/resource.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/window_image.h"
+#include "ui/controls/ui_bitmap_button.h"
+#include "ui/controls/ui_button.h"
+#include "ui/controls/ui_png_button.h"
+#include "ui/controls/ui_spin_button_ctrl.h"
+#include "ui/dialogs/registered_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <oleacc.h>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr COLORREF kCancelRed = RGB(0xD0, 0x24, 0x24);  // a pixel of the Cancel image, 7 right and 6 down
+
+class Host : public CWnd {
+public:
+    Host() { EXPECT_TRUE(CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0)); }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == UIRegisteredMessages().OnKillFocusSpin)
+            m_spinReports.push_back({wParam, lParam});
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    std::vector<std::pair<WPARAM, LPARAM>> m_spinReports;
+};
+
+VARIANT Child(LONG id)
+{
+    VARIANT child;
+    VariantInit(&child);
+    child.vt = VT_I4;
+    child.lVal = id;
+    return child;
+}
+
+struct Answers {
+    HRESULT roleResult = E_FAIL;
+    LONG role = -1;
+    LONG state = 0;
+};
+
+// Role and state of the button itself, asked the way an accessibility client asks.
+Answers AskAccessibility(HWND window)
+{
+    Answers answers;
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                          reinterpret_cast<void**>(&accessible))))
+        return answers;
+    VARIANT role;
+    VariantInit(&role);
+    answers.roleResult = accessible->get_accRole(Child(CHILDID_SELF), &role);
+    answers.role = role.vt == VT_I4 ? role.lVal : -1;
+    VARIANT state;
+    VariantInit(&state);
+    if (SUCCEEDED(accessible->get_accState(Child(CHILDID_SELF), &state)) && state.vt == VT_I4)
+        answers.state = state.lVal;
+    accessible->Release();
+    return answers;
+}
+
+}  // namespace
+
+TEST(UIButtonsTest, AccessibilityNamesTheKindAndTheCheckedState)
+{
+    CComScope com;  // as an accessibility client has it
+    Host host;
+    UIButton push;
+    UIButton check;
+    UIButton radio;
+    ASSERT_TRUE(push.Create("Push", WS_VISIBLE | BS_PUSHBUTTON, {10, 10, 90, 34}, &host, 1));
+    ASSERT_TRUE(check.Create("Check", WS_VISIBLE | BS_AUTOCHECKBOX, {10, 40, 90, 64}, &host, 2));
+    ASSERT_TRUE(radio.Create("Radio", WS_VISIBLE | BS_AUTORADIOBUTTON, {10, 70, 90, 94}, &host, 3));
+
+    const Answers pushAnswers = AskAccessibility(push);
+    EXPECT_EQ(S_OK, pushAnswers.roleResult);
+    EXPECT_EQ(ROLE_SYSTEM_PUSHBUTTON, pushAnswers.role);  // 43
+    EXPECT_EQ(ROLE_SYSTEM_CHECKBUTTON, AskAccessibility(check).role);  // 44
+    EXPECT_EQ(ROLE_SYSTEM_RADIOBUTTON, AskAccessibility(radio).role);  // 45
+
+    EXPECT_EQ(0, AskAccessibility(check).state & STATE_SYSTEM_CHECKED);
+    check.SetCheck(BST_CHECKED);
+    radio.SetCheck(BST_CHECKED);
+    EXPECT_EQ(STATE_SYSTEM_CHECKED, AskAccessibility(check).state & STATE_SYSTEM_CHECKED);
+    EXPECT_EQ(STATE_SYSTEM_CHECKED, AskAccessibility(radio).state & STATE_SYSTEM_CHECKED);
+    check.SetCheck(BST_UNCHECKED);
+    EXPECT_EQ(0, AskAccessibility(check).state & STATE_SYSTEM_CHECKED);
+
+    // A child that is not a 32-bit integer is an invalid argument.
+    VARIANT named;
+    VariantInit(&named);
+    named.vt = VT_BSTR;
+    named.bstrVal = SysAllocString(L"child");
+    IAccessible* accessible = nullptr;
+    ASSERT_EQ(S_OK, AccessibleObjectFromWindow(push, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                               reinterpret_cast<void**>(&accessible)));
+    VARIANT role;
+    VariantInit(&role);
+    role.vt = VT_I4;
+    EXPECT_EQ(static_cast<HRESULT>(0x80070057), accessible->get_accRole(named, &role));
+    EXPECT_EQ(VT_EMPTY, role.vt);
+    accessible->Release();
+    VariantClear(&named);
+}
+
+TEST(UIButtonsTest, BitmapButtonShowsItsImageCentredAndTurnsItsCaptionIntoItsTooltip)
+{
+    Host host;
+    UIBitmapButton save;
+    UIBitmapButton plain;
+    UIBitmapButton ok;
+    ASSERT_TRUE(save.Create("|Save file", WS_VISIBLE | BS_PUSHBUTTON, {10, 10, 70, 40}, &host, 100));
+    ASSERT_TRUE(plain.Create("Save", WS_VISIBLE | BS_PUSHBUTTON, {10, 50, 70, 80}, &host, 101));
+    ASSERT_TRUE(ok.Create("OK", WS_VISIBLE | BS_DEFPUSHBUTTON, {10, 90, 70, 120}, &host, IDOK));
+    for (UIBitmapButton* button : {&save, &plain, &ok})
+        ASSERT_TRUE(button->LoadBitmap(IDB_CANCEL_IMAGE));
+
+    CString caption;
+    save.GetCaption(caption);
+    EXPECT_STREQ("|Save file", caption);
+    EXPECT_STREQ("", save.GetWindowText());
+    EXPECT_STREQ("Save file", save.GetTooltip());
+    EXPECT_TRUE(plain.HasTooltip());
+    EXPECT_STREQ("", plain.GetTooltip());
+    EXPECT_STREQ("", plain.GetWindowText());
+    // The dialog's standard buttons get no tooltip, but show no text either.
+    EXPECT_FALSE(ok.HasTooltip());
+    EXPECT_STREQ("", ok.GetWindowText());
+    ok.GetCaption(caption);
+    EXPECT_STREQ("OK", caption);
+
+    // 60 x 30: the 16 x 16 image lies at the centre of the face less 2 pixels a side.
+    EXPECT_EQ(CPoint(22, 7), save.GetImageOrigin());
+    {
+        const WindowImage face(save);
+        EXPECT_EQ(kCancelRed, face.At(22 + 7, 7 + 6));
+        EXPECT_NE(kCancelRed, face.At(22 + 1, 7 + 1));  // light grey is see-through
+    }
+    save.SetWindowPos(nullptr, 0, 0, 100, 50, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(CPoint(42, 17), save.GetImageOrigin());
+    const WindowImage moved(save);
+    EXPECT_EQ(kCancelRed, moved.At(42 + 7, 17 + 6));
+}
+
+TEST(UIButtonsTest, PngButtonIsOwnerDrawnAndShowsNoImageWhenThereIsNone)
+{
+    Host host;
+    const HWND plain = CreateWindowExA(0, "BUTTON", "Справка", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24,
+                                       host, reinterpret_cast<HMENU>(9), nullptr, nullptr);
+    UIPNGButton button;
+    ASSERT_TRUE(button.SubclassWindow(plain));
+    EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), button.GetStyle() & BS_TYPEMASK);
+    EXPECT_FALSE(button.SetImage(4242u));
+    EXPECT_EQ(nullptr, button.GetImage());
+    EXPECT_TRUE(button.SetImage(IDB_OK_IMAGE));  // a bitmap serves when there is no PNG
+    EXPECT_NE(nullptr, button.GetImage());
+    EXPECT_STREQ("Справка", button.GetWindowText());
+}
+
+TEST(UIButtonsTest, SpinReportsOnceWhenTheMouseLeavesAfterAClick)
+{
+    Host host;
+    UISpinButtonCtrl spin;
+    ASSERT_TRUE(spin.Create(WS_VISIBLE, {10, 10, 26, 40}, &host, 77));
+    const auto visit = [&](bool click) {
+        spin.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        if (click) {
+            spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        }
+        spin.SendMessage(WM_MOUSELEAVE);
+        PumpPendingMessages();
+    };
+    visit(true);
+    ASSERT_EQ(1u, host.m_spinReports.size());
+    EXPECT_EQ(77u, host.m_spinReports[0].first);
+    EXPECT_EQ(0, host.m_spinReports[0].second);
+    visit(false);
+    EXPECT_EQ(1u, host.m_spinReports.size());
+    // A click before the first move after coming in is forgotten by that move.
+    spin.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    spin.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    visit(false);
+    EXPECT_EQ(1u, host.m_spinReports.size());
+}

@@ -1,0 +1,114 @@
+#include "ui/controls/ui_bitmap_button.h"
+
+#include "platform/cimage_list.h"
+#include "ui/controls/ui_bitmap_checkbox.h"
+#include "ui/controls/ui_bitmap_radio_button.h"
+#include "ui/controls/ui_menu_button.h"
+#include "ui/dialogs/dialog_button.h"
+
+#include <memory>
+
+IMPLEMENT_DYNAMIC(UIBitmapButton, UIModalButton)
+
+namespace {
+
+constexpr int kMenuArrowWidth = 13;
+
+// Image lists come in a few depths; a bitmap of any other depth gets 4 bits.
+UINT ImageListDepth(int bitsPerPixel)
+{
+    switch (bitsPerPixel) {
+    case 8: return ILC_COLOR8;
+    case 16: return ILC_COLOR16;
+    case 24: return ILC_COLOR24;
+    case 32: return ILC_COLOR32;
+    default: return ILC_COLOR4;
+    }
+}
+
+// A bitmap of its own with the header and bits of `source`.
+bool CopyBitmap(const CBitmap& source, CBitmap& copy, BITMAP& header)
+{
+    if (!source.GetBitmap(&header))
+        return false;
+    const LONG size = header.bmWidthBytes * header.bmHeight;
+    if (size <= 0)
+        return false;
+    const std::unique_ptr<BYTE[]> bits(new BYTE[static_cast<size_t>(size)]);
+    if (GetBitmapBits(source, size, bits.get()) == 0)
+        return false;
+    BITMAP description = header;
+    description.bmBits = bits.get();
+    return copy.Attach(CreateBitmapIndirect(&description));
+}
+
+}  // namespace
+
+bool UIBitmapButton::LoadBitmap(UINT resourceId)
+{
+    m_bitmap.DeleteObject();
+    if (!m_bitmap.LoadBitmap(resourceId))
+        return false;
+    m_nBitmapId = resourceId;
+    return ApplyBitmap();
+}
+
+bool UIBitmapButton::ApplyBitmap()
+{
+    CBitmap copy;
+    if (m_hWnd == nullptr || m_bitmap.m_hObject == nullptr || !CopyBitmap(m_bitmap, copy, m_bitmapInfo))
+        return false;
+
+    CRect client;
+    GetClientRect(&client);
+    if (IsKindOf(RUNTIME_CLASS(UIMenuButton)))
+        client.right -= kMenuArrowWidth;
+    const CPoint origin = CenteredImageOrigin(client, {m_bitmapInfo.bmWidth, m_bitmapInfo.bmHeight});
+    m_nImageLeft = origin.x;
+    m_nImageTop = origin.y;
+
+    CImageList images;
+    if (!images.Create(m_bitmapInfo.bmWidth, m_bitmapInfo.bmHeight, ILC_MASK | ImageListDepth(m_bitmapInfo.bmBitsPixel),
+                       1, 0) ||
+        images.Add(copy, m_crMask) < 0)
+        return false;
+    const HICON icon = ImageList_GetIcon(images, 0, ILD_NORMAL);
+    if (icon == nullptr)
+        return false;
+    SetImage(icon, true);
+    HideCaption();
+    Invalidate();
+    return true;
+}
+
+void UIBitmapButton::HideCaption()
+{
+    const CString text = GetWindowText();
+    if (text.IsEmpty())
+        return;
+    m_strCaption = text;
+    if (!IsStandardDialogButton(GetDlgCtrlID()) && !HasTooltip()) {
+        CString tip = text.Find('|') >= 0 ? text : CString();
+        SetTooltip(tip.TrimLeft("|"));
+    }
+    SetWindowText("");
+}
+
+LRESULT UIBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SIZE) {
+        const LRESULT result = UIModalButton::WindowProc(message, wParam, lParam);
+        if (m_bitmap.m_hObject != nullptr)
+            ApplyBitmap();  // recentres the image
+        return result;
+    }
+    return UIModalButton::WindowProc(message, wParam, lParam);
+}
+
+void UIBitmapButton::OnDrawText(CDC& dc, const CRect& rect, const CString& text, UINT format, bool disabled)
+{
+    if (IsKindOf(RUNTIME_CLASS(UIBitmapCheckbox)) || IsKindOf(RUNTIME_CLASS(UIBitmapRadioButton)))
+        UIModalButton::OnDrawText(dc, rect, text, format, disabled);
+    else
+        HideCaption();
+}

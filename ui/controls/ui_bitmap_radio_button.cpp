@@ -1,0 +1,3 @@
+#include "ui/controls/ui_bitmap_radio_button.h"
+
+IMPLEMENT_DYNAMIC(UIBitmapRadioButton, UIBitmapButton)
