@@ -42,3 +42,7 @@ if(TARGET kac_pattern AND EXISTS ${PROJECT_SOURCE_DIR}/tests/ui/controls/pattern
   target_link_libraries(pattern_native_tests PRIVATE kac_pattern)
   kac_fuzz_target(pattern_fuzz ${KAC_PATTERN_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/pattern_fuzz.cpp)
 endif()
+if(TARGET kac_layout)
+  kac_native_test(layout_native_tests ${PROJECT_SOURCE_DIR}/tests/ui/dialogs/layout_rules_test.cpp)
+  target_link_libraries(layout_native_tests PRIVATE kac_layout)
+endif()

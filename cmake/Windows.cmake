@@ -47,13 +47,13 @@ function(kac_folder_library name)
   endif()
 endfunction()
 
-# The platform-free code (XML reader, pattern matcher) has its own targets.
+# The platform-free code (XML reader, pattern matcher, layout rules) has its own targets.
 kac_folder_library(kac_platform FOLDERS platform
   EXCLUDE "/win_main\\.cpp$"
   LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 oleacc uuid advapi32 gdi32
        user32 uxtheme windowscodecs)
 kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
-  EXCLUDE "/pattern[a-z_]*\\.cpp$"
+  EXCLUDE "/pattern[a-z_]*\\.cpp$" "/layout_rules\\.cpp$"
   LIBS kac_platform)
 kac_folder_library(kac_components FOLDERS components LIBS kac_ui)
 kac_folder_library(kac_editor FOLDERS editor EXCLUDE "/kestadvconfig_app\\.cpp$"

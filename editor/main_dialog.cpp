@@ -4,16 +4,16 @@
 #include "platform/resource_module.h"
 #include "resources/resource.h"
 
-IMPLEMENT_DYNAMIC(CKestAdvConfigDlg, CBCGPDialog)
+IMPLEMENT_DYNAMIC(CKestAdvConfigDlg, UIDialog)
 
-CKestAdvConfigDlg::CKestAdvConfigDlg(CWnd* parent) : CBCGPDialog(IDD_KESTADVCONFIG_DIALOG, parent)
+CKestAdvConfigDlg::CKestAdvConfigDlg(CWnd* parent) : UIDialog(IDD_KESTADVCONFIG_DIALOG, parent)
 {
     m_hIcon = LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
 }
 
 bool CKestAdvConfigDlg::OnInitDialog()
 {
-    CBCGPDialog::OnInitDialog();
+    UIDialog::OnInitDialog();
     AddAboutItemToSystemMenu();
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
@@ -47,7 +47,7 @@ LRESULT CKestAdvConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam
     default:
         break;
     }
-    return CBCGPDialog::WindowProc(message, wParam, lParam);
+    return UIDialog::WindowProc(message, wParam, lParam);
 }
 
 void CKestAdvConfigDlg::OnSysCommand(UINT, LPARAM)

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/cbcgp_dialog.h"
+#include "ui/dialogs/ui_dialog.h"
 
 // The program's only window: the advanced configuration dialog.
-class CKestAdvConfigDlg : public CBCGPDialog {
+class CKestAdvConfigDlg : public UIDialog {
     DECLARE_DYNAMIC(CKestAdvConfigDlg)
 public:
     explicit CKestAdvConfigDlg(CWnd* parent = nullptr);

@@ -1,0 +1,179 @@
+#include "ui/dialogs/ui_dialog.h"
+
+#include "platform/resource_module.h"
+#include "ui/controls/ui_bitmap_button.h"
+#include "ui/controls/ui_png_button.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(UIDialog, CBCGPDialog)
+
+namespace {
+
+constexpr int kGripSize = 11;
+constexpr DWORD kGripStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | SBS_SIZEGRIP;
+constexpr DWORD kNotAPageStyles = WS_POPUP | WS_BORDER | WS_SYSMENU;
+constexpr COLORREF kTransparentGrey = RGB(192, 192, 192);
+
+bool IsToolTip(HWND window)
+{
+    char className[32] = {};
+    return window != nullptr && GetClassNameA(window, className, sizeof className) > 0 &&
+           std::strcmp(className, "tooltips_class32") == 0;
+}
+
+}  // namespace
+
+UIDialog::UIDialog(UINT templateId, CWnd* parent)
+    : CBCGPDialog(templateId, parent), m_hResourceModule(AfxGetResourceHandle())
+{
+    m_brBackground.CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    for (const UIStandardDialogButton& button : kStandardDialogButtons)
+        m_arrButtons.Add(DIALOG_BUTTON{button.m_nResourceId, button.m_nControlId, m_hResourceModule});
+}
+
+UIDialog::~UIDialog()
+{
+    for (int i = 0; i < m_arrCreatedButtons.GetSize(); ++i)
+        delete m_arrCreatedButtons.GetAt(i);
+    m_arrCreatedButtons.RemoveAll();
+    m_arrButtons.RemoveAll();
+}
+
+void UIDialog::PreInitDialog()
+{
+    GetWindowRect(&m_rcFirstWindow);
+    CBCGPDialog::PreInitDialog();
+}
+
+bool UIDialog::OnInitDialog()
+{
+    CBCGPDialog::OnInitDialog();
+    if ((GetStyle() & WS_THICKFRAME) != 0) {
+        CRect client;
+        GetClientRect(&client);
+        m_sizeGrip.Create(kGripStyle, {client.right - kGripSize, client.bottom - kGripSize, client.right, client.bottom},
+                          this, 0);
+    }
+    m_font.Init(this, true);
+    PlaceBesideTabControl();
+    if (m_nConvertButtons == 1)
+        ConvertButtons();
+    return true;
+}
+
+void UIDialog::PlaceBesideTabControl()
+{
+    const HWND parent = ::GetParent(m_hWnd);
+    if (parent == nullptr || (GetStyle() & kNotAPageStyles) != 0)
+        return;
+    const HWND tabs = FindWindowExA(parent, nullptr, WC_TABCONTROLA, nullptr);
+    if (tabs == nullptr)
+        return;
+    CRect area;
+    ::GetWindowRect(tabs, &area);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
+    CRect tab;
+    if (::SendMessageA(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab)) != 0)
+        area.top += tab.Height();
+    SetWindowPos(HWND_TOP, area.left + 6, area.top + 8, (area.right - 6) - (area.left + 6),
+                 (area.bottom - 6) - (area.top + 8), 0);
+    if (IsThemeActive())
+        EnableThemeDialogTexture(m_hWnd, ETDT_ENABLETAB);
+    m_bIsTabPage = true;
+}
+
+void UIDialog::ConvertButtons()
+{
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const int id = ::GetDlgCtrlID(child);
+        for (int i = 0; i < m_arrButtons.GetSize(); ++i) {
+            const DIALOG_BUTTON& entry = m_arrButtons[i];
+            if (static_cast<int>(entry.m_nControlId) != id || FromHandlePermanent(child) != nullptr)
+                continue;  // a button the program has bound already keeps its binding
+            if (FindResourceA(entry.m_hModule, MAKEINTRESOURCEA(LOWORD(entry.m_nResourceId)), RT_BITMAP) != nullptr) {
+                auto* button = new UIBitmapButton;
+                m_arrCreatedButtons.Add(button);
+                button->SubclassWindow(child);
+                button->SetMaskColour(kTransparentGrey);
+                button->Invalidate();
+                CResourceModuleScope module(entry.m_hModule);
+                button->LoadBitmap(entry.m_nResourceId);
+            } else {
+                auto* button = new UIPNGButton;
+                m_arrCreatedButtons.Add(button);
+                button->SubclassWindow(child);
+                CResourceModuleScope module(entry.m_hModule);
+                button->SetImage(entry.m_nResourceId);
+            }
+        }
+    }
+}
+
+void UIDialog::OnSetFont(HFONT font)
+{
+    LOGFONTA logFont{};
+    // The dialog's own font, sent back by the font object, needs no re-creating.
+    if (font == nullptr || m_bInFontChange || font == m_font.GetSafeHandle() ||
+        GetObjectA(font, sizeof logFont, &logFont) != sizeof logFont)
+        return;
+    m_bInFontChange = true;
+    m_font.ModifyCurrentFont(this, logFont, true);
+    m_bInFontChange = false;
+}
+
+void UIDialog::OnSize()
+{
+    if (m_sizeGrip.GetSafeHwnd() == nullptr)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    m_sizeGrip.SetWindowPos(nullptr, client.Width() - kGripSize, client.Height() - kGripSize, kGripSize, kGripSize,
+                            SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_resizer.Move();
+}
+
+LRESULT UIDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_USER:
+        return kSignature;
+    case WM_CTLCOLORDLG:
+        if (!m_bIsTabPage)
+            return reinterpret_cast<LRESULT>(static_cast<HBRUSH>(m_brBackground));
+        break;
+    case WM_NOTIFY: {
+        auto* draw = reinterpret_cast<NMTTCUSTOMDRAW*>(lParam);
+        if (draw != nullptr && draw->nmcd.hdr.code == NM_CUSTOMDRAW && draw->nmcd.hdr.idFrom == 0) {
+            // Tooltips show "&" as a mnemonic underline, as the captions they come from do.
+            if (IsToolTip(draw->nmcd.hdr.hwndFrom) && draw->nmcd.dwDrawStage == CDDS_PREPAINT)
+                draw->uDrawFlags &= ~static_cast<UINT>(DT_NOPREFIX);
+            return CDRF_DODEFAULT;
+        }
+        break;
+    }
+    case WM_GETFONT:
+        if (m_font.GetSafeHandle() != nullptr)
+            return reinterpret_cast<LRESULT>(m_font.GetSafeHandle());
+        break;
+    case WM_SIZE: {
+        const LRESULT result = CBCGPDialog::WindowProc(message, wParam, lParam);
+        OnSize();
+        return result;
+    }
+    case WM_GETMINMAXINFO:
+        if (m_bLimitMinimumSize) {
+            auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
+            limits->ptMinTrackSize = {m_rcFirstWindow.Width(), m_rcFirstWindow.Height()};
+        }
+        break;
+    case WM_ACTIVATE:
+        return 0;
+    default:
+        break;
+    }
+    return CBCGPDialog::WindowProc(message, wParam, lParam);
+}
