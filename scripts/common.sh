@@ -61,15 +61,17 @@ kac_wine_env() {
 
 # Creates the prefix in $WINEPREFIX when it is new, and starts a persistent
 # wineserver with its standard streams detached: otherwise Wine's background
-# services inherit our pipes and whoever reads them never sees the end.
+# services inherit our pipes and whoever reads them never sees the end. Other
+# inherited descriptors are closed too: a caller's lock (flock) held open by a
+# server that outlives us would never be released.
 kac_start_prefix() {
     kac_wine_env
     mkdir -p "$WINEPREFIX"
-    "$(kac_wineserver)" -p </dev/null >/dev/null 2>&1
+    "$(kac_wineserver)" -p </dev/null >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
     if [[ ! -f $WINEPREFIX/system.reg ]]; then
         kac_log "creating Wine prefix $WINEPREFIX"
     fi
-    "$(kac_wine)" wineboot -i </dev/null >/dev/null 2>&1
+    "$(kac_wine)" wineboot -i </dev/null >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
 }
 
 # Xvfb has no window manager: windows stay unmanaged (Wine then does not wait
