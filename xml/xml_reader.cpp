@@ -173,6 +173,31 @@ bool IsUtf16(XmlEncoding encoding) {
     return encoding == XmlEncoding::Utf16LittleEndian || encoding == XmlEncoding::Utf16BigEndian;
 }
 
+// ASCII bytes that runs of each construct take in one go. Each set leaves out
+// whatever its construct must look at character by character: markup, the
+// end of the construct, and CR, which becomes a line feed.
+template <typename Predicate>
+constexpr std::array<bool, 256> AsciiSetOf(Predicate accepts) {
+    std::array<bool, 256> set{};
+    for (char32_t c = 0; c < 128; ++c) {
+        set[c] = ((c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n') && accepts(c);
+    }
+    return set;
+}
+
+constexpr auto kTextRun = AsciiSetOf([](char32_t c) { return c != '<' && c != '&' && c != ']' && c != '>'; });
+constexpr auto kSingleQuotedRun = AsciiSetOf(
+    [](char32_t c) { return c != '\'' && c != '<' && c != '&' && c != '\t' && c != '\n'; });
+constexpr auto kDoubleQuotedRun = AsciiSetOf(
+    [](char32_t c) { return c != '"' && c != '<' && c != '&' && c != '\t' && c != '\n'; });
+constexpr auto kNameRun = AsciiSetOf([](char32_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
+           c == '-' || c == '.';
+});
+constexpr auto kCommentRun = AsciiSetOf([](char32_t c) { return c != '-'; });
+constexpr auto kCDataRun = AsciiSetOf([](char32_t c) { return c != ']' && c != '>'; });
+constexpr auto kWhitespaceRun = AsciiSetOf([](char32_t c) { return c == ' ' || c == '\t' || c == '\n'; });
+
 }  // namespace
 
 const char* XmlResultName(XmlResult value) {
@@ -365,7 +390,8 @@ void XmlReader::Reset() {
     m_phase = Phase::BeforeFirstNode;
     m_error = result::Ok;
     m_errorAt = Location{};
-    m_openElements.clear();
+    m_openNames.clear();
+    m_openNameStarts.clear();
     m_nodeType = XmlNodeType::None;
     m_nodeAt = Location{};
     m_prefix.clear();
@@ -518,8 +544,57 @@ void XmlReader::Next() {
     }
 }
 
+std::size_t XmlReader::TakeAsciiRun(const AsciiSet& accepted, std::u16string* out) {
+    if (m_hasPeeked || m_inputError != result::Ok || IsUtf16(m_encoding)) {
+        return 0;
+    }
+    std::size_t taken = 0;
+    for (;;) {
+        const std::uint8_t* begin = m_bytes.data() + m_byteBegin;
+        const std::uint8_t* end = m_bytes.data() + m_byteEnd;
+        const std::uint8_t* at = begin;
+        while (at != end && accepted[*at]) {
+            ++at;
+        }
+        const auto count = static_cast<std::size_t>(at - begin);
+        const std::uint8_t* lastLineFeed = nullptr;
+        std::uint32_t lineFeeds = 0;
+        if (accepted['\n']) {
+            for (const std::uint8_t* byte = begin; byte != at; ++byte) {
+                if (*byte == '\n') {
+                    ++lineFeeds;
+                    lastLineFeed = byte;
+                }
+            }
+        }
+        if (out != nullptr && count != 0) {
+            const std::size_t size = out->size();
+            out->resize(size + count);
+            std::copy(begin, at, out->begin() + static_cast<std::ptrdiff_t>(size));
+        }
+        // Lines and positions as Next would count them, saturating alike.
+        if (lineFeeds != 0) {
+            m_next.line = m_next.line <= UINT32_MAX - lineFeeds ? m_next.line + lineFeeds : UINT32_MAX;
+            m_next.position = 1;
+        }
+        const std::size_t sinceLineStart = static_cast<std::size_t>(at - (lastLineFeed != nullptr ? lastLineFeed + 1 : begin));
+        m_next.position = sinceLineStart <= UINT32_MAX - m_next.position
+                              ? m_next.position + static_cast<std::uint32_t>(sinceLineStart)
+                              : UINT32_MAX;
+        m_byteBegin += count;
+        taken += count;
+        if (at != end) {
+            return taken;
+        }
+        FillBytes(4);
+        if (m_byteBegin == m_byteEnd) {
+            return taken;
+        }
+    }
+}
+
 bool XmlReader::SkipWhitespace() {
-    bool skipped = false;
+    bool skipped = TakeAsciiRun(kWhitespaceRun, nullptr) != 0;
     while (IsSpace(Peek())) {
         Next();
         skipped = true;
@@ -599,6 +674,7 @@ XmlResult XmlReader::ReadName(std::u16string* name) {
     do {
         AppendUtf16(name, c);
         Next();
+        TakeAsciiRun(kNameRun, name);
         c = Peek();
     } while (IsNameChar(c));
     return result::Ok;
@@ -682,6 +758,14 @@ XmlResult XmlReader::ReadCharacterData() {
     bool whitespaceOnly = true;
     int closingBrackets = 0;  // to refuse "]]>" outside a CDATA section
     for (;;) {
+        if (inRoot) {
+            const std::size_t start = m_value.size();
+            if (const std::size_t taken = TakeAsciiRun(kTextRun, &m_value); taken != 0) {
+                closingBrackets = 0;
+                whitespaceOnly = whitespaceOnly && std::all_of(m_value.begin() + static_cast<std::ptrdiff_t>(start),
+                                                               m_value.end(), [](char16_t c) { return IsSpace(c); });
+            }
+        }
         const char32_t c = Peek();
         if (c == '<') {
             break;
@@ -773,6 +857,32 @@ void XmlReader::ForgetSeenNames() {
     }
 }
 
+// Compares the attribute's qualified name with those before it in the tag:
+// one by one while they are few, through a set once there are many, so that a
+// tag with a great many attributes still costs linear time.
+bool XmlReader::RepeatsEarlierAttribute(std::size_t index) {
+    constexpr std::size_t kCompareOneByOne = 16;
+    const Attribute& attribute = m_attributes[index];
+    if (index < kCompareOneByOne) {
+        for (std::size_t earlier = 0; earlier < index; ++earlier) {
+            const Attribute& other = m_attributes[earlier];
+            if (other.localName == attribute.localName && other.prefix == attribute.prefix) {
+                return true;
+            }
+        }
+        return false;
+    }
+    auto qualifiedName = [](const Attribute& named) {
+        return named.prefix.empty() ? named.localName : named.prefix + u':' + named.localName;
+    };
+    if (index == kCompareOneByOne) {
+        for (std::size_t earlier = 0; earlier < index; ++earlier) {
+            m_seenNames.insert(qualifiedName(m_attributes[earlier]));
+        }
+    }
+    return !m_seenNames.insert(qualifiedName(attribute)).second;
+}
+
 XmlResult XmlReader::ReadStartTag() {
     if (m_phase == Phase::AfterRoot) {
         return FailAt(result::MultipleRoots, m_nodeAt);
@@ -808,7 +918,7 @@ XmlResult XmlReader::ReadStartTag() {
         if (Failed(outcome)) {
             return outcome;
         }
-        if (!m_seenNames.insert(m_attributeName).second) {
+        if (RepeatsEarlierAttribute(m_attributeCount - 1)) {
             return FailAt(result::DuplicateAttribute, {attribute.line, attribute.position});
         }
         SkipWhitespace();
@@ -825,9 +935,10 @@ XmlResult XmlReader::ReadStartTag() {
     }
     m_nodeType = XmlNodeType::Element;
     if (!m_emptyElement) {
-        m_openElements.push_back(m_qualifiedName);
+        m_openNameStarts.push_back(m_openNames.size());
+        m_openNames += m_qualifiedName;
         m_phase = Phase::InRoot;
-    } else if (m_openElements.empty()) {
+    } else if (m_openNameStarts.empty()) {
         m_phase = Phase::AfterRoot;
     }
     return result::Ok;
@@ -839,7 +950,9 @@ XmlResult XmlReader::ReadAttributeValue(std::u16string* value) {
         return Fail(quote == kEndOfInput ? result::UnexpectedEnd : result::MissingQuote);
     }
     Next();
+    const AsciiSet& run = quote == '"' ? kDoubleQuotedRun : kSingleQuotedRun;
     for (;;) {
+        TakeAsciiRun(run, value);
         const char32_t c = Peek();
         if (c == quote) {
             Next();
@@ -867,7 +980,7 @@ XmlResult XmlReader::ReadAttributeValue(std::u16string* value) {
 // the element and its attributes is declared and that no two attributes share
 // a namespace and local name.
 XmlResult XmlReader::ResolveNamespaces() {
-    const std::size_t depth = m_openElements.size() + 1;
+    const std::size_t depth = m_openNameStarts.size() + 1;
     for (std::size_t i = 0; i < m_attributeCount; ++i) {
         const Attribute& attribute = m_attributes[i];
         const bool declaresDefault = attribute.prefix.empty() && attribute.localName == u"xmlns";
@@ -908,8 +1021,24 @@ XmlResult XmlReader::ResolveNamespaces() {
         return FailAt(result::UndeclaredPrefix, m_nodeAt);
     }
 
-    // Attributes are told apart by namespace and local name. The key holds the
-    // namespace's hash; equal keys are confirmed by comparing the URIs.
+    // Attributes are told apart by namespace and local name. Attributes with
+    // equal qualified names were refused already, so two can clash only when
+    // both have a prefix; with fewer, only the prefixes need checking.
+    std::size_t prefixed = 0;
+    for (std::size_t i = 0; i < m_attributeCount; ++i) {
+        prefixed += m_attributes[i].prefix.empty() ? 0 : 1;
+    }
+    if (prefixed < 2) {
+        for (std::size_t i = 0; i < m_attributeCount; ++i) {
+            const Attribute& attribute = m_attributes[i];
+            if (!attribute.prefix.empty() && AttributeNamespace(attribute) == nullptr) {
+                return FailAt(result::UndeclaredPrefix, {attribute.line, attribute.position});
+            }
+        }
+        return result::Ok;
+    }
+    // The key holds the namespace's hash; equal keys are confirmed by
+    // comparing the URIs.
     ForgetSeenNames();
     std::u16string key;
     for (std::size_t i = 0; i < m_attributeCount; ++i) {
@@ -966,7 +1095,7 @@ const XmlReader::Namespace* XmlReader::FindNamespace(const std::u16string& prefi
 }
 
 void XmlReader::EndNamespaceScopes() {
-    while (!m_declarations.empty() && m_declarations.back().second > m_openElements.size()) {
+    while (!m_declarations.empty() && m_declarations.back().second > m_openNameStarts.size()) {
         const auto found = m_namespaces.find(m_declarations.back().first);
         if (found != m_namespaces.end()) {
             found->second.pop_back();
@@ -979,22 +1108,23 @@ void XmlReader::EndNamespaceScopes() {
 }
 
 XmlResult XmlReader::ReadEndTag() {
-    if (m_openElements.empty()) {
+    if (m_openNameStarts.empty()) {
         return FailAt(result::EndTagMismatch, m_nodeAt);
     }
     if (XmlResult outcome = ReadQualifiedName(&m_qualifiedName, &m_prefix, &m_localName);
         Failed(outcome)) {
         return outcome;
     }
-    if (m_qualifiedName != m_openElements.back()) {
+    if (std::u16string_view(m_openNames).substr(m_openNameStarts.back()) != m_qualifiedName) {
         return FailAt(result::EndTagMismatch, m_nodeAt);
     }
     SkipWhitespace();
     if (XmlResult outcome = Expect('>', result::MissingGreaterThan); Failed(outcome)) {
         return outcome;
     }
-    m_openElements.pop_back();
-    if (m_openElements.empty()) {
+    m_openNames.resize(m_openNameStarts.back());
+    m_openNameStarts.pop_back();
+    if (m_openNameStarts.empty()) {
         m_phase = Phase::AfterRoot;
     }
     m_nodeType = XmlNodeType::EndElement;
@@ -1003,6 +1133,7 @@ XmlResult XmlReader::ReadEndTag() {
 
 XmlResult XmlReader::ReadComment() {
     for (;;) {
+        TakeAsciiRun(kCommentRun, &m_value);
         const char32_t c = Peek();
         if (c == kEndOfInput) {
             return Fail(result::UnexpectedEnd);
@@ -1023,6 +1154,9 @@ XmlResult XmlReader::ReadComment() {
 XmlResult XmlReader::ReadCData() {
     int closingBrackets = 0;
     for (;;) {
+        if (TakeAsciiRun(kCDataRun, &m_value) != 0) {
+            closingBrackets = 0;
+        }
         const char32_t c = Peek();
         if (c == kEndOfInput) {
             return Fail(result::UnexpectedEnd);
@@ -1101,6 +1235,14 @@ XmlResult XmlReader::ReadXmlDeclaration() {
         if (Failed(outcome)) {
             return outcome;
         }
+        // A name out of place is refused at once, before its value.
+        const std::u16string& name = attribute.localName;
+        const bool inOrder = (name == u"version" && seen == Seen::Nothing) ||
+                             (name == u"encoding" && seen == Seen::Version) ||
+                             (name == u"standalone" && (seen == Seen::Version || seen == Seen::Encoding));
+        if (!inOrder) {
+            return FailAt(result::BadXmlDeclaration, at);
+        }
         SkipWhitespace();
         if (outcome = Expect('=', result::MissingEquals); Failed(outcome)) {
             return outcome;
@@ -1125,12 +1267,12 @@ XmlResult XmlReader::ReadXmlDeclaration() {
         }
         Next();
 
-        if (attribute.localName == u"version" && seen == Seen::Nothing) {
+        if (name == u"version") {
             if (!IsVersionNumber(attribute.value)) {
                 return FailAt(result::BadXmlDeclaration, at);
             }
             seen = Seen::Version;
-        } else if (attribute.localName == u"encoding" && seen == Seen::Version) {
+        } else if (name == u"encoding") {
             if (!IsEncodingName(attribute.value)) {
                 return FailAt(result::BadEncodingName, at);
             }
@@ -1138,14 +1280,11 @@ XmlResult XmlReader::ReadXmlDeclaration() {
                 return outcome;
             }
             seen = Seen::Encoding;
-        } else if (attribute.localName == u"standalone" &&
-                   (seen == Seen::Version || seen == Seen::Encoding)) {
+        } else {
             if (attribute.value != u"yes" && attribute.value != u"no") {
                 return FailAt(result::BadXmlDeclaration, at);
             }
             seen = Seen::Standalone;
-        } else {
-            return FailAt(result::BadXmlDeclaration, at);
         }
     }
     if (seen == Seen::Nothing) {

@@ -204,6 +204,13 @@ private:
     char32_t DecodeNextChar();
     char32_t Peek();
     void Next();
+    // Takes the run of ASCII characters at the read position whose bytes
+    // accepted holds, appending them to out unless it is null, and returns how
+    // many it took. It reads the bytes directly, so it takes nothing in UTF-16,
+    // after an input error, or while a character is peeked; the caller goes on
+    // character by character from where it stops.
+    using AsciiSet = std::array<bool, 256>;  // false for every byte above 0x7F
+    std::size_t TakeAsciiRun(const AsciiSet& accepted, std::u16string* out);
     bool SkipWhitespace();
     bool Accept(char32_t expected);
     XmlResult Expect(char32_t expected, XmlResult error);
@@ -230,6 +237,7 @@ private:
     const Namespace* AttributeNamespace(const Attribute& attribute) const;
     void EndNamespaceScopes();
     void ForgetSeenNames();
+    bool RepeatsEarlierAttribute(std::size_t index);
     const Attribute* CurrentAttribute() const;
 
     XmlByteSource* m_source = nullptr;
@@ -251,7 +259,10 @@ private:
     Phase m_phase = Phase::BeforeFirstNode;
     XmlResult m_error = result::Ok;
     Location m_errorAt;
-    std::vector<std::u16string> m_openElements;  // qualified names, innermost last
+    // Qualified names of the open elements, innermost last, end to end in one
+    // string so that opening an element allocates nothing.
+    std::u16string m_openNames;
+    std::vector<std::size_t> m_openNameStarts;
 
     XmlNodeType m_nodeType = XmlNodeType::None;
     Location m_nodeAt;
@@ -271,7 +282,7 @@ private:
     // Only what open elements declared is kept.
     std::unordered_map<std::u16string, std::vector<Namespace>> m_namespaces;
     std::vector<std::pair<std::u16string, std::size_t>> m_declarations;  // prefix, element depth
-    std::unordered_set<std::u16string> m_seenNames;  // duplicate check within one tag
+    std::unordered_set<std::u16string> m_seenNames;  // duplicate check within a tag with many attributes
 };
 
 }  // namespace xml

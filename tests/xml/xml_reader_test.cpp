@@ -9,39 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "tests/xml/utf8_from_utf16.h"
+
 namespace xml {
 namespace {
 
+// UTF-8 with line ends and tabs escaped, so traces stay on one line.
 std::string ToUtf8(const char16_t* text, std::uint32_t length) {
     std::string out;
-    for (std::uint32_t i = 0; i < length; ++i) {
-        char32_t c = text[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        }
-        if (c < 0x80) {
-            if (c == '\n') {
-                out += "\\n";
-            } else if (c == '\r') {
-                out += "\\r";
-            } else if (c == '\t') {
-                out += "\\t";
-            } else {
-                out += static_cast<char>(c);
-            }
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
+    for (char c : testing::Utf8FromUtf16(text, length)) {
+        out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : c == '\t' ? "\\t" : std::string(1, c);
     }
     return out;
 }
@@ -385,6 +362,7 @@ TEST(XmlReaderErrors, XmlDeclarationOnlyAtTheVeryStartAndInOrder) {
         {"<?xml version='1.1'?><a/>", "<?xml version=1.1?> <a/>"},
         {"<?xml version='1.0' standalone='maybe'?><a/>", "!BadXmlDeclaration"},
         {"<?xml version='1.0' other='x'?><a/>", "!BadXmlDeclaration"},
+        {"<?xml version='1.0' enc oding='UTF-8'?><a/>", "!BadXmlDeclaration"},  // refused at its name
         {"<?xml version='1.0'encoding='UTF-8'?><a/>", "!MissingWhitespace"},
         {"<?xml version='1.0' encoding='8bit'?><a/>", "!BadEncodingName"},
         {"<?xml version='1.0' encoding='no-such-code-page'?><a/>", "!UnknownEncoding"},
