@@ -24,6 +24,7 @@ kac_ensure_packages() {
         libgtest-dev:/usr/include/gtest/gtest.h \
         clang:clang++ \
         libclang-rt-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a \
+        libxml2-dev:/usr/include/libxml2/libxml/xmlreader.h \
         python3:python3 \
         fp-utils:chmcmd \
         nsis:makensis; do
