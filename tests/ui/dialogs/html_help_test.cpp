@@ -5,6 +5,8 @@
 #include "ui/dialogs/html_help.h"
 
 #include "platform/cwnd.h"
+#include "tests/components/component/test_component.h"
+#include "tests/support/popup_watcher.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 
 #include <gtest/gtest.h>
@@ -75,60 +77,6 @@ private:
     bool m_bChanged = false;
 };
 
-// Catches the message boxes the code under test shows on this thread: a
-// thread timer, dispatched by the box's own modal loop, reads each box and
-// presses its OK button.
-class MessageBoxCatcher {
-public:
-    struct Box {
-        std::string caption;
-        std::string text;
-    };
-
-    MessageBoxCatcher()
-    {
-        s_boxes = &m_boxes;
-        m_timer = SetTimer(nullptr, 0, 20, &MessageBoxCatcher::OnTimer);
-    }
-    ~MessageBoxCatcher()
-    {
-        KillTimer(nullptr, m_timer);
-        s_boxes = nullptr;
-    }
-    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
-
-    const std::vector<Box>& Boxes() const { return m_boxes; }
-
-private:
-    static BOOL CALLBACK CloseBox(HWND hwnd, LPARAM)
-    {
-        char className[16] = {};
-        GetClassNameA(hwnd, className, sizeof className);
-        if (std::string(className) != "#32770" || !IsWindowVisible(hwnd))
-            return TRUE;
-        Box box;
-        char buffer[512] = {};
-        GetWindowTextA(hwnd, buffer, sizeof buffer);
-        box.caption = buffer;
-        GetDlgItemTextA(hwnd, 0xFFFF, buffer, sizeof buffer);
-        box.text = buffer;
-        s_boxes->push_back(box);
-        ShowWindow(hwnd, SW_HIDE);  // seen once
-        PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
-        return TRUE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        if (s_boxes != nullptr)
-            EnumThreadWindows(GetCurrentThreadId(), &MessageBoxCatcher::CloseBox, 0);
-    }
-
-    static inline std::vector<Box>* s_boxes = nullptr;
-    std::vector<Box> m_boxes;
-    UINT_PTR m_timer = 0;
-};
-
 std::string StandInViewerPath()
 {
     return StandInFolder("help-viewer") + "\\kac_help_viewer.dll";
@@ -174,12 +122,12 @@ TEST_F(HtmlHelpTest, HelpReachesWinesViewerThroughItsRegistrationAndExport14)
     ASSERT_FALSE(registered.empty()) << "the prefix registers no HTML Help control";
     EXPECT_STREQ(registered.c_str(), UIHtmlHelp::RegisteredViewerPath());
 
-    MessageBoxCatcher boxes;
+    PopupWatcher boxes;
     UIHtmlHelp viewer;
     // The build puts the help file beside the test: Wine's viewer opens it,
     // and no error box shows.
     EXPECT_TRUE(UIShowHelp(m_caller, viewer));
-    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(boxes.m_boxes.empty());
 
     EXPECT_FALSE(viewer.HasFailed());
     const HMODULE hhctrl = GetModuleHandleA(registered.c_str());
@@ -213,12 +161,12 @@ TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
     const size_t before = RecordedViewerCalls().size();
     UIHtmlHelp viewer;
     {
-        MessageBoxCatcher boxes;
+        PopupWatcher boxes;
         EXPECT_FALSE(UIShowHelp(m_caller, viewer));
-        ASSERT_EQ(1u, boxes.Boxes().size());
-        EXPECT_EQ("Help Error", boxes.Boxes()[0].caption);
+        ASSERT_EQ(1u, boxes.m_boxes.size());
+        EXPECT_EQ("Help Error", boxes.m_boxes[0].caption);
         // The viewer's wide description, in the program's narrow (UTF-8) strings.
-        EXPECT_EQ("Не удаётся открыть файл справки «KestAdvConfig.chm».", boxes.Boxes()[0].text);
+        EXPECT_EQ("Не удаётся открыть файл справки «KestAdvConfig.chm».", boxes.m_boxes[0].text);
     }
     const std::vector<std::string> calls = RecordedViewerCalls();
     ASSERT_EQ(before + 2, calls.size());
@@ -227,19 +175,21 @@ TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
 
     // Only a failure with a description is shown.
     AnswerNextLastError(S_OK, L"all is well");
-    MessageBoxCatcher success;
+    PopupWatcher success;
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     AnswerNextLastError(E_FAIL, nullptr);
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
-    EXPECT_TRUE(success.Boxes().empty());
+    EXPECT_TRUE(success.m_boxes.empty());
     AnswerNextLastError(static_cast<HRESULT>(0x80030002), L"Не удаётся открыть файл справки «KestAdvConfig.chm».");
 }
 
 TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
 {
-    ASSERT_TRUE(m_registration.Set(REG_SZ, StandInFolder("kxipc-without-entry") + "\\KxIPC.dll"));
+    // Any library without export 14 serves. Not a KxIPC.dll: the failed viewer
+    // stays loaded, and the event-logging tests would then find it by name.
+    ASSERT_TRUE(m_registration.Set(REG_SZ, kTestComponentFileName));
     UIHtmlHelp viewer;
-    MessageBoxCatcher boxes;
+    PopupWatcher boxes;
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     EXPECT_TRUE(viewer.HasFailed());
 
@@ -250,5 +200,5 @@ TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
     EXPECT_EQ(nullptr, viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0));
     EXPECT_EQ(before, RecordedViewerCalls().size());
     EXPECT_EQ(nullptr, viewer.GetEntry());
-    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(boxes.m_boxes.empty());
 }

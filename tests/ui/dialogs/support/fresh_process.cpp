@@ -20,7 +20,8 @@ int RunCurrentTestInFreshProcess()
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string commandLine = std::string("\"") + module + "\" --gtest_color=no --gtest_filter=" +
+    // Once, whatever repeat the parent was given in its environment.
+    std::string commandLine = std::string("\"") + module + "\" --gtest_color=no --gtest_repeat=1 --gtest_filter=" +
                               test->test_suite_name() + "." + test->name();
 
     SetEnvironmentVariableA(kMarker, "1");

@@ -1,4 +1,4 @@
-#include "tests/components/support/popup_watcher.h"
+#include "tests/support/popup_watcher.h"
 
 #include <algorithm>
 
