@@ -1,5 +1,7 @@
 // UIMenu: conversion of a real menu, measuring, and drawing in both looks
-// into a memory DC, checked by its pixels.
+// into a memory DC, checked by its pixels. Texts are compared with the same
+// text drawn where and in the colour the item should have it, in the same
+// font, so the checks hold whatever fonts the machine has.
 #include "platform/cdc.h"
 #include "platform/resource_module.h"
 #include "tests/components/component/test_component.h"
@@ -7,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -57,31 +61,20 @@ public:
     }
 
     COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
-    int Count(COLORREF color, int fromX = 0, int toX = kWidth) const
-    {
-        int count = 0;
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = fromX; x < toX; ++x)
-                count += At(x, y) == color ? 1 : 0;
-        return count;
-    }
-    // Leftmost column holding `color`, or -1.
-    int FirstColumnOf(COLORREF color) const
-    {
-        for (int x = 0; x < kWidth; ++x)
-            for (int y = 0; y < kHeight; ++y)
-                if (At(x, y) == color)
-                    return x;
-        return -1;
-    }
-    bool SameAs(const Canvas& other) const
+    // Empty when both hold the same picture, else where they first differ.
+    std::string Difference(const Canvas& other) const
     {
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                if (At(x, y) != other.At(x, y))
-                    return false;
-        return true;
+                if (At(x, y) != other.At(x, y)) {
+                    char text[96] = {};
+                    std::snprintf(text, sizeof text, "(%d, %d): %06lX, expected %06lX", x, y, At(x, y),
+                                  other.At(x, y));
+                    return text;
+                }
+        return {};
     }
+    bool SameAs(const Canvas& other) const { return Difference(other).empty(); }
 
     CDC m_dc;
 
@@ -114,8 +107,74 @@ protected:
         return nullptr;
     }
 
+    // One text as the menu draws an item's text: transparent, on one line,
+    // vertically centred in the item moved down by `down`, from `left`.
+    struct Text {
+        const char* text;
+        int left;
+        int down;
+        COLORREF color;
+    };
+
+    // The item drawn with no text of its own, then `texts` over it.
+    std::unique_ptr<Canvas> Expected(UINT commandId, UINT state, bool themed, std::initializer_list<Text> texts)
+    {
+        auto canvas = std::make_unique<Canvas>();
+        UIMenuItem* item = Item(commandId);
+        const CString text = item->m_strText;
+        item->m_strText = "";
+        Draw(*canvas, commandId, state, themed);
+        item->m_strText = text;
+        canvas->m_dc.SetBkMode(TRANSPARENT);
+        for (const Text& layer : texts) {
+            RECT rect{layer.left, layer.down, kWidth, kHeight + layer.down};
+            canvas->m_dc.SetTextColor(layer.color);
+            canvas->m_dc.DrawText(layer.text, -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        }
+        return canvas;
+    }
+
+    void Draw(Canvas& canvas, UINT commandId, UINT state, bool themed)
+    {
+        auto request = canvas.Request(Item(commandId), state);
+        themed ? m_menu.DrawThemedItem(&request) : m_menu.DrawClassicItem(&request);
+    }
+
+    // Draws the item and compares it with the expected picture, which must
+    // show its texts (else the comparison would prove nothing).
+    std::string DrawnDifference(UINT commandId, UINT state, bool themed, std::initializer_list<Text> texts)
+    {
+        const auto expected = Expected(commandId, state, themed, texts);
+        if (expected->SameAs(*Expected(commandId, state, themed, {})))
+            return "the expected texts draw nothing";
+        Canvas drawn;
+        Draw(drawn, commandId, state, themed);
+        return drawn.Difference(*expected);
+    }
+
     UIMenu m_menu;
     HMENU m_submenu = nullptr;
+};
+
+// Sets the system-wide keyboard-cue flag for the life of the object and puts
+// the previous value back however the test ends.
+class KeyboardCues {
+public:
+    explicit KeyboardCues(BOOL shown)
+    {
+        SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &m_saved, 0);
+        Set(shown);
+    }
+    ~KeyboardCues() { Set(m_saved); }
+    KeyboardCues(const KeyboardCues&) = delete;
+    KeyboardCues& operator=(const KeyboardCues&) = delete;
+
+private:
+    static void Set(BOOL shown)
+    {
+        SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(shown)), 0);
+    }
+    BOOL m_saved = FALSE;
 };
 
 }  // namespace
@@ -145,23 +204,6 @@ TEST_F(UIMenuTest, ConversionMakesEveryItemOwnerDrawnAndKeepsSubmenus)
     }
 }
 
-TEST_F(UIMenuTest, MeasuresTextWithMarginsAndSeparatorsAsHalfAMenuBar)
-{
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = reinterpret_cast<ULONG_PTR>(Item(0));
-    m_menu.MeasureItem(&measure);
-    EXPECT_EQ(0u, measure.itemWidth);
-    EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), measure.itemHeight);
-
-    measure.itemData = reinterpret_cast<ULONG_PTR>(Item(kOpen));
-    m_menu.MeasureItem(&measure);
-    CClientDC desktop(GetDesktopWindow());
-    const SIZE text = desktop.GetTextExtent("&Open", 5);  // measured with its "&"
-    EXPECT_EQ(static_cast<UINT>(text.cx + 12), measure.itemWidth);
-    EXPECT_EQ(static_cast<UINT>(text.cy + 8), measure.itemHeight);
-}
-
 TEST_F(UIMenuTest, ThemedLookHasTheImageColumnTextFromThirtyPixelsAndBlueSelection)
 {
     Canvas plain;
@@ -170,8 +212,7 @@ TEST_F(UIMenuTest, ThemedLookHasTheImageColumnTextFromThirtyPixelsAndBlueSelecti
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), plain.At(0, 12));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), plain.At(21, 12));
     EXPECT_EQ(kCanvas, plain.At(22, 1));
-    EXPECT_GE(plain.FirstColumnOf(RGB(0, 0, 0)), 30);  // black text, from 30 pixels in
-    EXPECT_GT(plain.Count(RGB(0, 0, 0)), 0);
+    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));  // black, from 30 pixels in
 
     Canvas selected;
     request = selected.Request(Item(kOpen), ODS_SELECTED);
@@ -179,7 +220,7 @@ TEST_F(UIMenuTest, ThemedLookHasTheImageColumnTextFromThirtyPixelsAndBlueSelecti
     EXPECT_EQ(kBlue, selected.At(0, 0));
     EXPECT_EQ(kBlue, selected.At(kWidth - 1, kHeight - 1));
     EXPECT_EQ(RGB(190, 208, 252), selected.At(10, 12));  // no grey column when selected
-    EXPECT_GE(selected.FirstColumnOf(RGB(0, 0, 0)), 30);
+    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));
 
     Canvas checked;
     request = checked.Request(Item(kOpen), ODS_CHECKED);
@@ -194,24 +235,27 @@ TEST_F(UIMenuTest, DisabledTextIsEmbossedUnlessSelectedInBothLooks)
     const COLORREF highlight = GetSysColor(COLOR_3DHILIGHT);
     const COLORREF gray = GetSysColor(COLOR_GRAYTEXT);
     for (const bool themed : {true, false}) {
-        Canvas normal;
-        auto request = normal.Request(Item(kDisabled), ODS_GRAYED);
-        themed ? m_menu.DrawThemedItem(&request) : m_menu.DrawClassicItem(&request);
-        EXPECT_GT(normal.Count(highlight, 20), 0) << themed;
-        EXPECT_GT(normal.Count(gray, 20), 0) << themed;
-        // The raised copy lies one pixel right of the grey one.
-        EXPECT_EQ(normal.FirstColumnOf(gray) + 1, normal.FirstColumnOf(highlight)) << themed;
-
-        Canvas selected;
-        request = selected.Request(Item(kDisabled), ODS_GRAYED | ODS_SELECTED);
-        themed ? m_menu.DrawThemedItem(&request) : m_menu.DrawClassicItem(&request);
-        EXPECT_EQ(0, selected.Count(highlight, 20)) << themed;
-        EXPECT_GT(selected.Count(gray, 20), 0) << themed;
+        const int left = themed ? 30 : 16 + 4;
+        // A raised copy one pixel right of and below the grey text, under it.
+        const Text raised{"Gray", left + 1, 1, highlight};
+        const Text grayText{"Gray", left, 0, gray};
+        EXPECT_FALSE(Expected(kDisabled, ODS_GRAYED, themed, {raised, grayText})
+                         ->SameAs(*Expected(kDisabled, ODS_GRAYED, themed, {grayText})))
+            << "the raised copy would not show";
+        EXPECT_EQ("", DrawnDifference(kDisabled, ODS_GRAYED, themed, {raised, grayText})) << themed;
+        EXPECT_EQ("", DrawnDifference(kDisabled, ODS_GRAYED | ODS_SELECTED, themed, {grayText})) << themed;
     }
 }
 
-TEST_F(UIMenuTest, SeparatorsAreEtchedLinesAtTheMiddle)
+TEST_F(UIMenuTest, SeparatorsMeasureHalfAMenuBarAndAreEtchedLinesAtTheMiddle)
 {
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemData = reinterpret_cast<ULONG_PTR>(Item(0));
+    m_menu.MeasureItem(&measure);
+    EXPECT_EQ(0u, measure.itemWidth);
+    EXPECT_EQ(static_cast<UINT>(GetSystemMetrics(SM_CYMENU) / 2), measure.itemHeight);
+
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
     const COLORREF light = GetSysColor(COLOR_BTNHIGHLIGHT);
     const int middle = kHeight / 2;
@@ -240,10 +284,8 @@ TEST_F(UIMenuTest, ClassicLookUsesTheSystemColoursAndASunkenCheckCell)
     auto request = selected.Request(Item(kOpen), ODS_SELECTED);
     m_menu.DrawClassicItem(&request);
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), selected.At(2, 2));
-    EXPECT_GT(selected.Count(GetSysColor(COLOR_HIGHLIGHTTEXT)), 0);
     // Text indented by the image width (16 until an image says otherwise) + 4.
-    EXPECT_GE(selected.FirstColumnOf(GetSysColor(COLOR_HIGHLIGHTTEXT)), 20);
-    EXPECT_LT(selected.FirstColumnOf(GetSysColor(COLOR_HIGHLIGHTTEXT)), 30);
+    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, false, {{"&Open", 16 + 4, 0, GetSysColor(COLOR_HIGHLIGHTTEXT)}}));
 
     Canvas checked;
     request = checked.Request(Item(kOpen), ODS_CHECKED);
@@ -257,34 +299,17 @@ TEST_F(UIMenuTest, ClassicLookUsesTheSystemColoursAndASunkenCheckCell)
 
 TEST_F(UIMenuTest, MnemonicsAreHiddenOnlyWithoutKeyboardCuesAndWithTheNoAcceleratorFlag)
 {
-    BOOL saved = FALSE;
-    SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &saved, 0);
-    auto reference = [](const char* text) {
-        auto canvas = std::make_unique<Canvas>();
-        canvas->m_dc.FillSolidRect({0, 0, kWidth, kHeight}, kCanvas);
-        canvas->m_dc.SetBkMode(TRANSPARENT);
-        canvas->m_dc.SetTextColor(GetSysColor(COLOR_MENUTEXT));
-        RECT rect{20, 0, kWidth, kHeight};
-        canvas->m_dc.DrawText(text, -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-        return canvas;
-    };
-    const auto withoutPrefix = reference("Open");
-    const auto underlined = reference("&Open");
-    ASSERT_FALSE(withoutPrefix->SameAs(*underlined));
+    const COLORREF text = GetSysColor(COLOR_MENUTEXT);
+    const Text withoutPrefix{"Open", 20, 0, text};
+    const Text underlined{"&Open", 20, 0, text};
+    ASSERT_FALSE(Expected(kOpen, 0, false, {withoutPrefix})->SameAs(*Expected(kOpen, 0, false, {underlined})));
 
     for (const BOOL cues : {FALSE, TRUE}) {
-        SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(cues)), 0);
-        Canvas drawn;
-        auto request = drawn.Request(Item(kOpen), ODS_NOACCEL);
-        m_menu.DrawClassicItem(&request);
-        EXPECT_TRUE(drawn.SameAs(cues ? *underlined : *withoutPrefix)) << "cues " << cues;
-
-        Canvas always;
-        request = always.Request(Item(kOpen), 0);
-        m_menu.DrawClassicItem(&request);
-        EXPECT_TRUE(always.SameAs(*underlined)) << "cues " << cues;
+        const KeyboardCues shown(cues);
+        EXPECT_EQ("", DrawnDifference(kOpen, ODS_NOACCEL, false, {cues ? underlined : withoutPrefix}))
+            << "cues " << cues;
+        EXPECT_EQ("", DrawnDifference(kOpen, 0, false, {underlined})) << "cues " << cues;
     }
-    SystemParametersInfoA(SPI_SETKEYBOARDCUES, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(saved)), 0);
 }
 
 TEST_F(UIMenuTest, ImagesComeFromPngOrBitmapResourcesOfTheItemsModule)
@@ -304,7 +329,6 @@ TEST_F(UIMenuTest, ImagesComeFromPngOrBitmapResourcesOfTheItemsModule)
     EXPECT_EQ(RGB(255, 0, 0), png.At(4 + 8, top + 8));
     EXPECT_EQ(face, png.At(4, top));  // transparent border over the column
     EXPECT_EQ(AfxGetResourceHandle(), resourcesBefore);
-    EXPECT_EQ(16, m_menu.GetImageWidth());
 
     item->m_nImageResourceId = IDB_TEST_BITMAP_IMAGE;  // not a PNG: the bitmap of that id
     Canvas bitmap;
@@ -338,7 +362,7 @@ TEST_F(UIMenuTest, ImagesComeFromPngOrBitmapResourcesOfTheItemsModule)
     request = missing.Request(item, 0);
     m_menu.DrawThemedItem(&request);
     EXPECT_EQ(face, missing.At(4 + 8, top + 8));
-    EXPECT_GE(missing.FirstColumnOf(RGB(0, 0, 0)), 30);
+    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));
 
     item->m_nImageResourceId = 0;
     item->m_hResourceModule = nullptr;
