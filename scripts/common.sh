@@ -16,6 +16,9 @@ kac_ensure_packages() {
         wine:/usr/bin/wine-stable \
         wine64:/usr/lib/wine/wine64 \
         xvfb:Xvfb \
+        fontconfig:fc-list \
+        fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+        fonts-liberation2:/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf \
         xauth:xauth \
         imagemagick:/usr/bin/convert \
         cmake:cmake \
@@ -91,4 +94,40 @@ kac_stop_prefix() {
 kac_build_windows() {
     cmake --preset windows -S "$KAC_ROOT" >/dev/null
     cmake --build "$KAC_BUILD/windows" -j"$(nproc)" "$@"
+}
+
+kac_build_native() {
+    cmake --preset native -S "$KAC_ROOT" >/dev/null
+    cmake --build "$KAC_BUILD/native" -j"$(nproc)" "$@"
+}
+
+# Runs this script again inside Xvfb when there is no display, so that Wine
+# can create windows.
+kac_need_display() {
+    if [[ -z ${DISPLAY:-} ]]; then
+        kac_ensure_packages
+        exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+    fi
+}
+
+# Writes to FILE a fontconfig configuration that offers only the fonts of the
+# folder holding FAMILY and keeps the system's rules (aliases, rendering).
+# The Windows tests run once per such font set: none may depend on the fonts
+# a machine happens to have.
+kac_font_config() {
+    local family=$1 file=$2 font
+    font=$(env -u FONTCONFIG_FILE fc-list -f '%{file}\n' "$family" | sort | head -n 1)
+    if [[ -z $font ]]; then
+        kac_log "no font of the family $family"
+        return 1
+    fi
+    cat >"$file" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>$(dirname "$font")</dir>
+  <cachedir>$(dirname "$file")/fontconfig-cache</cachedir>
+  <include ignore_missing="yes">conf.d</include>
+</fontconfig>
+EOF
 }
