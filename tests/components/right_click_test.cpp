@@ -8,9 +8,9 @@
 #include "platform/cdialog.h"
 #include "resources/resource.h"
 #include "tests/components/component/test_component.h"
-#include "tests/support/popup_watcher.h"
 #include "tests/components/support/temp_folder.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/popup_watcher.h"
 #include "ui/dialogs/ui_menu_router.h"
 
 #include <gtest/gtest.h>
