@@ -2,6 +2,8 @@
 
 #include "platform/cstring_array.h"
 
+#include <vector>
+
 // A string array that sorts itself in place, case-insensitively by the
 // system's locale-aware comparison (CString::CompareNoCase). Strings that
 // compare equal keep their order.
@@ -9,4 +11,7 @@ class CSortStringArray : public CStringArray {
     DECLARE_DYNAMIC(CSortStringArray)
 public:
     void Sort();
+    // The positions of the strings in the order Sort gives them, for callers
+    // that keep more than the string for each entry.
+    std::vector<int> SortedOrder() const;
 };
