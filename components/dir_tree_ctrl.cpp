@@ -3,6 +3,7 @@
 #include "components/reg_it.h"
 #include "components/shell_icon_cache.h"
 #include "components/sort_string_array.h"
+#include "components/trailing_backslash.h"
 #include "platform/afx_message_box.h"
 #include "platform/cmenu.h"
 #include "resources/resource.h"
@@ -16,11 +17,6 @@
 IMPLEMENT_DYNAMIC(CDirTreeCtrl, CTreeCtrl)
 
 namespace {
-
-bool EndsWithBackslash(const CString& path)
-{
-    return !path.IsEmpty() && path.GetAt(path.GetLength() - 1) == '\\';
-}
 
 bool IsDotEntry(const char* name)
 {
@@ -110,10 +106,7 @@ HTREEITEM CDirTreeCtrl::InsertPlaceholder(HTREEITEM parent)
 
 void CDirTreeCtrl::LoadFolder(HTREEITEM parent, const CString& path)
 {
-    CString root = path;
-    if (!EndsWithBackslash(root))
-        root += '\\';
-
+    const CString root = WithTrailingBackslash(path);
     CSortStringArray folders;
     CSortStringArray files;
     std::unordered_map<std::string, DWORD> attributes;
@@ -187,8 +180,8 @@ HTREEITEM CDirTreeCtrl::InsertPathItem(HTREEITEM parent, const CString& path)
 
 HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage)
 {
-    const CString fullPath = EndsWithBackslash(path) ? path.Left(path.GetLength() - 1) : path;
-    const CString text = parent == TVI_ROOT || parent == nullptr ? fullPath : LastPathComponent(fullPath);
+    const CString text =
+        parent == TVI_ROOT || parent == nullptr ? WithoutTrailingBackslash(path) : LastPathComponent(path);
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;
     insert.hInsertAfter = TVI_LAST;
@@ -202,9 +195,7 @@ HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& pat
 
 CString CDirTreeCtrl::LastPathComponent(const CString& path)
 {
-    CString component = path;
-    if (EndsWithBackslash(component))
-        component = component.Left(component.GetLength() - 1);
+    const CString component = WithoutTrailingBackslash(path);
     const int backslash = component.ReverseFind('\\');
     return backslash >= 0 ? component.Mid(backslash + 1) : component;
 }
@@ -214,9 +205,7 @@ CString CDirTreeCtrl::ItemPath(HTREEITEM item) const
     CString path;
     for (HTREEITEM current = item; current != nullptr; current = GetParentItem(current))
         path = GetItemText(current) + "\\" + path;
-    if (EndsWithBackslash(path))
-        path = path.Left(path.GetLength() - 1);
-    return path;
+    return WithoutTrailingBackslash(path);
 }
 
 bool CDirTreeCtrl::HasVisibleChildren(const CString& path) const

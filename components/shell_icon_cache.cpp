@@ -1,5 +1,7 @@
 #include "components/shell_icon_cache.h"
 
+#include "components/trailing_backslash.h"
+
 #include <shellapi.h>
 
 #include <algorithm>
@@ -51,9 +53,7 @@ bool RegistryKeyExists(const std::string& key)
 bool CShellIconCache::ByPath(const CString& path, int* image, int* selectedImage)
 {
     // Asked with a trailing backslash, drives, folders and files alike.
-    CString asked = path;
-    if (asked.IsEmpty() || asked.GetAt(asked.GetLength() - 1) != '\\')
-        asked += '\\';
+    const CString asked = WithTrailingBackslash(path);
     return SmallIcon(asked, 0, 0, image) && SmallIcon(asked, 0, SHGFI_OPENICON, selectedImage);
 }
 
