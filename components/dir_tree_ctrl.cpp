@@ -12,7 +12,7 @@
 #include <shellapi.h>
 
 #include <cstring>
-#include <unordered_map>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CDirTreeCtrl, CTreeCtrl)
 
@@ -91,10 +91,8 @@ bool CDirTreeCtrl::LoadDrives()
         return false;
     }
     for (const char* drive = drives; *drive != '\0'; drive += std::strlen(drive) + 1) {
-        // A drive the shell cannot show is left out, and so is its placeholder.
-        const HTREEITEM item = InsertPathItem(TVI_ROOT, drive);
-        if (item != nullptr && HasVisibleChildren(drive))
-            InsertPlaceholder(item);
+        // A drive the shell cannot show is left out, and so is its probe.
+        InsertPath(TVI_ROOT, drive, true);
     }
     return true;
 }
@@ -109,47 +107,45 @@ void CDirTreeCtrl::LoadFolder(HTREEITEM parent, const CString& path)
     const CString root = WithTrailingBackslash(path);
     CSortStringArray folders;
     CSortStringArray files;
-    std::unordered_map<std::string, DWORD> attributes;
+    std::vector<DWORD> folderAttributes;
+    std::vector<DWORD> fileAttributes;
     WIN32_FIND_DATAA entry{};
     const HANDLE search = FindFirstFileA(root + "*.*", &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            const CString fullPath = root + entry.cFileName;
             if (IsFolder(entry)) {
-                if (!IsDotEntry(entry.cFileName))
-                    folders.Add(fullPath);
-            } else if (m_bShowFiles && !IsFilteredOut(fullPath)) {
-                files.Add(fullPath);  // hidden files too: only the expand-button probe skips them
-            } else {
-                continue;
+                if (!IsDotEntry(entry.cFileName)) {
+                    folders.Add(root + entry.cFileName);
+                    folderAttributes.push_back(entry.dwFileAttributes);
+                }
+            } else if (m_bShowFiles) {
+                // Hidden files too: only the expand-button probe skips them.
+                const CString fullPath = root + entry.cFileName;
+                if (!IsFilteredOut(fullPath)) {
+                    files.Add(fullPath);
+                    fileAttributes.push_back(entry.dwFileAttributes);
+                }
             }
-            attributes[fullPath.str()] = entry.dwFileAttributes;
         } while (FindNextFileA(search, &entry));
         FindClose(search);
     }
-    folders.Sort();
 
     SendMessage(WM_SETREDRAW, FALSE);
     const HCURSOR previousCursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
     CShellIconCache icons;
-    auto insert = [&](const CString& entryPath) -> HTREEITEM {
+    auto insert = [&](const CString& entryPath, DWORD attributes, bool folder) {
         int image = 0;
         int selectedImage = 0;
-        if (!icons.Lookup(entryPath, attributes[entryPath.str()], &image, &selectedImage)) {
+        if (!icons.Lookup(entryPath, attributes, &image, &selectedImage))
             ReportError("Error Getting SystemFileInfo!");
-            return nullptr;
-        }
-        return InsertItemWithIcons(parent, entryPath, image, selectedImage);
+        else
+            InsertItemWithIcons(parent, entryPath, image, selectedImage, folder);
     };
-    for (int i = 0; i < folders.GetSize(); ++i) {
-        const HTREEITEM item = insert(folders[i]);
-        if (item != nullptr && HasVisibleChildren(folders[i]))
-            InsertPlaceholder(item);
-    }
+    for (const int i : folders.SortedOrder())
+        insert(folders[i], folderAttributes[static_cast<size_t>(i)], true);
     if (m_bShowFiles) {
-        files.Sort();
-        for (int i = 0; i < files.GetSize(); ++i)
-            insert(files[i]);
+        for (const int i : files.SortedOrder())
+            insert(files[i], fileAttributes[static_cast<size_t>(i)], false);
     }
     SendMessage(WM_SETREDRAW, TRUE);
     SetCursor(previousCursor);
@@ -169,16 +165,22 @@ void CDirTreeCtrl::RefreshChildren(HTREEITEM item)
 
 HTREEITEM CDirTreeCtrl::InsertPathItem(HTREEITEM parent, const CString& path)
 {
+    return InsertPath(parent, path, false);
+}
+
+HTREEITEM CDirTreeCtrl::InsertPath(HTREEITEM parent, const CString& path, bool probeLater)
+{
     int image = 0;
     int selectedImage = 0;
     if (!CShellIconCache::ByPath(path, &image, &selectedImage)) {
         ReportError("Error Getting SystemFileInfo!");
         return nullptr;
     }
-    return InsertItemWithIcons(parent, path, image, selectedImage);
+    return InsertItemWithIcons(parent, path, image, selectedImage, probeLater);
 }
 
-HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage)
+HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage,
+                                            bool probeLater)
 {
     const CString text =
         parent == TVI_ROOT || parent == nullptr ? WithoutTrailingBackslash(path) : LastPathComponent(path);
@@ -190,7 +192,58 @@ HTREEITEM CDirTreeCtrl::InsertItemWithIcons(HTREEITEM parent, const CString& pat
     insert.item.iImage = image;
     insert.item.iSelectedImage = selectedImage;
     insert.item.lParam = 0;
-    return InsertItem(&insert);
+    if (probeLater) {
+        // The control asks for the expand button when it first draws the item.
+        insert.item.mask |= TVIF_CHILDREN;
+        insert.item.cChildren = I_CHILDRENCALLBACK;
+    }
+    const HTREEITEM item = InsertItem(&insert);
+    if (item != nullptr && probeLater)
+        m_deferredProbes[item] = Probe::NotYet;
+    return item;
+}
+
+bool CDirTreeCtrl::ShowsExpandButton(HTREEITEM item)
+{
+    const auto deferred = m_deferredProbes.find(item);
+    if (deferred == m_deferredProbes.end())
+        return GetChildItem(item) != nullptr;
+    if (deferred->second == Probe::NotYet) {
+        if (!HasVisibleChildren(ItemPath(item))) {
+            m_deferredProbes.erase(deferred);
+            return false;
+        }
+        deferred->second = Probe::FoundChildren;
+    }
+    return true;
+}
+
+void CDirTreeCtrl::CompleteProbe(HTREEITEM item)
+{
+    const auto deferred = m_deferredProbes.find(item);
+    if (deferred == m_deferredProbes.end())
+        return;
+    const bool visible = deferred->second == Probe::FoundChildren || HasVisibleChildren(ItemPath(item));
+    m_deferredProbes.erase(deferred);
+    // From here the item is what an eager probe makes of it: no child count
+    // of its own, and the placeholder when the folder has something to show.
+    TVITEMA children{};
+    children.mask = TVIF_CHILDREN;
+    children.hItem = item;
+    children.cChildren = 0;
+    SetItem(&children);
+    if (visible)
+        InsertPlaceholder(item);
+}
+
+void CDirTreeCtrl::CompleteAllProbes()
+{
+    std::vector<HTREEITEM> items;
+    items.reserve(m_deferredProbes.size());
+    for (const auto& deferred : m_deferredProbes)
+        items.push_back(deferred.first);
+    for (const HTREEITEM item : items)
+        CompleteProbe(item);
 }
 
 CString CDirTreeCtrl::LastPathComponent(const CString& path)
@@ -253,6 +306,38 @@ bool CDirTreeCtrl::IsFilteredOut(const CString& path) const
     return true;
 }
 
+LRESULT CDirTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Whoever reads a folder's children gets what the probe would have
+    // given: it runs now if the folder has not been drawn yet.
+    if (!m_deferredProbes.empty()) {
+        switch (message) {
+        case TVM_GETNEXTITEM:
+            if (wParam == TVGN_CHILD)
+                CompleteProbe(reinterpret_cast<HTREEITEM>(lParam));
+            break;
+        case TVM_GETITEMA:
+        case TVM_GETITEMW:
+            // The fields used are laid out alike in the ANSI and the wide record.
+            if (lParam != 0 && (reinterpret_cast<const TVITEMA*>(lParam)->mask & TVIF_CHILDREN) != 0)
+                CompleteProbe(reinterpret_cast<const TVITEMA*>(lParam)->hItem);
+            break;
+        case TVM_EXPAND:
+            CompleteProbe(reinterpret_cast<HTREEITEM>(lParam));
+            break;
+        case TVM_GETCOUNT:
+            CompleteAllProbes();
+            break;
+        default:
+            break;
+        }
+    }
+    const LRESULT result = CTreeCtrl::WindowProc(message, wParam, lParam);
+    if (message == TVM_DELETEITEM && (lParam == 0 || reinterpret_cast<HTREEITEM>(lParam) == TVI_ROOT))
+        m_deferredProbes.clear();
+    return result;
+}
+
 bool CDirTreeCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     if (message == WM_NOTIFY && lParam != 0) {
@@ -265,6 +350,15 @@ bool CDirTreeCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case NM_RCLICK:
             OnRightClick(notify, result);
             return true;
+        case TVN_GETDISPINFOA:
+        case TVN_GETDISPINFOW:
+            OnGetDispInfo(notify, result);
+            return true;
+        case TVN_DELETEITEMA:
+        case TVN_DELETEITEMW:
+            // The handle may come back for a new item.
+            m_deferredProbes.erase(reinterpret_cast<const NMTREEVIEWA*>(notify)->itemOld.hItem);
+            break;
         default:
             break;
         }
@@ -293,6 +387,17 @@ void CDirTreeCtrl::OnItemExpanding(NMHDR* notify, LRESULT* result)
         state.stateMask = TVIS_EXPANDEDONCE;
         state.state = 0;
         SetItem(&state);
+    }
+    *result = 0;
+}
+
+void CDirTreeCtrl::OnGetDispInfo(NMHDR* notify, LRESULT* result)
+{
+    // The fields used are laid out alike in the ANSI and the wide record.
+    auto* info = reinterpret_cast<NMTVDISPINFOA*>(notify);
+    if ((info->item.mask & TVIF_CHILDREN) != 0) {
+        info->item.cChildren = ShowsExpandButton(info->item.hItem) ? 1 : 0;
+        info->item.mask |= TVIF_DI_SETITEM;
     }
     *result = 0;
 }

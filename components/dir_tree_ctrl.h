@@ -5,6 +5,8 @@
 #include "platform/cstring_array.h"
 #include "platform/ctree_ctrl.h"
 
+#include <unordered_map>
+
 // The tree of the Components page: the machine's drives, and under them the
 // folders and the component files that match the filters, read lazily one
 // level when a folder is opened and dropped when it is closed. A right-click
@@ -12,7 +14,14 @@
 //
 // Items carry no data: a path is rebuilt from the texts of an item and its
 // ancestors. A folder not yet read has one placeholder child (empty text,
-// image 0) so that the tree shows its expand button.
+// image 0) so that the tree shows its expand button, or none when it holds
+// nothing to show.
+//
+// Finding out which costs a search of the folder. A listed drive or folder is
+// searched when the tree first draws it (it is inserted with
+// I_CHILDRENCALLBACK) or when anything reads its children through the
+// control, whichever comes first: every reader sees what a search at once
+// would have given.
 class CDirTreeCtrl : public CTreeCtrl {
     DECLARE_DYNAMIC(CDirTreeCtrl)
 public:
@@ -43,19 +52,35 @@ public:
     const CStringArray& GetFilters() const { return m_arrFilters; }
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
     void OnItemExpanding(NMHDR* notify, LRESULT* result);
     void OnRightClick(NMHDR* notify, LRESULT* result);
+    void OnGetDispInfo(NMHDR* notify, LRESULT* result);
 
 private:
     void ReportError(const char* text);
     HTREEITEM InsertPlaceholder(HTREEITEM parent);
-    HTREEITEM InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage);
+    HTREEITEM InsertPath(HTREEITEM parent, const CString& path, bool probeLater);
+    HTREEITEM InsertItemWithIcons(HTREEITEM parent, const CString& path, int image, int selectedImage,
+                                  bool probeLater);
     void DeleteChildren(HTREEITEM item);
+
+    // The expand-button probe of a folder not read yet, for the control's
+    // drawing: searches the folder once, inserts nothing.
+    bool ShowsExpandButton(HTREEITEM item);
+    // Makes the folder what the probe makes of it: a placeholder or no child.
+    void CompleteProbe(HTREEITEM item);
+    void CompleteAllProbes();
 
     CImageList m_imgList;  // the shell's system image list; shared, never destroyed here
     CStringArray m_arrFilters;
     CString m_strError;
     bool m_bShowFiles = false;
+
+    enum class Probe { NotYet, FoundChildren };
+    // Folders inserted without their placeholder: not searched yet, or found
+    // by a draw to hold something.
+    std::unordered_map<HTREEITEM, Probe> m_deferredProbes;
 };

@@ -231,6 +231,28 @@ TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
     EXPECT_EQ((std::vector<std::string>{"deeper", "later.dll", "new.ocx"}), Children(deep));
 }
 
+TEST_F(DirTreeTest, WhatTheFirstDrawShowsIsWhatTheFolderReportsAfterwards)
+{
+    m_folder.MakeFile("full\\a.dll");
+    m_folder.MakeFolder("empty");
+    m_folder.MakeFile("keys\\k.dll");
+    LoadTempFolder();
+    m_tree.UpdateWindow();  // draws the three folders: each gets or loses its expand button now
+
+    // Later changes on disk show only when a folder is read again.
+    ASSERT_TRUE(DeleteFileA((m_folder.Path() + "\\full\\a.dll").c_str()));
+    m_folder.MakeFile("empty\\b.dll");
+    EXPECT_TRUE(HasOnlyPlaceholder(Child(m_root, "full")));
+    EXPECT_EQ(nullptr, m_tree.GetChildItem(Child(m_root, "empty")));
+
+    // A drawn folder opened by key before anyone read its children.
+    const HTREEITEM keys = Child(m_root, "keys");
+    m_tree.SetFocus();
+    m_tree.SelectItem(keys);
+    m_tree.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(std::vector<std::string>{"k.dll"}, Children(keys));
+}
+
 TEST_F(DirTreeTest, PathsAreRebuiltFromTheItemTexts)
 {
     EXPECT_EQ("", m_tree.ItemPath(nullptr).str());
