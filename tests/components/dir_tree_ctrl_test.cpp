@@ -10,7 +10,6 @@
 
 #include <shellapi.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -94,11 +93,12 @@ int SmallIcon(const std::string& path, UINT extra)
 
 TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
 {
-    char drives[MAX_PATH] = {};
-    GetLogicalDriveStringsA(MAX_PATH - 1, drives);
+    // The system's drive letters, in alphabetical order, each shown as X:.
     std::vector<std::string> expected;
-    for (const char* drive = drives; *drive != '\0'; drive += std::strlen(drive) + 1)
-        expected.push_back(std::string(drive, std::strlen(drive) - 1));  // C:\ shows as C:
+    const DWORD letters = GetLogicalDrives();
+    for (int letter = 0; letter < 26; ++letter)
+        if ((letters & (1u << letter)) != 0)
+            expected.push_back(std::string(1, static_cast<char>('A' + letter)) + ":");
     EXPECT_EQ(expected, m_drives);
     EXPECT_EQ(0u, m_tree.GetStyle() & TVS_EDITLABELS);
 
@@ -107,10 +107,14 @@ TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
         SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
     EXPECT_EQ(system, reinterpret_cast<HIMAGELIST>(m_tree.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)));
 
-    const HTREEITEM drive = m_tree.GetRootItem();
-    ASSERT_EQ("C:", m_tree.GetItemText(drive).str());
-    EXPECT_EQ("C:", m_tree.ItemPath(drive).str());
-    EXPECT_TRUE(HasOnlyPlaceholder(drive));  // C:\ holds folders
+    // The drive of the temporary folder holds at least that folder's parent.
+    const std::string driveText = m_folder.Path().substr(0, 2);
+    HTREEITEM drive = m_tree.GetRootItem();
+    while (drive != nullptr && m_tree.GetItemText(drive).CompareNoCase(driveText.c_str()) != 0)
+        drive = m_tree.GetNextSiblingItem(drive);
+    ASSERT_NE(nullptr, drive);
+    EXPECT_EQ(m_tree.GetItemText(drive).str(), m_tree.ItemPath(drive).str());
+    EXPECT_TRUE(HasOnlyPlaceholder(drive));
 
     // Populating again rebuilds the same tree and keeps the shared list alive.
     ASSERT_TRUE(m_tree.Populate());
