@@ -57,6 +57,7 @@ bool CDirTreeCtrl::Populate()
     if ((GetStyle() & TVS_EDITLABELS) != 0)
         ModifyStyle(TVS_EDITLABELS, 0);
     DeleteAllItems();
+    m_icons = CShellIconCache();
     if (!AttachSystemImageList())
         return false;
     m_bShowFiles = true;
@@ -132,11 +133,10 @@ void CDirTreeCtrl::LoadFolder(HTREEITEM parent, const CString& path)
 
     SendMessage(WM_SETREDRAW, FALSE);
     const HCURSOR previousCursor = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));
-    CShellIconCache icons;
     auto insert = [&](const CString& entryPath, DWORD attributes, bool folder) {
         int image = 0;
         int selectedImage = 0;
-        if (!icons.Lookup(entryPath, attributes, &image, &selectedImage))
+        if (!m_icons.Lookup(entryPath, attributes, &image, &selectedImage))
             ReportError("Error Getting SystemFileInfo!");
         else
             InsertItemWithIcons(parent, entryPath, image, selectedImage, folder);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "components/shell_icon_cache.h"
 #include "platform/cimage_list.h"
 #include "platform/cstring.h"
 #include "platform/cstring_array.h"
@@ -75,6 +76,7 @@ private:
     void CompleteAllProbes();
 
     CImageList m_imgList;  // the shell's system image list; shared, never destroyed here
+    CShellIconCache m_icons;  // for every folder read until the next Populate
     CStringArray m_arrFilters;
     CString m_strError;
     bool m_bShowFiles = false;
