@@ -45,11 +45,21 @@ void CDirTreeCtrl::ReportError(const char* text)
 void CDirTreeCtrl::AddFilter(const char* pattern)
 {
     const CString filter(pattern);
-    if (filter == "*.*")
+    if (filter == "*.*") {
         m_arrFilters.RemoveAll();
+        m_filterTexts.clear();
+    }
     if (!m_arrFilters.IsEmpty() && m_arrFilters[0] == "*.*")
         return;
     m_arrFilters.Add(filter);
+    // What IsFilteredOut looks for, upper-cased once: for "*.ocx" ".OCX",
+    // for "setup.*" "SETUP", and the whole filter.
+    if (filter.Find("*.") >= 0)
+        m_filterTexts.push_back(filter.Mid(1).MakeUpper());
+    const int wildcard = filter.Find(".*");
+    if (wildcard >= 0)
+        m_filterTexts.push_back(filter.Left(wildcard).MakeUpper());
+    m_filterTexts.push_back(CString(filter).MakeUpper());
 }
 
 bool CDirTreeCtrl::Populate()
@@ -285,24 +295,10 @@ bool CDirTreeCtrl::IsFilteredOut(const CString& path) const
         return false;
     CString upperPath = path;
     upperPath.MakeUpper();
-    for (int i = 0; i < m_arrFilters.GetSize(); ++i) {
-        const CString& filter = m_arrFilters[i];
-        // Substring tests anywhere in the path, folder names included.
-        if (filter.Find("*.") >= 0) {
-            CString extension = filter.Mid(1);
-            if (upperPath.Find(extension.MakeUpper()) >= 0)
-                return false;
-        }
-        const int wildcard = filter.Find(".*");
-        if (wildcard >= 0) {
-            CString stem = filter.Left(wildcard);
-            if (upperPath.Find(stem.MakeUpper()) >= 0)
-                return false;
-        }
-        CString whole = filter;
-        if (upperPath.Find(whole.MakeUpper()) >= 0)
+    // Substring tests anywhere in the path, folder names included.
+    for (const CString& text : m_filterTexts)
+        if (upperPath.Find(text) >= 0)
             return false;
-    }
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ctree_ctrl.h"
 
 #include <unordered_map>
+#include <vector>
 
 // The tree of the Components page: the machine's drives, and under them the
 // folders and the component files that match the filters, read lazily one
@@ -78,6 +79,7 @@ private:
     CImageList m_imgList;  // the shell's system image list; shared, never destroyed here
     CShellIconCache m_icons;  // for every folder read until the next Populate
     CStringArray m_arrFilters;
+    std::vector<CString> m_filterTexts;  // what the filters look for in an upper-cased path
     CString m_strError;
     bool m_bShowFiles = false;
 
