@@ -2,7 +2,7 @@
 // control: order, filters, expand buttons, lazy loading, paths and errors.
 #include "components/dir_tree_ctrl.h"
 #include "resources/resource.h"
-#include "tests/components/support/popup_watcher.h"
+#include "tests/support/popup_watcher.h"
 #include "tests/components/support/temp_folder.h"
 #include "tests/support/message_pump.h"
 
