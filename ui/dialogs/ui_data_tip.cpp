@@ -1,11 +1,10 @@
 #include "ui/dialogs/ui_data_tip.h"
 
 #include "platform/ccombo_box.h"
+#include "platform/cdc.h"
 #include "platform/clist_box.h"
 #include "platform/cwnd.h"
-#include "ui/dialogs/ui_cell_hit_test.h"
-
-#include <cstring>
+#include "ui/dialogs/ui_data_tip_owner.h"
 
 IMPLEMENT_DYNAMIC(UIDataTip, CObject)
 
@@ -13,58 +12,18 @@ namespace {
 
 constexpr UINT kToolInfoSize = 64;  // the tool record without its reserved tail
 constexpr int kFitMargin = 6;
-constexpr DWORD kOwnerDrawFixed = 0x10;
 
-// The toolkit's list control and file/folder edit live above this folder;
-// their kind is told by the names in their run-time class chain.
-bool IsKindOfClassNamed(const CObject* object, const char* className)
+int TextWidth(CWnd* owner, const CString& text)
 {
-    for (const CRuntimeClass* runtimeClass = object->GetRuntimeClass(); runtimeClass != nullptr;
-         runtimeClass = runtimeClass->m_pBaseClass) {
-        if (std::strcmp(runtimeClass->m_lpszClassName, className) == 0)
-            return true;
-    }
-    return false;
-}
-
-int TextWidth(HWND owner, const CString& text)
-{
-    const HDC dc = GetDC(owner);
-    if (dc == nullptr)
+    CClientDC dc(owner);
+    if (dc.GetSafeHdc() == nullptr)
         return 0;
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(owner, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, text.GetLength(), &size);
+    const HFONT font = owner->GetFont();
+    const HGDIOBJ previous = font != nullptr ? dc.SelectObject(font) : nullptr;
+    const int width = dc.GetTextExtent(text, text.GetLength()).cx;
     if (previous != nullptr)
-        SelectObject(dc, previous);
-    ReleaseDC(owner, dc);
-    return size.cx;
-}
-
-CString ListCellText(HWND list, int row, int column)
-{
-    char buffer[1024] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = static_cast<int>(sizeof buffer);
-    SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    return CString(buffer);
-}
-
-CString ComboSelectionText(HWND combo)
-{
-    const auto selection = static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0));
-    CString text;
-    const int length = static_cast<int>(SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(selection), 0));
-    if (length > 0) {
-        char* buffer = text.GetBuffer(length + 1);
-        const int copied = static_cast<int>(SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(selection),
-                                                         reinterpret_cast<LPARAM>(buffer)));
-        text.ReleaseBuffer(copied > 0 ? copied : 0);
-    }
-    return text;
+        dc.SelectObject(previous);
+    return width;
 }
 
 }  // namespace
@@ -125,63 +84,60 @@ bool UIDataTip::Track(POINT point)
 {
     if (m_pOwner == nullptr)
         return false;
-    const HWND owner = m_pOwner->GetSafeHwnd();
     const bool listBox = m_pOwner->IsKindOf(RUNTIME_CLASS(CListBox));
+    const bool comboBox = m_pOwner->IsKindOf(RUNTIME_CLASS(CComboBox));
+    const auto* toolkitOwner = dynamic_cast<const UIDataTipOwner*>(m_pOwner);
 
     RECT area{};
     m_pOwner->GetClientRect(&area);
-    if (m_pOwner->IsKindOf(RUNTIME_CLASS(CComboBox)))
+    if (comboBox)
         area.right -= GetSystemMetrics(SM_CXHTHUMB) + 2;  // leave the drop-down button alone
-    else if (IsKindOfClassNamed(m_pOwner, "UIEditFileFolder"))
-        area.right -= HIWORD(m_pOwner->SendMessage(EM_GETMARGINS));  // leave the browse button alone
+    else if (toolkitOwner != nullptr)
+        area.right -= toolkitOwner->GetDataTipExcludedWidth();
     if (!PtInRect(&area, point)) {
         Activate(false);
         return false;
     }
-    m_pOwner->ClientToScreen(&area);
 
     CString text;
-    POINT place{area.left + 1, area.top + 3};
+    RECT item{};  // a list box's tip lies exactly over the item
+    bool overItem = false;
     if (listBox) {
         const auto* list = static_cast<CListBox*>(m_pOwner);
         bool outside = true;
-        const int item = static_cast<int>(list->ItemFromPoint(point, outside));
-        RECT itemRect{};
-        if (!outside && list->GetItemRect(item, &itemRect) != LB_ERR) {
-            text = list->GetText(item);
-            m_pOwner->ClientToScreen(&itemRect);
-            place = {itemRect.left, itemRect.top};
+        const int index = static_cast<int>(list->ItemFromPoint(point, outside));
+        if (!outside && list->GetItemRect(index, &item) != LB_ERR) {
+            text = list->GetText(index);
+            overItem = true;
         }
-    } else if (IsKindOfClassNamed(m_pOwner, "UIListCtrl") &&
-               (m_pOwner->GetStyle() & LVS_TYPEMASK) == LVS_REPORT) {
-        RECT cell{};
-        int column = 0;
-        const auto* cells = dynamic_cast<const UICellHitTest*>(m_pOwner);
-        const int row = cells != nullptr ? cells->HitTestCell(point, &cell, &column) : -1;
-        if (row >= 0) {
-            text = ListCellText(owner, row, column);
-            m_pOwner->ClientToScreen(&cell);
-            area = cell;
-            place = {area.left + 1, area.top + 3};
+    } else if (toolkitOwner != nullptr && toolkitOwner->GetDataTipCell(point, &text, &area)) {
+        // The cell's text, measured against the cell and shown at its corner.
+    } else if ((m_pOwner->GetStyle() & CBS_OWNERDRAWFIXED) != 0) {
+        // An owner-drawn combo box has no text of its own: its selection's. Any
+        // other window with that style bit has no selection either.
+        if (comboBox) {
+            const auto* combo = static_cast<CComboBox*>(m_pOwner);
+            text = combo->GetLBText(combo->GetCurSel());
         }
-    } else if ((m_pOwner->GetStyle() & kOwnerDrawFixed) != 0) {
-        text = ComboSelectionText(owner);  // an owner-drawn combo box has no text of its own
     } else {
         text = m_pOwner->GetWindowText();
     }
 
-    if (TextWidth(owner, text) <= (area.right - area.left) - kFitMargin) {
+    if (TextWidth(m_pOwner, text) <= (area.right - area.left) - kFitMargin) {
         Activate(false);
         return false;
     }
 
     // A focused control shows its text highlighted; a list box highlights its
     // selection itself, so its tip stays in window colours.
-    if (GetFocus() == owner && !listBox)
+    if (GetFocus() == m_pOwner->GetSafeHwnd() && !listBox)
         SetColors(COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT);
     else
         SetColors(COLOR_WINDOWTEXT, COLOR_WINDOW);
     SetTipText(text);
+    m_pOwner->ClientToScreen(&area);
+    m_pOwner->ClientToScreen(&item);
+    const POINT place = overItem ? POINT{item.left, item.top} : POINT{area.left + 1, area.top + 3};
     if (m_hWndTip != nullptr)
         SendMessageA(m_hWndTip, TTM_TRACKPOSITION, 0, MAKELPARAM(place.x, place.y));
     Activate(true);

@@ -6,7 +6,7 @@
 #include "platform/clist_box.h"
 #include "platform/cwnd.h"
 #include "tests/support/message_pump.h"
-#include "ui/dialogs/ui_cell_hit_test.h"
+#include "ui/dialogs/ui_data_tip_owner.h"
 
 #include <gtest/gtest.h>
 
@@ -81,34 +81,41 @@ protected:
     HFONT m_font = nullptr;
 };
 
-// Stand for the toolkit's list control and file/folder edit, which the tip
-// tells by their run-time class names: a real report list view whose cell hit
-// test is the list view's own, and a real edit with a right margin.
-class UIListCtrl : public CWnd, public UICellHitTest {
-    DECLARE_DYNAMIC(UIListCtrl)
+// Stand for the toolkit's list control and file/folder edit, which answer the
+// tip through UIDataTipOwner: a real report list view with the list view's
+// own cell hit test, and a real edit whose right margin holds no text.
+class UIListCtrl : public CWnd, public UIDataTipOwner {
 public:
-    int HitTestCell(POINT point, RECT* cellRect, int* column) const override
+    bool GetDataTipCell(POINT point, CString* text, RECT* cell) const override
     {
+        if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT)
+            return false;
         LVHITTESTINFO hit{};
         hit.pt = point;
         if (SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 || hit.iItem < 0)
-            return -1;
-        cellRect->top = hit.iSubItem;
-        cellRect->left = LVIR_BOUNDS;
-        SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(cellRect));
+            return true;
+        RECT bounds{};
+        bounds.top = hit.iSubItem;
+        bounds.left = LVIR_BOUNDS;
+        SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(&bounds));
         if (hit.iSubItem == 0)  // the bounds of sub-item 0 are the whole row
-            cellRect->right = cellRect->left + static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0));
-        if (column != nullptr)
-            *column = hit.iSubItem;
-        return hit.iItem;
+            bounds.right = bounds.left + static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0));
+        *cell = bounds;
+        char buffer[256] = {};
+        LVITEMA item{};
+        item.iSubItem = hit.iSubItem;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(&item));
+        *text = buffer;
+        return true;
     }
 };
-IMPLEMENT_DYNAMIC(UIListCtrl, CWnd)
 
-class UIEditFileFolder : public CWnd {
-    DECLARE_DYNAMIC(UIEditFileFolder)
+class UIEditFileFolder : public CWnd, public UIDataTipOwner {
+public:
+    int GetDataTipExcludedWidth() const override { return HIWORD(SendMessage(EM_GETMARGINS)); }
 };
-IMPLEMENT_DYNAMIC(UIEditFileFolder, CWnd)
 
 }  // namespace
 
