@@ -7,8 +7,9 @@
 
 IMPLEMENT_DYNAMIC(CKestAdvConfigApp, CWinApp)
 
-// Links the toolkit's named messages into the program: they are registered
-// during static initialisation, before the application object starts.
+// Registers the toolkit's named messages during static initialisation, before
+// the application object starts, whether or not a window of the program uses
+// them: the one place that does it.
 [[maybe_unused]] static const UIRegisteredMessageTable& g_namedMessages = UIRegisteredMessages();
 
 // The one application object; the entry point finds it through AfxGetApp.

@@ -21,14 +21,10 @@ UIRegisteredMessageTable RegisterAll()
     return table;
 }
 
-// Registers the names during static initialisation, so they exist before
-// WinMain runs the application object. The table itself is a function-local
-// static: a static initialiser elsewhere that reads it first still finds it
-// filled, whatever order the linker gives the initialisers.
-[[maybe_unused]] const UIRegisteredMessageTable& g_registeredAtStart = UIRegisteredMessages();
-
 }  // namespace
 
+// A function-local static: a static initialiser that reads the table first
+// still finds it filled, whatever order the linker gives the initialisers.
 const UIRegisteredMessageTable& UIRegisteredMessages()
 {
     static const UIRegisteredMessageTable table = RegisterAll();

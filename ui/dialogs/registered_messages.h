@@ -22,6 +22,7 @@ struct UIRegisteredMessageTable {
     UINT OnEndLabelEdit;
 };
 
-// The table, filled at static initialisation, before the application object
-// starts. Safe to read from any static initialiser as well.
+// The table, filled on first use; the program asks for it during static
+// initialisation, so every name is registered before the application object
+// starts (kestadvconfig_app.cpp). Safe to read from any static initialiser.
 const UIRegisteredMessageTable& UIRegisteredMessages();
