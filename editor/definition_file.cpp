@@ -2,9 +2,8 @@
 #include "editor/definition_file.h"
 
 #include "editor/cell_kind.h"
+#include "editor/decimal_number.h"
 #include "editor/definition_load_listener.h"
-#include "editor/duplicate_id_box.h"
-#include "editor/loader_diagnostics.h"
 #include "editor/property_collection.h"
 #include "platform/istream_byte_source.h"
 #include "platform/module_path.h"
@@ -16,7 +15,6 @@
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <new>
 #include <string>
@@ -25,24 +23,24 @@
 
 namespace {
 
+// Where the loader's output goes: the listener's, or else the program's own.
+CDefinitionLoadListener& OutputOf(CDefinitionLoadListener* listener)
+{
+    static CDefinitionLoadListener programOutput;
+    return listener != nullptr ? *listener : programOutput;
+}
+
 // Every failing step prints its text with the result as eight hex digits.
-void PrintFailure(const char* format, long result)
+void PrintFailure(CDefinitionLoadListener& output, const char* format, long result)
 {
     CString text;
     text.Format(format, static_cast<unsigned long>(result));
-    PrintLoaderDiagnostic(text, false);
+    output.PrintDiagnostic(text, false);
 }
 
 CString Narrow(const char16_t* text, std::uint32_t length)
 {
     return NarrowFromWide(reinterpret_cast<const wchar_t*>(text), static_cast<int>(length));
-}
-
-// atoi's reading (white space, sign, digits up to the first other character)
-// without its undefined overflow: out-of-range numbers clamp.
-int DecimalNumber(const CString& text)
-{
-    return static_cast<int>(std::strtol(text.GetString(), nullptr, 10));
 }
 
 CDefinitionLocation LocationOf(const xml::XmlReader& reader)
@@ -72,7 +70,7 @@ CStringArray RemainingAttributeNames(xml::XmlReader* reader)
 class CDefinitionFileReader {
 public:
     CDefinitionFileReader(CPropertyCollection* collection, CDefinitionLoadListener* listener)
-        : m_collection(collection), m_listener(listener) {}
+        : m_collection(collection), m_listener(listener), m_output(OutputOf(listener)) {}
     CDefinitionFileReader(const CDefinitionFileReader&) = delete;
     CDefinitionFileReader& operator=(const CDefinitionFileReader&) = delete;
     ~CDefinitionFileReader();
@@ -88,7 +86,8 @@ private:
     bool GetValue(xml::XmlReader* reader, CString* value);
 
     CPropertyCollection* m_collection;
-    CDefinitionLoadListener* m_listener;
+    CDefinitionLoadListener* m_listener;  // told each step, when given
+    CDefinitionLoadListener& m_output;    // prints and shows
 
     std::u16string m_element;      // E: the element whose text may follow
     bool m_elementEnded = false;   // E was set by an end tag
@@ -105,12 +104,10 @@ private:
 CDefinitionFileReader::~CDefinitionFileReader()
 {
     std::unordered_set<const CObject*> owned;
-    for (int p = 0; p < m_collection->GetPropertyCount(); ++p) {
-        const CQuorvelinProperty* property = m_collection->GetProperty(p);
-        owned.insert(property);
-        for (int a = 0; a < property->GetAttributeCount(); ++a)
-            owned.insert(property->GetAttribute(a));
-    }
+    for (int p = 0; p < m_collection->GetPropertyCount(); ++p)
+        owned.insert(m_collection->GetProperty(p));
+    for (const auto [property, attribute] : m_collection->Attributes())
+        owned.insert(attribute);
     // An attribute added to a property that was dropped belongs to nobody.
     for (CPropertyAttributes* attribute : m_createdAttributes) {
         if (owned.count(attribute) == 0)
@@ -127,20 +124,20 @@ bool CDefinitionFileReader::Load(const std::wstring& path)
     IStream* stream = nullptr;
     HRESULT hr = SHCreateStreamOnFileEx(path.c_str(), STGM_READ, FILE_ATTRIBUTE_NORMAL, FALSE, nullptr, &stream);
     if (FAILED(hr)) {
-        PrintFailure("Error creating file reader, error is %08.8lx", hr);
+        PrintFailure(m_output, "Error creating file reader, error is %08.8lx", hr);
         return false;
     }
     IStreamByteSource source(stream);
     bool result = false;
     std::unique_ptr<xml::XmlReader> reader(new (std::nothrow) xml::XmlReader);
     if (!reader) {
-        PrintFailure("Error creating xml reader, error is %08.8lx", E_OUTOFMEMORY);
+        PrintFailure(m_output, "Error creating xml reader, error is %08.8lx", E_OUTOFMEMORY);
     } else if (xml::XmlResult r = reader->SetProperty(xml::XmlReaderProperty::DtdProcessing,
                                                       static_cast<std::intptr_t>(xml::DtdProcessing::Prohibit));
                xml::Failed(r)) {
-        PrintFailure("Error setting XmlReaderProperty_DtdProcessing, error is %08.8lx", r);
+        PrintFailure(m_output, "Error setting XmlReaderProperty_DtdProcessing, error is %08.8lx", r);
     } else if (r = reader->SetInput(&source); xml::Failed(r)) {
-        PrintFailure("Error setting input for reader, error is %08.8lx", r);
+        PrintFailure(m_output, "Error setting input for reader, error is %08.8lx", r);
     } else {
         result = ReadNodes(reader.get());
         reader->SetInput(nullptr);
@@ -172,25 +169,25 @@ bool CDefinitionFileReader::ReadNodes(xml::XmlReader* reader)
         case xml::XmlNodeType::CData:
             if (!GetValue(reader, &value))
                 return false;
-            PrintLoaderDiagnostic("CDATA: " + value, true);
+            m_output.PrintDiagnostic("CDATA: " + value, true);
             break;
         case xml::XmlNodeType::ProcessingInstruction: {
             const char16_t* name = nullptr;
             std::uint32_t length = 0;
             if (const xml::XmlResult r = reader->GetLocalName(&name, &length); xml::Failed(r)) {
-                PrintFailure("Error getting name, error is %08.8lx", r);
+                PrintFailure(m_output, "Error getting name, error is %08.8lx", r);
                 return false;
             }
             const CString target = Narrow(name, length);
             if (!GetValue(reader, &value))
                 return false;
-            PrintLoaderDiagnostic("Processing Instruction name:" + target + " value:" + value, true);
+            m_output.PrintDiagnostic("Processing Instruction name:" + target + " value:" + value, true);
             break;
         }
         case xml::XmlNodeType::Comment:
             if (!GetValue(reader, &value))
                 return false;
-            PrintLoaderDiagnostic("Comment: " + value, true);
+            m_output.PrintDiagnostic("Comment: " + value, true);
             break;
         case xml::XmlNodeType::Whitespace:
             if (!GetValue(reader, &value))
@@ -211,11 +208,11 @@ bool CDefinitionFileReader::GetTagName(xml::XmlReader* reader)
     const char16_t* text = nullptr;
     std::uint32_t length = 0;
     if (const xml::XmlResult r = reader->GetPrefix(&text, &length); xml::Failed(r)) {
-        PrintFailure("Error getting prefix, error is %08.8lx", r);
+        PrintFailure(m_output, "Error getting prefix, error is %08.8lx", r);
         return false;
     }
     if (const xml::XmlResult r = reader->GetLocalName(&text, &length); xml::Failed(r)) {
-        PrintFailure("Error getting local name, error is %08.8lx", r);
+        PrintFailure(m_output, "Error getting local name, error is %08.8lx", r);
         return false;
     }
     m_element.assign(text, length);
@@ -227,7 +224,7 @@ bool CDefinitionFileReader::GetValue(xml::XmlReader* reader, CString* value)
     const char16_t* text = nullptr;
     std::uint32_t length = 0;
     if (const xml::XmlResult r = reader->GetValue(&text, &length); xml::Failed(r)) {
-        PrintFailure("Error getting value, error is %08.8lx", r);
+        PrintFailure(m_output, "Error getting value, error is %08.8lx", r);
         return false;
     }
     *value = Narrow(text, length);
@@ -253,7 +250,7 @@ bool CDefinitionFileReader::OnStartTag(xml::XmlReader* reader)
     }
     const int result = ReadElementAttributes(m_collection, reader, m_property, m_attribute, m_listener);
     if (result < 0) {
-        PrintFailure("Error writing attributes, error is %08.8lx", result);
+        PrintFailure(m_output, "Error writing attributes, error is %08.8lx", result);
         return false;
     }
     if (m_listener != nullptr)
@@ -338,6 +335,7 @@ CString DefinitionFilePath()
 int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reader, CQuorvelinProperty* property,
                           CPropertyAttributes* attribute, CDefinitionLoadListener* listener)
 {
+    CDefinitionLoadListener& output = OutputOf(listener);
     CString element;
     if (listener != nullptr) {
         const char16_t* name = nullptr;
@@ -349,7 +347,7 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
     if (hr == xml::result::NothingToMoveTo)
         return 1;
     if (xml::Failed(hr)) {
-        PrintFailure("Error moving to first attribute, error is %08.8lx", hr);
+        PrintFailure(output, "Error moving to first attribute, error is %08.8lx", hr);
         return -1;
     }
     for (;;) {
@@ -357,16 +355,16 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
             const char16_t* text = nullptr;
             std::uint32_t length = 0;
             if (hr = reader->GetPrefix(&text, &length); xml::Failed(hr)) {
-                PrintFailure("Error getting prefix, error is %08.8lx", hr);
+                PrintFailure(output, "Error getting prefix, error is %08.8lx", hr);
                 return -1;
             }
             if (hr = reader->GetLocalName(&text, &length); xml::Failed(hr)) {
-                PrintFailure("Error getting local name, error is %08.8lx", hr);
+                PrintFailure(output, "Error getting local name, error is %08.8lx", hr);
                 return -1;
             }
             const std::u16string name(text, length);
             if (hr = reader->GetValue(&text, &length); xml::Failed(hr)) {
-                PrintFailure("Error getting value, error is %08.8lx", hr);
+                PrintFailure(output, "Error getting value, error is %08.8lx", hr);
                 return -1;
             }
             const CString value = Narrow(text, length);
@@ -402,7 +400,7 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
                     format.LoadString(IDS_DUPLICATE_ATTRIBUTE_ID);
                     CString message;
                     message.Format(format, idText.GetString());
-                    ShowDuplicateIdBox(message);
+                    output.ShowDuplicateIdBox(message);
                     // The rest of the element's XML attributes stay unread.
                     if (listener != nullptr)
                         listener->OnDuplicateId(attribute, attribute->m_nId, RemainingAttributeNames(reader), where);

@@ -20,6 +20,14 @@ class CDefinitionLoadListener {
 public:
     virtual ~CDefinitionLoadListener() = default;
 
+    // The loader's output. By default the program's: its diagnostics ("Error
+    // creating file reader, error is 80070002", "Comment: ...") go to standard
+    // output, where the GUI user never sees them, and the text of string 113
+    // shows in a message box with the error icon. lineBreak tells whether the
+    // text ends its line. A checking tool records both instead.
+    virtual void PrintDiagnostic(const CString& text, bool lineBreak);
+    virtual void ShowDuplicateIdBox(const CString& text);
+
     // A start tag after its XML attributes were read; property and attribute
     // are the current ones then (a new attribute for "Attrib").
     virtual void OnStartTag(const CString& /*name*/, bool /*emptyElement*/, CQuorvelinProperty* /*property*/,

@@ -16,6 +16,14 @@ public:
     CPropertyAttributes& operator=(const CPropertyAttributes&) = delete;
     ~CPropertyAttributes() override = default;
 
+    // The registry value store (registry_store.cpp); root is the key path
+    // below HKEY_CURRENT_USER. True when the value was read into m_nValue:
+    // needs the key and the value name, and no reset action.
+    bool ReadValue(const CString& root);
+    // True when nothing needed writing or the write (or the reset action)
+    // succeeded.
+    bool WriteValue(const CString& root);
+
     CString m_strName;      // the row's label
     CString m_strDesc;
     CString m_strRegKey;    // below the registry root; may hold several keys
@@ -26,4 +34,8 @@ public:
     int m_nValue = 0;       // the default, then the registry's, then the user's
     INT_PTR m_nIndex = -1;  // position in its property once added
     CPropertyControl m_control;
+
+private:
+    // Runs the reset action when the value asks for it (1).
+    bool ResetValue(const CString& root);
 };

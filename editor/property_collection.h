@@ -7,6 +7,51 @@
 #include "platform/cstring_array.h"
 
 class CDefinitionLoadListener;
+class CPropertyCollection;
+
+// One attribute and the property it belongs to.
+struct CAttributeOfProperty {
+    CQuorvelinProperty* property;
+    CPropertyAttributes* attribute;
+};
+
+// Every attribute of a collection, in property and then attribute order:
+//   for (const auto [property, attribute] : collection.Attributes()) ...
+class CAttributeRange {
+public:
+    class Iterator {
+    public:
+        Iterator(const CPropertyCollection& collection, int property) : m_collection(collection), m_property(property)
+        {
+            SkipEmptyProperties();
+        }
+        CAttributeOfProperty operator*() const;
+        Iterator& operator++()
+        {
+            ++m_attribute;
+            SkipEmptyProperties();
+            return *this;
+        }
+        bool operator!=(const Iterator& other) const
+        {
+            return m_property != other.m_property || m_attribute != other.m_attribute;
+        }
+
+    private:
+        void SkipEmptyProperties();
+
+        const CPropertyCollection& m_collection;
+        int m_property;
+        int m_attribute = 0;
+    };
+
+    explicit CAttributeRange(const CPropertyCollection& collection) : m_collection(collection) {}
+    Iterator begin() const { return Iterator(m_collection, 0); }
+    Iterator end() const;
+
+private:
+    const CPropertyCollection& m_collection;
+};
 
 // The loaded definition file and the current values: the properties, each
 // with its attributes. It owns every property and attribute it holds.
@@ -27,7 +72,8 @@ public:
     // attribute order; -1 when there is none.
     int FindValueById(int id) const;
 
-    // The registry value store on every attribute (registry_store.cpp).
+    // The registry value store on every attribute (registry_store.cpp):
+    // ReadValue for each; WriteValue for each, true when all succeeded.
     void ReadAllValues(const CString& root);
     bool WriteAllValues(const CString& root);
 
@@ -41,9 +87,30 @@ public:
     int GetPropertyCount() const { return m_properties.GetSize(); }
     // Out of range is the array's invalid-argument error.
     CQuorvelinProperty* GetProperty(int index) const { return m_properties.GetAt(index); }
+    CAttributeRange Attributes() const { return CAttributeRange(*this); }
 
     CString m_strName;
     CTypedPtrArray<CObArray, CQuorvelinProperty*> m_properties;
     CStringArray m_versions;
     CArray<int, int> m_ids;  // Ids accepted so far, to find duplicates while loading
 };
+
+inline CAttributeOfProperty CAttributeRange::Iterator::operator*() const
+{
+    CQuorvelinProperty* property = m_collection.GetProperty(m_property);
+    return {property, property->GetAttribute(m_attribute)};
+}
+
+inline void CAttributeRange::Iterator::SkipEmptyProperties()
+{
+    while (m_property < m_collection.GetPropertyCount() &&
+           m_attribute >= m_collection.GetProperty(m_property)->GetAttributeCount()) {
+        ++m_property;
+        m_attribute = 0;
+    }
+}
+
+inline CAttributeRange::Iterator CAttributeRange::end() const
+{
+    return Iterator(m_collection, m_collection.GetPropertyCount());
+}

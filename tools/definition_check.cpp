@@ -1,17 +1,16 @@
 #include "tools/definition_check.h"
 
 #include "editor/cell_kind.h"
-#include "editor/duplicate_id_box.h"
-#include "editor/loader_diagnostics.h"
+#include "editor/decimal_number.h"
 #include "xml/xml_reader.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <set>
 
 namespace {
 
-// Ids the main dialog treats apart.
+// Ids the main dialog treats apart: the first attribute's 0 makes its
+// property the Components page; 1012 is never shown.
 constexpr int kComponentsId = 0;
 constexpr int kHiddenId = 1012;
 
@@ -20,31 +19,11 @@ CString Quoted(const CString& text)
     return "\"" + text + "\"";
 }
 
-bool IsDecimalNumber(const CString& text)
-{
-    int i = 0;
-    if (i < text.GetLength() && (text.GetAt(i) == '+' || text.GetAt(i) == '-'))
-        ++i;
-    if (i == text.GetLength())
-        return false;
-    for (; i < text.GetLength(); ++i) {
-        if (text.GetAt(i) < '0' || text.GetAt(i) > '9')
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 void CDefinitionCheck::Run(const CString& path)
 {
-    // Whatever the program would print or show is recorded instead.
-    LoaderDiagnosticHook previousDiagnostics = SetLoaderDiagnosticHook(
-        [this](const CString& text, bool) { m_diagnostics.push_back(text); });
-    DuplicateIdBoxHook previousBox = SetDuplicateIdBoxHook([this](const CString& text) { m_messages.push_back(text); });
     m_bLoaded = m_collection.LoadDefinitionFile(path, this);
-    SetLoaderDiagnosticHook(previousDiagnostics);
-    SetDuplicateIdBoxHook(previousBox);
 
     // A file that could not be opened has nothing to point at.
     if (!m_bLoaded && !m_failureExplained && m_lastStart.line != 0 && !m_diagnostics.empty())
@@ -65,6 +44,17 @@ int CDefinitionCheck::ExitStatus() const
 void CDefinitionCheck::Warn(CDefinitionLocation where, const CString& text)
 {
     m_warnings.push_back({where.line, where.column, text});
+}
+
+// Whatever the program would print or show is recorded instead.
+void CDefinitionCheck::PrintDiagnostic(const CString& text, bool)
+{
+    m_diagnostics.push_back(text);
+}
+
+void CDefinitionCheck::ShowDuplicateIdBox(const CString& text)
+{
+    m_messages.push_back(text);
 }
 
 void CDefinitionCheck::OnStartTag(const CString& name, bool emptyElement, CQuorvelinProperty*,
@@ -157,16 +147,12 @@ void CDefinitionCheck::OnReadStopped(long result, CDefinitionLocation where)
 void CDefinitionCheck::CheckModel()
 {
     std::set<const CPropertyAttributes*> checked;
-    for (int p = 0; p < m_collection.GetPropertyCount(); ++p) {
-        const CQuorvelinProperty* property = m_collection.GetProperty(p);
+    for (const auto [property, attribute] : m_collection.Attributes()) {
         // The Components page replaces the grid: none of its attributes is a row.
-        const bool components =
-            property->GetAttributeCount() > 0 && property->GetAttribute(0)->m_nId == kComponentsId;
-        for (int a = 0; a < property->GetAttributeCount(); ++a) {
-            const CPropertyAttributes* attribute = property->GetAttribute(a);
-            if (checked.insert(attribute).second)
-                CheckAttribute(*attribute, a == 0, !components);
-        }
+        const bool first = property->GetAttribute(0) == attribute;
+        const bool components = property->GetAttribute(0)->m_nId == kComponentsId;
+        if (checked.insert(attribute).second)
+            CheckAttribute(*attribute, first, !components);
     }
 }
 
@@ -176,24 +162,30 @@ void CDefinitionCheck::CheckAttribute(const CPropertyAttributes& attribute, bool
     const CDefinitionLocation where = start != m_attributeStarts.end() ? start->second : CDefinitionLocation{};
     const CString name = Quoted(attribute.m_strName);
     const CString& reset = attribute.m_strReset;
-    if (!reset.IsEmpty() && reset != "Delete" && !IsDecimalNumber(reset)) {
+    const bool noKey = attribute.m_strRegKey.IsEmpty();
+    const bool noItem = attribute.m_strRegItem.IsEmpty();
+    bool wholeNumber = false;
+    const int resetNumber = DecimalNumber(reset, &wholeNumber);
+    if (!reset.IsEmpty() && noKey && noItem) {
+        Warn(where, "Reset of " + name + " has neither RegKey nor RegItem: it never runs");
+    } else if (reset == "Delete" && noItem) {
+        Warn(where, "Reset \"Delete\" of " + name +
+                        " has no RegItem: choosing 1 deletes every value and sub-key of its RegKey");
+    } else if (!reset.IsEmpty() && reset != "Delete" && !wholeNumber) {
         CString text;
-        text.Format("Reset \"%s\" of %s is neither \"Delete\" nor a number: choosing 1 writes %ld", reset.GetString(),
-                    name.GetString(), std::strtol(reset, nullptr, 10));
+        text.Format("Reset \"%s\" of %s is neither \"Delete\" nor a number: choosing 1 writes %d", reset.GetString(),
+                    name.GetString(), resetNumber);
         Warn(where, text);
     }
-    if (reset.IsEmpty() && attribute.m_strRegKey.IsEmpty() != attribute.m_strRegItem.IsEmpty())
-        Warn(where, name + (attribute.m_strRegKey.IsEmpty() ? " has a RegItem but no RegKey"
-                                                            : " has a RegKey but no RegItem") +
+    if (reset.IsEmpty() && noKey != noItem)
+        Warn(where, name + (noKey ? " has a RegItem but no RegKey" : " has a RegKey but no RegItem") +
                         ": written on Apply, never read back");
     if (!shownInGrid)
         return;
     if (attribute.m_nId == kComponentsId && !first)
         Warn(where, name + " has Id 0 (or none) but is not the first attribute: it does not make a Components page");
-    if (attribute.m_nId == kHiddenId) {
-        Warn(where, name + " has Id 1012: it is never shown");
-        return;
-    }
+    if (attribute.m_nId == kHiddenId)
+        return;  // never shown, so nothing about its cell matters
     const int type = attribute.m_control.m_nType;
     const int choices = attribute.m_control.m_values.GetSize();
     if ((type == CellKindListBox || type == CellKindComboBox) && choices == 0) {

@@ -36,6 +36,8 @@ public:
     std::vector<CCheckWarning> m_warnings;
 
 private:
+    void PrintDiagnostic(const CString& text, bool lineBreak) override;
+    void ShowDuplicateIdBox(const CString& text) override;
     void OnStartTag(const CString& name, bool emptyElement, CQuorvelinProperty* property,
                     CPropertyAttributes* attribute, CDefinitionLocation where) override;
     void OnXmlAttribute(const CString& element, const CString& name, const CString& value,

@@ -1,9 +1,7 @@
 // The definition loader on real files under tests/data/definitions, read
 // through the real stream and XML reader.
 #include "editor/cell_kind.h"
-#include "editor/definition_file.h"
-#include "editor/duplicate_id_box.h"
-#include "editor/loader_diagnostics.h"
+#include "editor/definition_load_listener.h"
 #include "editor/property_collection.h"
 
 #include <gtest/gtest.h>
@@ -26,40 +24,31 @@ CString DefinitionsFolder()
     return path + "\\tests\\data\\definitions\\";
 }
 
-// Takes over the loader's standard output and its message box for a test.
-class CapturedOutput {
+// Records what the program would print and show.
+class RecordedOutput : public CDefinitionLoadListener {
 public:
-    CapturedOutput()
+    void PrintDiagnostic(const CString& text, bool lineBreak) override
     {
-        m_previousDiagnostics = SetLoaderDiagnosticHook([this](const CString& text, bool lineBreak) {
-            diagnostics.push_back(text.str() + (lineBreak ? "\\n" : ""));
-        });
-        m_previousBox = SetDuplicateIdBoxHook([this](const CString& text) { messages.push_back(text.str()); });
+        diagnostics.push_back(text.str() + (lineBreak ? "\\n" : ""));
     }
-    ~CapturedOutput()
-    {
-        SetLoaderDiagnosticHook(m_previousDiagnostics);
-        SetDuplicateIdBoxHook(m_previousBox);
-    }
-    CapturedOutput(const CapturedOutput&) = delete;
-    CapturedOutput& operator=(const CapturedOutput&) = delete;
+    void ShowDuplicateIdBox(const CString& text) override { messages.push_back(text.str()); }
 
     std::vector<std::string> diagnostics;
     std::vector<std::string> messages;
-
-private:
-    LoaderDiagnosticHook m_previousDiagnostics;
-    DuplicateIdBoxHook m_previousBox;
 };
 
 // One line for the collection, then one per property:
+//   Name {versions} ids:accepted,Ids
 //   Name kx [Id "label" default type (choices); ...]
 std::vector<std::string> Summary(const CPropertyCollection& collection)
 {
     std::string head = collection.m_strName.str() + " {";
     for (int v = 0; v < collection.m_versions.GetSize(); ++v)
         head += (v ? "," : "") + collection.m_versions.GetAt(v).str();
-    std::vector<std::string> lines{head + "}"};
+    head += "} ids:";
+    for (int i = 0; i < collection.m_ids.GetSize(); ++i)
+        head += (i ? "," : "") + std::to_string(collection.m_ids.GetAt(i));
+    std::vector<std::string> lines{head};
     for (int p = 0; p < collection.GetPropertyCount(); ++p) {
         const CQuorvelinProperty* property = collection.GetProperty(p);
         std::string line = property->m_strName.str() + (property->m_bKxISW ? " kx [" : " [");
@@ -89,63 +78,65 @@ const char kDuplicate8[] = "Duplicate Attribute ID found for 8.  Please check th
 
 const LoadCase kLoadCases[] = {
     {"canonical.xml", true,
-     {"Root {1.0,2.0}", "First [10 \"Label one\" 2 listbox (a,b & c,d); 11 \"Two\" -3 editint ()]",
+     {"Root {1.0,2.0} ids:10,11,12", "First [10 \"Label one\" 2 listbox (a,b & c,d); 11 \"Two\" -3 editint ()]",
       "Second kx [12 \"Three\" 7 combobox ()]", "Third []"},
      {}, {}},
     // No end tag, so neither is ever added.
-    {"empty_elements.xml", true, {"Root {}", "Holder [2 \"Kept\" 0 combobox (x)]"}, {}, {}},
+    {"empty_elements.xml", true, {"Root {} ids:1,2", "Holder [2 \"Kept\" 0 combobox (x)]"}, {}, {}},
     // The first (unnamed) and the adjacent repeat are dropped; the others stay.
     {"dropped_properties.xml", true,
-     {"Root {}", "A [2 \"a1\" 0 combobox ()]", "B [4 \"b1\" 0 combobox ()]", "A [5 \"a3\" 0 combobox ()]",
-      " [6 \"unnamed after A\" 0 combobox ()]"},
+     {"Root {} ids:1,2,3,4,5,6", "A [2 \"a1\" 0 combobox ()]", "B [4 \"b1\" 0 combobox ()]",
+      "A [5 \"a3\" 0 combobox ()]", " [6 \"unnamed after A\" 0 combobox ()]"},
      {}, {}},
     // The repeat keeps what came before its Id and loses what came after.
     {"duplicate_ids.xml", true,
-     {"Root {}", "P1 [7 \"First\" 1 listbox (x,y)]",
+     {"Root {} ids:7,8", "P1 [7 \"First\" 1 listbox (x,y)]",
       "P2 [7 \"Second\" 3 combobox (); 8 \"Third\" 4 combobox (); 8 \"Fourth\" 0 combobox ()]"},
      {}, {kDuplicate7, kDuplicate8}},
-    {"text_after_end_tags.xml", true, {"Root {}", "P [1 \"renamed\" 0 combobox (one,two); 2 \"Other\" 0 combobox ()]"},
-     {}, {}},
-    {"names_on_attrib.xml", true, {"Root {}", "Renamed kx [1 \"Label\" 0 combobox ()]"}, {}, {}},
-    {"attrib_outside_property.xml", true, {"Root {}", "P [2 \"Inside\" 0 combobox (); 3 \"After the end tag\" 0 combobox ()]"},
-     {}, {}},
+    {"text_after_end_tags.xml", true,
+     {"Root {} ids:1,2", "P [1 \"renamed\" 0 combobox (one,two); 2 \"Other\" 0 combobox ()]"}, {}, {}},
+    {"names_on_attrib.xml", true, {"Root {} ids:1", "Renamed kx [1 \"Label\" 0 combobox ()]"}, {}, {}},
+    {"attrib_outside_property.xml", true,
+     {"Root {} ids:1,2,3", "P [2 \"Inside\" 0 combobox (); 3 \"After the end tag\" 0 combobox ()]"}, {}, {}},
     {"type_names.xml", true,
-     {"Root {}", "Types [1 \"a\" 0 edit (); 2 \"b\" 0 editreal (); 3 \"c\" 0 editint (); 4 \"d\" 0 editlong (); "
+     {"Root {} ids:1,2,3,4,5,6,7,8,9,10",
+      "Types [1 \"a\" 0 edit (); 2 \"b\" 0 editreal (); 3 \"c\" 0 editint (); 4 \"d\" 0 editlong (); "
                  "5 \"e\" 0 editbrowse (); 6 \"f\" 0 listbox (); 7 \"g\" 0 combobox (); 8 \"h\" 0 combobox (); "
                  "9 \"i\" 0 combobox (); 10 \"j\" 0 combobox ()]"},
      {}, {}},
     // Refused at the declaration: nothing is read, yet the load succeeds.
-    {"doctype.xml", true, {" {}"}, {}, {}},
-    {"truncated.xml", true, {"Root {}", "Done [1 \"complete\" 0 combobox ()]"}, {}, {}},
-    {"nodes.xml", true, {"Root {}", "P [1 \"Label\" 0 combobox ()]"},
+    {"doctype.xml", true, {" {} ids:"}, {}, {}},
+    {"truncated.xml", true, {"Root {} ids:1,2", "Done [1 \"complete\" 0 combobox ()]"}, {}, {}},
+    {"nodes.xml", true, {"Root {} ids:1", "P [1 \"Label\" 0 combobox ()]"},
      {"Processing Instruction name:kest value:build=\"12\"\\n", "Comment:  top comment \\n",
       "CDATA:  <not text> \\n", "Comment:  inner \\n"},
      {}},
     // An Id on a later element re-numbers the attribute started last.
-    {"attrib_values_on_later_elements.xml", true, {"Root {}", "Done [9 \"a\" 0 combobox ()]", "Next [2 \"b\" 0 combobox ()]"},
-     {}, {}},
-    {"default_before_first_attrib.xml", false, {"Root {}", "Empty []"}, {"Error writing attributes, error is ffffffff"},
-     {}},
-    {"namespaces.xml", true, {"Prefixed {}", "P [5 \"x\" 1 combobox (v)]"}, {}, {}},
-    {"root_only.xml", true, {"Nothing here {}"}, {}, {}},
-    {"utf16_cyrillic.xml", true, {"Корень {}", "Общие [1 \"Язык\" 0 listbox (Русский,English)]"}, {}, {}},
-    {"windows1251_cyrillic.xml", true, {"Корень {}", "Сеть [1 \"Прокси\" 0 combobox ()]"}, {}, {}},
+    {"attrib_values_on_later_elements.xml", true,
+     {"Root {} ids:1,9,2", "Done [9 \"a\" 0 combobox ()]", "Next [2 \"b\" 0 combobox ()]"}, {}, {}},
+    {"default_before_first_attrib.xml", false, {"Root {} ids:", "Empty []"},
+     {"Error writing attributes, error is ffffffff"}, {}},
+    {"namespaces.xml", true, {"Prefixed {} ids:5", "P [5 \"x\" 1 combobox (v)]"}, {}, {}},
+    {"root_only.xml", true, {"Nothing here {} ids:"}, {}, {}},
+    {"utf16_cyrillic.xml", true, {"Корень {} ids:1", "Общие [1 \"Язык\" 0 listbox (Русский,English)]"}, {}, {}},
+    {"windows1251_cyrillic.xml", true, {"Корень {} ids:1", "Сеть [1 \"Прокси\" 0 combobox ()]"}, {}, {}},
     // Odd nesting adds one attribute twice and one property twice; the
     // collection still deletes each object once.
-    {"nested.xml", true, {"Root {}", "p1 [2 \"inner\" 0 combobox (); 2 \"inner\" 0 combobox ()]", "c []", "c []"}, {}, {}},
-    {"no_such_file.xml", false, {" {}"}, {"Error creating file reader, error is 80070002"}, {}},
+    {"nested.xml", true, {"Root {} ids:1,2", "p1 [2 \"inner\" 0 combobox (); 2 \"inner\" 0 combobox ()]", "c []", "c []"},
+     {}, {}},
+    {"no_such_file.xml", false, {" {} ids:"}, {"Error creating file reader, error is 80070002"}, {}},
 };
 
 TEST(DefinitionFile, LoadsEachFileIntoTheExpectedModel)
 {
     for (const LoadCase& item : kLoadCases) {
         SCOPED_TRACE(item.file);
-        CapturedOutput output;
+        RecordedOutput output;
         bool loaded = false;
         std::vector<std::string> model;
         {
             CPropertyCollection collection;
-            loaded = collection.LoadDefinitionFile(DefinitionsFolder() + item.file);
+            loaded = collection.LoadDefinitionFile(DefinitionsFolder() + item.file, &output);
             model = Summary(collection);
         }
         EXPECT_EQ(item.loaded, loaded);
@@ -157,7 +148,7 @@ TEST(DefinitionFile, LoadsEachFileIntoTheExpectedModel)
 
 TEST(DefinitionFile, KeepsEveryFieldOfTheCanonicalLayout)
 {
-    CapturedOutput output;
+    // Without a listener, as the program loads it; the file prints nothing.
     CPropertyCollection collection;
     ASSERT_TRUE(collection.LoadDefinitionFile(DefinitionsFolder() + "canonical.xml"));
     ASSERT_EQ(3, collection.GetPropertyCount());
@@ -176,57 +167,19 @@ TEST(DefinitionFile, KeepsEveryFieldOfTheCanonicalLayout)
         for (int a = 0; a < collection.GetProperty(p)->GetAttributeCount(); ++a)
             EXPECT_EQ(a, collection.GetProperty(p)->GetAttribute(a)->m_nIndex);
     }
-    const int accepted[] = {10, 11, 12};
-    ASSERT_EQ(3, collection.m_ids.GetSize());
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(accepted[i], collection.m_ids.GetAt(i));
 }
 
 TEST(DefinitionFile, ReadsTextsAfterEndTagsAsTheChildThatEnded)
 {
-    CapturedOutput output;
+    RecordedOutput output;
     CPropertyCollection collection;
-    ASSERT_TRUE(collection.LoadDefinitionFile(DefinitionsFolder() + "text_after_end_tags.xml"));
+    ASSERT_TRUE(collection.LoadDefinitionFile(DefinitionsFolder() + "text_after_end_tags.xml", &output));
     ASSERT_EQ(1, collection.GetPropertyCount());
     const CQuorvelinProperty* property = collection.GetProperty(0);
     ASSERT_EQ(2, property->GetAttributeCount());
     EXPECT_EQ("replaced", property->GetAttribute(0)->m_strDesc.str());
     EXPECT_EQ("K2", property->GetAttribute(1)->m_strRegKey.str());
     EXPECT_EQ("I2", property->GetAttribute(1)->m_strRegItem.str());
-}
-
-TEST(DefinitionFile, DuplicateIdIsListedOnceAndTheAttributeStays)
-{
-    CapturedOutput output;
-    CPropertyCollection collection;
-    ASSERT_TRUE(collection.LoadDefinitionFile(DefinitionsFolder() + "duplicate_ids.xml"));
-    const int accepted[] = {7, 8};
-    ASSERT_EQ(2, collection.m_ids.GetSize());
-    for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(accepted[i], collection.m_ids.GetAt(i));
-    // Shared Ids share the first occurrence's value.
-    EXPECT_EQ(1, collection.FindValueById(7));
-    EXPECT_EQ(4, collection.FindValueById(8));
-}
-
-TEST(DefinitionFile, ExecutableFolderFileIsTheOneLoaded)
-{
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    CString folder(module);
-    folder = folder.Left(folder.ReverseFind('\\'));
-    EXPECT_EQ((folder + "\\kestadvconfig.xml").str(), DefinitionFilePath().str());
-
-    // Whatever lies there (the sample, when scripts/run copied it), the
-    // no-argument load reads exactly that file.
-    CapturedOutput besideExe;
-    CPropertyCollection fromExeFolder;
-    const bool loaded = fromExeFolder.LoadDefinitionFile();
-    CapturedOutput byPath;
-    CPropertyCollection fromPath;
-    EXPECT_EQ(fromPath.LoadDefinitionFile(DefinitionFilePath()), loaded);
-    EXPECT_EQ(Summary(fromPath), Summary(fromExeFolder));
-    EXPECT_EQ(byPath.diagnostics, besideExe.diagnostics);
 }
 
 TEST(CellKind, MapsTypeWordsInAnyCase)

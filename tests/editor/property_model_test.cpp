@@ -23,8 +23,6 @@ TEST(PropertyModel, NewAttributeIsAnEmptyComboBox)
     EXPECT_EQ(0, attribute.m_nDefault);
     EXPECT_EQ(0, attribute.m_nValue);
     EXPECT_EQ(0, attribute.m_control.m_values.GetSize());
-    EXPECT_TRUE(attribute.IsKindOf(RUNTIME_CLASS(CObject)));
-    EXPECT_STREQ("CPropertyAttributes", attribute.GetRuntimeClass()->m_lpszClassName);
 }
 
 TEST(PropertyModel, FindValueByIdTakesTheFirstOccurrenceInPropertyOrder)

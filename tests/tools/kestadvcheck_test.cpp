@@ -138,7 +138,8 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
         std::vector<std::string> warnings;
     };
     const Case cases[] = {
-        {"components.xml", 0, {}},
+        // The shipped sample: clean, and its Components page is no grid.
+        {"..\\..\\..\\resources\\kestadvconfig.xml", 0, {}},
         {"empty_elements.xml", 1,
          {"(2,3): warning: <Property/> has no end tag: the property is never added",
           "(4,5): warning: <Attrib/> has no end tag: the attribute is never added"}},
@@ -161,12 +162,14 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
         {"surprises.xml", 1,
          {"(3,5): warning: \"Only key\" has a RegKey but no RegItem: written on Apply, never read back",
           "(4,5): warning: Reset \" Delete\" of \"Odd reset\" is neither \"Delete\" nor a number: choosing 1 writes 0",
-          "(5,5): warning: \"Hidden\" has Id 1012: it is never shown",
           "(6,5): warning: \"No Id\" has Id 0 (or none) but is not the first attribute: it does not make a "
           "Components page",
           "(7,5): warning: Default 2 of \"Out of range\" is outside its 2 choice(s)",
           "(8,5): warning: combo box \"No choices\" has no Value: it gets no cell",
-          "(8,32): warning: unknown Type \"list\": the attribute becomes a combo box"}},
+          "(8,32): warning: unknown Type \"list\": the attribute becomes a combo box",
+          "(9,5): warning: Reset \"Delete\" of \"Wipe\" has no RegItem: choosing 1 deletes every value and sub-key "
+          "of its RegKey",
+          "(10,5): warning: Reset of \"Nowhere\" has neither RegKey nor RegItem: it never runs"}},
         {"dropped_properties.xml", 1,
          {"(2,45): warning: a first property without a Name is dropped with its 1 attribute(s)",
           "(3,22): warning: combo box \"a1\" has no Value: it gets no cell",
