@@ -2,6 +2,9 @@
 
 #include "platform/cstring.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace {
 
 const char* const kNames[] = {"edit", "editreal", "editint", "editlong", "editbrowse", "listbox", "combobox"};
@@ -9,7 +12,15 @@ const char* const kNames[] = {"edit", "editreal", "editint", "editlong", "editbr
 int FindKind(const char* name)
 {
     CString lower(name);
-    lower.MakeLower();
+    const std::string& text = lower.str();
+    // ASCII, the usual case, folds here; other letters take the system's
+    // rules through MakeLower (a dotted capital I becomes an ASCII i).
+    if (std::all_of(text.begin(), text.end(), [](char ch) { return (static_cast<unsigned char>(ch) & 0x80) == 0; })) {
+        for (int i = 0; i < lower.GetLength(); ++i)
+            lower.SetAt(i, static_cast<char>(std::tolower(static_cast<unsigned char>(lower.GetAt(i)))));
+    } else {
+        lower.MakeLower();
+    }
     for (int kind = 0; kind <= CellKindComboBox; ++kind) {
         if (lower == kNames[kind])
             return kind;

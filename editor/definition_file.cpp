@@ -18,7 +18,8 @@
 #include <memory>
 #include <new>
 #include <string>
-#include <unordered_set>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -66,6 +67,24 @@ CStringArray RemainingAttributeNames(xml::XmlReader* reader)
     return names;
 }
 
+// The elements the loader reacts to, told apart once per tag.
+enum class Element { Other, Root, Property, Attrib, Desc, RegKey, RegItem, Reset, Value, Versions };
+
+Element ElementNamed(std::u16string_view name)
+{
+    static constexpr std::pair<std::u16string_view, Element> kElements[] = {
+        {u"Attrib", Element::Attrib}, {u"Desc", Element::Desc},     {u"RegKey", Element::RegKey},
+        {u"RegItem", Element::RegItem}, {u"Value", Element::Value}, {u"Reset", Element::Reset},
+        {u"Property", Element::Property}, {u"Versions", Element::Versions},
+        {u"Quorvelin_Properties", Element::Root},
+    };
+    for (const auto& [elementName, element] : kElements) {
+        if (elementName == name)
+            return element;
+    }
+    return Element::Other;
+}
+
 // The reading of one file: the reader's state and what it created.
 class CDefinitionFileReader {
 public:
@@ -89,7 +108,8 @@ private:
     CDefinitionLoadListener* m_listener;  // told each step, when given
     CDefinitionLoadListener& m_output;    // prints and shows
 
-    std::u16string m_element;      // E: the element whose text may follow
+    Element m_element = Element::Other;  // E: the element whose text may follow
+    CString m_elementName;         // E's name, kept for a listener only
     bool m_elementEnded = false;   // E was set by an end tag
     CQuorvelinProperty* m_property = nullptr;     // P
     CPropertyAttributes* m_attribute = nullptr;   // A
@@ -103,18 +123,22 @@ private:
 
 CDefinitionFileReader::~CDefinitionFileReader()
 {
-    std::unordered_set<const CObject*> owned;
+    std::vector<const CObject*> owned;
     for (int p = 0; p < m_collection->GetPropertyCount(); ++p)
-        owned.insert(m_collection->GetProperty(p));
+        owned.push_back(m_collection->GetProperty(p));
     for (const auto [property, attribute] : m_collection->Attributes())
-        owned.insert(attribute);
+        owned.push_back(attribute);
+    std::sort(owned.begin(), owned.end());
+    const auto isOwned = [&owned](const CObject* object) {
+        return std::binary_search(owned.begin(), owned.end(), object);
+    };
     // An attribute added to a property that was dropped belongs to nobody.
     for (CPropertyAttributes* attribute : m_createdAttributes) {
-        if (owned.count(attribute) == 0)
+        if (!isOwned(attribute))
             delete attribute;
     }
     for (CQuorvelinProperty* property : m_createdProperties) {
-        if (owned.count(property) == 0)
+        if (!isOwned(property))
             delete property;
     }
 }
@@ -190,7 +214,7 @@ bool CDefinitionFileReader::ReadNodes(xml::XmlReader* reader)
             m_output.PrintDiagnostic("Comment: " + value, true);
             break;
         case xml::XmlNodeType::Whitespace:
-            if (!GetValue(reader, &value))
+            if (!GetValue(reader, nullptr))  // fetched, not kept
                 return false;
             break;
         default:
@@ -215,7 +239,9 @@ bool CDefinitionFileReader::GetTagName(xml::XmlReader* reader)
         PrintFailure(m_output, "Error getting local name, error is %08.8lx", r);
         return false;
     }
-    m_element.assign(text, length);
+    m_element = ElementNamed(std::u16string_view(text, length));
+    if (m_listener != nullptr)
+        m_elementName = Narrow(text, length);
     return true;
 }
 
@@ -227,24 +253,24 @@ bool CDefinitionFileReader::GetValue(xml::XmlReader* reader, CString* value)
         PrintFailure(m_output, "Error getting value, error is %08.8lx", r);
         return false;
     }
-    *value = Narrow(text, length);
+    if (value != nullptr)
+        *value = Narrow(text, length);
     return true;
 }
 
 bool CDefinitionFileReader::OnStartTag(xml::XmlReader* reader)
 {
-    const CDefinitionLocation where = LocationOf(*reader);
+    const CDefinitionLocation where = m_listener != nullptr ? LocationOf(*reader) : CDefinitionLocation{};
     const bool emptyElement = reader->IsEmptyElement();
     if (!GetTagName(reader))
         return false;
     m_elementEnded = false;
-    const bool isRoot = m_element == u"Quorvelin_Properties";
-    if (isRoot || m_element == u"Property") {
+    if (m_element == Element::Root || m_element == Element::Property) {
         // A previous property that was never added is abandoned.
         m_property = new CQuorvelinProperty;
         m_createdProperties.push_back(m_property);
     }
-    if (m_element == u"Attrib") {
+    if (m_element == Element::Attrib) {
         m_attribute = new CPropertyAttributes;
         m_createdAttributes.push_back(m_attribute);
     }
@@ -254,9 +280,8 @@ bool CDefinitionFileReader::OnStartTag(xml::XmlReader* reader)
         return false;
     }
     if (m_listener != nullptr)
-        m_listener->OnStartTag(Narrow(m_element.data(), static_cast<std::uint32_t>(m_element.size())), emptyElement,
-                               m_property, m_attribute, where);
-    if (isRoot) {
+        m_listener->OnStartTag(m_elementName, emptyElement, m_property, m_attribute, where);
+    if (m_element == Element::Root) {
         m_collection->m_strName = m_property->m_strName;
         m_property = nullptr;  // deleted with the other unadded objects
     }
@@ -265,12 +290,12 @@ bool CDefinitionFileReader::OnStartTag(xml::XmlReader* reader)
 
 bool CDefinitionFileReader::OnEndTag(xml::XmlReader* reader)
 {
-    const CDefinitionLocation where = LocationOf(*reader);
+    const CDefinitionLocation where = m_listener != nullptr ? LocationOf(*reader) : CDefinitionLocation{};
     if (!GetTagName(reader))
         return false;
     // The end tag, not the parent, now names the text that may follow.
     m_elementEnded = true;
-    if (m_element == u"Property" && m_property != nullptr) {
+    if (m_element == Element::Property && m_property != nullptr) {
         if (m_property->m_strName != m_lastName) {
             m_collection->AddProperty(m_property);
             m_lastName = m_property->m_strName;
@@ -279,7 +304,7 @@ bool CDefinitionFileReader::OnEndTag(xml::XmlReader* reader)
         } else if (m_listener != nullptr) {
             m_listener->OnPropertyDropped(m_property, m_lastName, where);
         }
-    } else if (m_element == u"Attrib") {
+    } else if (m_element == Element::Attrib) {
         if (m_property != nullptr) {
             m_property->AddAttribute(m_attribute);
             if (m_listener != nullptr)
@@ -293,35 +318,37 @@ bool CDefinitionFileReader::OnEndTag(xml::XmlReader* reader)
 
 bool CDefinitionFileReader::OnText(xml::XmlReader* reader)
 {
-    const CDefinitionLocation where = LocationOf(*reader);
-    CString text;
-    if (!GetValue(reader, &text))
-        return false;
     CPropertyAttributes* attribute = m_attribute;
-    bool taken = true;
-    if (m_element == u"Versions") {
+    CString* field = nullptr;  // the attribute's text that E names
+    if (attribute != nullptr) {
+        switch (m_element) {
+        case Element::Attrib: field = &attribute->m_strName; break;
+        case Element::Desc: field = &attribute->m_strDesc; break;
+        case Element::RegKey: field = &attribute->m_strRegKey; break;
+        case Element::RegItem: field = &attribute->m_strRegItem; break;
+        case Element::Reset: field = &attribute->m_strReset; break;
+        default: break;
+        }
+    }
+    const bool taken = field != nullptr || m_element == Element::Versions ||
+                       (m_element == Element::Value && attribute != nullptr);
+    // Fetched even when ignored: a failure to fetch ends the loading.
+    CString text;
+    if (!GetValue(reader, taken ? &text : nullptr))
+        return false;
+    if (!taken)
+        return true;
+    if (m_listener != nullptr)
+        m_listener->OnText(m_elementName, text, m_elementEnded, attribute, LocationOf(*reader));
+    if (m_element == Element::Versions) {
         m_collection->m_versions.Add(text);
-    } else if (attribute == nullptr) {
-        taken = false;
-    } else if (m_element == u"Attrib") {
-        attribute->m_strName = text;
-        attribute->m_strName.Trim();
-    } else if (m_element == u"Desc") {
-        attribute->m_strDesc = text;
-    } else if (m_element == u"RegKey") {
-        attribute->m_strRegKey = text;
-    } else if (m_element == u"RegItem") {
-        attribute->m_strRegItem = text;
-    } else if (m_element == u"Reset") {
-        attribute->m_strReset = text;
-    } else if (m_element == u"Value") {
+    } else if (m_element == Element::Value) {
         attribute->m_control.m_values.Add(text);
     } else {
-        taken = false;
+        *field = std::move(text);
+        if (m_element == Element::Attrib)
+            field->Trim();  // the label, unlike the other texts
     }
-    if (taken && m_listener != nullptr)
-        m_listener->OnText(Narrow(m_element.data(), static_cast<std::uint32_t>(m_element.size())), text,
-                           m_elementEnded, attribute, where);
     return true;
 }
 
@@ -362,7 +389,8 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
                 PrintFailure(output, "Error getting local name, error is %08.8lx", hr);
                 return -1;
             }
-            const std::u16string name(text, length);
+            // Valid until the reader moves: GetValue leaves it alone.
+            const std::u16string_view name(text, length);
             if (hr = reader->GetValue(&text, &length); xml::Failed(hr)) {
                 PrintFailure(output, "Error getting value, error is %08.8lx", hr);
                 return -1;
@@ -388,11 +416,7 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
                 if (attribute == nullptr)
                     return -1;
                 attribute->m_nId = DecimalNumber(value);
-                // A plain scan of the contiguous list: thousands of Ids take
-                // milliseconds, and the list stays the one record of them.
-                const int* ids = collection->m_ids.GetData();
-                const int* idsEnd = ids + collection->m_ids.GetSize();
-                if (std::find(ids, idsEnd, attribute->m_nId) != idsEnd) {
+                if (!collection->AcceptId(attribute->m_nId)) {
                     const CDefinitionLocation where = LocationOf(*reader);
                     CString idText;
                     idText.Format("%d", attribute->m_nId);
@@ -406,7 +430,6 @@ int ReadElementAttributes(CPropertyCollection* collection, xml::XmlReader* reade
                         listener->OnDuplicateId(attribute, attribute->m_nId, RemainingAttributeNames(reader), where);
                     return 1;
                 }
-                collection->m_ids.Add(attribute->m_nId);
             } else if (name == u"Type") {
                 if (attribute == nullptr)
                     return -1;

@@ -6,6 +6,8 @@
 #include "platform/cstring.h"
 #include "platform/cstring_array.h"
 
+#include <unordered_set>
+
 class CDefinitionLoadListener;
 class CPropertyCollection;
 
@@ -89,10 +91,23 @@ public:
     CQuorvelinProperty* GetProperty(int index) const { return m_properties.GetAt(index); }
     CAttributeRange Attributes() const { return CAttributeRange(*this); }
 
+    // Appends the Id to m_ids and returns true; false when m_ids holds it
+    // already (a duplicate, which the loader reports).
+    bool AcceptId(int id)
+    {
+        if (!m_acceptedIds.insert(id).second)
+            return false;
+        m_ids.Add(id);
+        return true;
+    }
+
     CString m_strName;
     CTypedPtrArray<CObArray, CQuorvelinProperty*> m_properties;
     CStringArray m_versions;
     CArray<int, int> m_ids;  // Ids accepted so far, to find duplicates while loading
+
+private:
+    std::unordered_set<int> m_acceptedIds;  // m_ids again, found in constant time
 };
 
 inline CAttributeOfProperty CAttributeRange::Iterator::operator*() const

@@ -1,6 +1,7 @@
 #include "platform/istream_byte_source.h"
 
-#include <climits>
+#include <algorithm>
+#include <cstring>
 
 bool IStreamByteSource::Read(void* buffer, std::size_t size, std::size_t* bytesRead)
 {
@@ -9,15 +10,20 @@ bool IStreamByteSource::Read(void* buffer, std::size_t size, std::size_t* bytesR
         m_lastResult = E_POINTER;
         return false;
     }
-    // IStream counts in ULONG; the reader asks for a few kilobytes at a time.
-    const ULONG wanted = size > ULONG_MAX ? ULONG_MAX : static_cast<ULONG>(size);
-    ULONG got = 0;
-    const HRESULT hr = m_stream->Read(buffer, wanted, &got);
-    // S_FALSE only says that fewer bytes than asked were left.
-    if (FAILED(hr)) {
-        m_lastResult = hr;
-        return false;
+    if (m_blockStart == m_blockEnd) {
+        ULONG got = 0;
+        const HRESULT hr = m_stream->Read(m_block.data(), static_cast<ULONG>(m_block.size()), &got);
+        // S_FALSE only says that fewer bytes than asked were left.
+        if (FAILED(hr)) {
+            m_lastResult = hr;
+            return false;
+        }
+        m_blockStart = 0;
+        m_blockEnd = got;
     }
-    *bytesRead = got;
+    const std::size_t count = std::min(size, m_blockEnd - m_blockStart);
+    std::memcpy(buffer, m_block.data() + m_blockStart, count);
+    m_blockStart += count;
+    *bytesRead = count;
     return true;
 }

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cwchar>
+#include <vector>
+
 std::wstring WideFromNarrow(const char* text)
 {
     if (text == nullptr || *text == '\0')
@@ -21,12 +24,24 @@ CString NarrowFromWide(const wchar_t* text, int length)
 {
     if (text == nullptr || length == 0)
         return CString();
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0)
-        return CString();
-    std::string narrow(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, narrow.data(), bytes, nullptr, nullptr);
-    if (length < 0)
-        narrow.resize(static_cast<size_t>(bytes - 1));  // drop the converted terminator
-    return CString(std::move(narrow));
+    const size_t count = length < 0 ? std::wcslen(text) : static_cast<size_t>(length);
+    // ASCII is the same in every ANSI code page: most texts need no call.
+    std::string narrow(count, '\0');
+    size_t ascii = 0;
+    for (; ascii < count && text[ascii] < 0x80; ++ascii)
+        narrow[ascii] = static_cast<char>(text[ascii]);
+    if (ascii == count)
+        return CString(std::move(narrow));
+    // One call, into room for any code page (at most 4 bytes a UTF-16 unit);
+    // short texts, the usual ones, convert on the stack.
+    char onStack[1024];
+    std::vector<char> onHeap;
+    char* buffer = onStack;
+    if (count * 4 > sizeof onStack) {
+        onHeap.resize(count * 4);
+        buffer = onHeap.data();
+    }
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, static_cast<int>(count), buffer,
+                                          static_cast<int>(count * 4), nullptr, nullptr);
+    return CString(std::string(buffer, bytes > 0 ? static_cast<size_t>(bytes) : 0));
 }
