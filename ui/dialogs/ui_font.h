@@ -40,8 +40,9 @@ public:
     CWnd* GetOwner() const { return m_pOwner; }
     const LOGFONTA& GetLogFont() const { return m_logFont; }
 
-    // Where the system's default language comes from; a test replaces it to
-    // see the Japanese rule on any system. Returns the previous source.
+    // The language whose font rule applies (Japanese text needs the Shift-JIS
+    // character set): the system's default language unless another source is
+    // set; null sets the system's again. Returns the previous source.
     using LanguageSource = LANGID (*)();
     static LanguageSource SetLanguageSource(LanguageSource source);
 
