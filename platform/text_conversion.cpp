@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cwchar>
 #include <vector>
 
@@ -26,12 +27,8 @@ CString NarrowFromWide(const wchar_t* text, int length)
         return CString();
     const size_t count = length < 0 ? std::wcslen(text) : static_cast<size_t>(length);
     // ASCII is the same in every ANSI code page: most texts need no call.
-    std::string narrow(count, '\0');
-    size_t ascii = 0;
-    for (; ascii < count && text[ascii] < 0x80; ++ascii)
-        narrow[ascii] = static_cast<char>(text[ascii]);
-    if (ascii == count)
-        return CString(std::move(narrow));
+    if (std::all_of(text, text + count, [](wchar_t ch) { return ch < 0x80; }))
+        return CString(std::string(text, text + count));
     // One call, into room for any code page (at most 4 bytes a UTF-16 unit);
     // short texts, the usual ones, convert on the stack.
     char onStack[1024];
