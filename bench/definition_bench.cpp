@@ -197,6 +197,7 @@ int main()
         SHDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
         bool stored = false;
         storeWritesNew.push_back(Milliseconds([&] { stored = collection.WriteAllValues(kRoot); }));
+        const int storeWritten = BareRead(places, values);  // into keys that did not exist
         bareWrites.push_back(Milliseconds([&] { bareWritten += BareWrite(places, values); }));
         storeWrites.push_back(Milliseconds([&] { stored = collection.WriteAllValues(kRoot) && stored; }));
 
@@ -209,8 +210,8 @@ int main()
         for (const auto [property, attribute] : collection.Attributes())
             storeRead += attribute->m_nValue == attribute->m_nId ? 1 : 0;
 
-        allDone = allDone && stored && bareWritten == 2 * attributes && bareRead == attributes &&
-                  storeRead == attributes;
+        allDone = allDone && stored && storeWritten == attributes && bareWritten == 2 * attributes &&
+                  bareRead == attributes && storeRead == attributes;
     }
     SHDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
     DeleteFileA(path.c_str());
