@@ -1,0 +1,157 @@
+// The property pane on real windows: the column boundary and its drag,
+// resizing, the description label's drawing, and row names.
+#include "tests/support/message_pump.h"
+#include "tests/support/window_image.h"
+#include "tests/ui/grid/support/property_pane.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+
+namespace {
+
+struct InkBox {
+    int left = INT_MAX;
+    int top = INT_MAX;
+    int count = 0;
+    void Add(int x, int y)
+    {
+        left = std::min(left, x);
+        top = std::min(top, y);
+        ++count;
+    }
+};
+
+// Where the label drew blue (the name) and dark grey (the description) on its background.
+void FindInk(const WindowImage& image, InkBox* blue, InkBox* grey)
+{
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const COLORREF pixel = image.At(x, y);
+            const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
+            if (b - std::max(r, g) >= 40)
+                blue->Add(x, y);
+            else if (std::abs(r - g) < 16 && std::abs(g - b) < 16 && r + 40 < GetRValue(face))
+                grey->Add(x, y);
+        }
+    }
+}
+
+}  // namespace
+
+TEST(UIPropertyGridTest, ABoundaryDragKeepsTheValueColumnAtLeast50PixelsWide)
+{
+    PropertyPane pane;
+    auto& grid = pane.m_pane.m_grid;
+    RECT client{};
+    grid.GetClientRect(&client);
+    ASSERT_EQ(100, grid.GetColumnWidth(0));
+    // The zone: 6 pixels either side of the boundary, both ends excluded.
+    EXPECT_FALSE(grid.InSplitterZone(94));
+    EXPECT_TRUE(grid.InSplitterZone(95));
+    EXPECT_TRUE(grid.InSplitterZone(105));
+    EXPECT_FALSE(grid.InSplitterZone(106));
+
+    // A click in the zone starts a drag: no row is selected, no editor opens.
+    const RECT row = pane.Cell(PropertyPane::TextRow, 1);
+    const int y = (row.top + row.bottom) / 2;
+    grid.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(105, y));
+    Settle();
+    EXPECT_TRUE(grid.IsDragging());
+    EXPECT_EQ(-1, grid.GetNextItem(-1, LVNI_SELECTED));
+    EXPECT_EQ(nullptr, pane.Editor());
+
+    grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, y));
+    Settle();
+    EXPECT_EQ(150, grid.GetColumnWidth(0));
+    EXPECT_EQ(client.right - 150, grid.GetColumnWidth(1));
+    grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right - 20, y));
+    Settle();
+    EXPECT_EQ(client.right - 50, grid.GetColumnWidth(0));
+    EXPECT_EQ(50, grid.GetColumnWidth(1));
+
+    grid.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(client.right - 20, y));
+    grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, y));
+    Settle();
+    EXPECT_FALSE(grid.IsDragging());
+    EXPECT_EQ(50, grid.GetColumnWidth(1));
+}
+
+TEST(UIPropertyGridTest, ResizingThePaneWidensTheValueColumnOnly)
+{
+    PropertyPane pane;
+    auto& grid = pane.m_pane.m_grid;
+    const int name = grid.GetColumnWidth(0);
+    const int value = grid.GetColumnWidth(1);
+    pane.m_pane.MoveWindow(10, 10, 430, 330);
+    Settle();
+    EXPECT_EQ(name, grid.GetColumnWidth(0));
+    EXPECT_EQ(value + 30, grid.GetColumnWidth(1));
+
+    RECT placed{};
+    grid.GetWindowRect(&placed);
+    EXPECT_EQ(430, placed.right - placed.left);
+    EXPECT_EQ(280, placed.bottom - placed.top);
+    pane.m_pane.m_label.GetWindowRect(&placed);
+    pane.m_pane.ScreenToClient(&placed);
+    EXPECT_EQ(330 - 46, placed.top);
+    EXPECT_EQ(330, placed.bottom);
+}
+
+TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
+{
+    PropertyPane pane;
+    UIPropertyGrid& grid = pane.m_pane;
+    // Equal texts, so that the two boxes of ink differ only by where they are drawn.
+    grid.m_names[0] = "Xx";
+    grid.m_descriptions[0] = "Xx";
+    grid.m_names[1] = "Xx";
+    grid.m_descriptions[1] = "";
+    {
+        // No row selected: the first row.
+        WindowImage image(grid.m_label);
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), image.At(2, 2));
+        InkBox blue, grey;
+        FindInk(image, &blue, &grey);
+        ASSERT_GT(blue.count, 0);
+        ASSERT_GT(grey.count, 0);
+        EXPECT_GE(blue.left, 10);
+        EXPECT_EQ(blue.left, grey.left);
+        EXPECT_EQ(blue.top + 20, grey.top);
+    }
+
+    // Selecting another row repaints the label with that row's texts.
+    grid.m_label.UpdateWindow();
+    grid.m_grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    EXPECT_TRUE(GetUpdateRect(grid.m_label, nullptr, FALSE));
+    {
+        WindowImage image(grid.m_label);
+        InkBox blue, grey;
+        FindInk(image, &blue, &grey);
+        EXPECT_GT(blue.count, 0);
+        EXPECT_EQ(0, grey.count);
+    }
+
+    // Without a font on the pane only the background is drawn.
+    grid.SendMessage(WM_SETFONT, 0, FALSE);
+    WindowImage image(grid.m_label);
+    InkBox blue, grey;
+    FindInk(image, &blue, &grey);
+    EXPECT_EQ(0, blue.count + grey.count);
+}
+
+TEST(UIPropertyGridTest, ARowNameIsShownCutTo255BytesAndKeptWhole)
+{
+    PropertyPane pane;
+    UIPropertyGrid& grid = pane.m_pane;
+    const std::string name(300, 'n');
+    EXPECT_TRUE(grid.SetRowLabel(PropertyPane::RowCount, name.c_str()));
+    EXPECT_EQ(255, grid.m_grid.GetItemText(PropertyPane::RowCount, 0).GetLength());
+    EXPECT_EQ(300, grid.m_names[PropertyPane::RowCount].GetLength());
+    EXPECT_FALSE(grid.SetRowLabel(PropertyPane::RowCount + 2, "past the end"));
+    EXPECT_FALSE(grid.SetRowLabel(0, ""));
+    EXPECT_EQ(PropertyPane::RowCount + 1, grid.m_names.GetSize());
+}
