@@ -1,8 +1,11 @@
 // The property pane on real windows: the column boundary and its drag,
-// resizing, the description label's drawing, and row names.
+// resizing, the description label's drawing, row names, what follows the
+// pointer, and the data tip over a cell.
 #include "tests/support/message_pump.h"
 #include "tests/support/window_image.h"
 #include "tests/ui/grid/support/property_pane.h"
+#include "ui/dialogs/registered_messages.h"
+#include "ui/dialogs/ui_data_tip.h"
 
 #include <gtest/gtest.h>
 
@@ -154,4 +157,74 @@ TEST(UIPropertyGridTest, ARowNameIsShownCutTo255BytesAndKeptWhole)
     EXPECT_FALSE(grid.SetRowLabel(PropertyPane::RowCount + 2, "past the end"));
     EXPECT_FALSE(grid.SetRowLabel(0, ""));
     EXPECT_EQ(PropertyPane::RowCount + 1, grid.m_names.GetSize());
+}
+
+// What depends on where the pointer is: the pane is moved under the pointer
+// (the pointer itself is never moved).
+TEST(UIPropertyGridTest, CursorsAndTheMultiSelectionReportFollowThePointer)
+{
+    PropertyPane pane;
+    auto& grid = pane.m_pane.m_grid;
+    const auto underPointer = [&](POINT gridPoint) {
+        POINT pointer{};
+        GetCursorPos(&pointer);
+        POINT screen = gridPoint;
+        grid.ClientToScreen(&screen);
+        RECT host{};
+        pane.m_host.GetWindowRect(&host);
+        pane.m_host.SetWindowPos(nullptr, host.left + pointer.x - screen.x, host.top + pointer.y - screen.y, 0, 0,
+                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Settle();
+    };
+    const auto centre = [](const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; };
+    const auto setCursor = [&] {
+        SetCursor(nullptr);
+        return grid.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    };
+
+    underPointer(centre(pane.Cell(PropertyPane::TextRow, 1)));
+    EXPECT_TRUE(setCursor());
+    EXPECT_EQ(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)), GetCursor());
+    grid.FindRow(PropertyPane::TextRow)->FindCell(1)->m_bEditable = false;
+    setCursor();
+    EXPECT_NE(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)), GetCursor());
+    const RECT nameCell = pane.Cell(PropertyPane::TextRow, 0);
+    underPointer({grid.GetColumnWidth(0) - 3, (nameCell.top + nameCell.bottom) / 2});
+    EXPECT_TRUE(setCursor());
+    EXPECT_EQ(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)), GetCursor());
+
+    // Releasing Shift after a click reports the selected rows when the
+    // pointer is over the value column, and nothing over the name column.
+    const UINT onEnd = UIRegisteredMessages().OnEndMultiSelection;
+    PostedMessageRecorder recorder({onEnd});
+    grid.PostMessage(WM_KEYUP, VK_SHIFT, 0);  // before any click: nothing
+    pane.ClickCell(PropertyPane::ListRow, 0);
+    grid.SetItemState(PropertyPane::RealRow, LVIS_SELECTED, LVIS_SELECTED);
+    grid.PostMessage(WM_KEYUP, VK_SHIFT, 0);
+    Settle();
+    underPointer(centre(pane.Cell(PropertyPane::ComboRow, 1)));
+    grid.PostMessage(WM_KEYUP, VK_SHIFT, 0);
+    grid.PostMessage(WM_KEYUP, 'A', 0);
+    Settle();
+    const auto reports = recorder.To(pane.m_pane);
+    ASSERT_EQ(1u, reports.size());
+    ASSERT_EQ(2u, reports[0].wParam);
+    const int* rows = reinterpret_cast<const int*>(reports[0].lParam);
+    EXPECT_EQ(PropertyPane::ListRow, rows[0]);
+    EXPECT_EQ(PropertyPane::RealRow, rows[1]);
+    delete[] rows;
+}
+
+TEST(UIPropertyGridTest, TheDataTipShowsACellTextThatDoesNotFit)
+{
+    PropertyPane pane;
+    auto& grid = pane.m_pane.m_grid;
+    UIDataTip tip;
+    ASSERT_TRUE(tip.Create(&grid));
+    const RECT cell = pane.Cell(PropertyPane::TextRow, 1);
+    const POINT inside{cell.left + 5, (cell.top + cell.bottom) / 2};
+    EXPECT_FALSE(tip.Track(inside));
+    grid.SetItemText(PropertyPane::TextRow, 1, std::string(200, 'w').c_str());
+    EXPECT_TRUE(tip.Track(inside));
+    tip.Track({-5, -5});
 }
