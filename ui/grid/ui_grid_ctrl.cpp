@@ -1,10 +1,17 @@
 #include "ui/grid/ui_grid_ctrl.h"
 
 #include "ui/dialogs/registered_messages.h"
+#include "ui/grid/ui_grid_combobox.h"
 #include "ui/grid/ui_grid_edit.h"
+#include "ui/grid/ui_grid_edit_int.h"
+#include "ui/grid/ui_grid_edit_long.h"
+#include "ui/grid/ui_grid_edit_real.h"
+#include "ui/grid/ui_grid_listbox.h"
 
 #include <windowsx.h>
 
+#include <climits>
+#include <cstdlib>
 #include <new>
 
 IMPLEMENT_DYNAMIC(UIGridCtrl, UIListCtrl)
@@ -13,23 +20,83 @@ namespace {
 
 constexpr UINT kEditorId = 500;
 constexpr DWORD kTextEditorStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
+constexpr DWORD kListEditorStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER;
+constexpr DWORD kComboEditorStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | CBS_DROPDOWNLIST;
+constexpr int kListDrop = 50;  // list editors reach this far below the cell
 
 int CellRow(WPARAM cell) { return static_cast<int>((cell >> 16) & 0xFFFF); }
 int CellColumn(WPARAM cell) { return static_cast<int>(cell & 0xFFFF); }
 
-// An editor whose window exists deletes itself when the window goes.
+// An editor whose window could not be made, or not set up, is still the grid's.
 void Discard(CWnd* editor)
 {
-    if (editor->GetSafeHwnd() != nullptr)
-        editor->DestroyWindow();
-    else
-        delete editor;
+    editor->DestroyWindow();
+    delete editor;
 }
 
 // The value text of an edit-kind cell.
 CString ValueText(const UIGridCell& cell)
 {
     return cell.m_items.IsEmpty() ? CString() : cell.m_items[0];
+}
+
+// The value cell of a row: column 1, bounds 0 to 0.
+UIGridCell* NewValueCell(int kind)
+{
+    auto* cell = new UIGridCell;
+    cell->m_nColumn = 1;
+    cell->m_nKind = kind;
+    cell->m_dMaximum = 0.0;
+    return cell;
+}
+
+RECT DroppedRect(RECT cell)
+{
+    cell.bottom += kListDrop;
+    return cell;
+}
+
+// A text or number editor over the cell, told its cell once its window
+// exists; null when the window cannot be created.
+template <class Editor>
+Editor* CreateTextEditor(CWnd* grid, const RECT& cellRect, int row, int column)
+{
+    auto* editor = new Editor;
+    if (!editor->Create(kTextEditorStyle, cellRect, grid, kEditorId)) {
+        Discard(editor);
+        return nullptr;
+    }
+    editor->m_nRow = row;
+    editor->m_nColumn = column;
+    editor->m_bOwnsItself = true;
+    return editor;
+}
+
+// A cell bound truncated toward zero, kept within the 32-bit range.
+int IntegerBound(double bound)
+{
+    if (!(bound > INT_MIN))
+        return INT_MIN;
+    return bound < INT_MAX ? static_cast<int>(bound) : INT_MAX;
+}
+
+void SeedInteger(UIEditInteger& editor, const UIGridCell& cell, int value)
+{
+    editor.m_nMin = IntegerBound(cell.m_dMinimum);
+    editor.m_nMax = IntegerBound(cell.m_dMaximum);
+    editor.SetWindowText(ValueText(cell));
+    editor.m_nValue = value;
+}
+
+// A list editor shows its data tip and holds the focus and the mouse; the
+// grid stays idle meanwhile.
+template <class ListEditor>
+void OpenListEditor(ListEditor& editor)
+{
+    editor.m_bOwnsItself = true;
+    editor.EnableDataTip();
+    editor.SetFocus();
+    ::SetCapture(editor.GetSafeHwnd());
 }
 
 }  // namespace
@@ -52,13 +119,8 @@ bool UIGridCtrl::SetValueCell(int row, const CStringArray& items, int kind)
     try {
         if (UIGridRow* existing = FindRow(row)) {
             UIGridCell* cell = existing->FindCell(1);
-            if (cell == nullptr) {
-                cell = new UIGridCell;
-                cell->m_nColumn = 1;
-                cell->m_nKind = kind;
-                cell->m_dMaximum = 0.0;
-                existing->m_cells.Add(cell);
-            }
+            if (cell == nullptr)
+                existing->m_cells.Add(cell = NewValueCell(kind));
             if (items.IsEmpty())
                 return true;
             cell->m_items.Copy(items);
@@ -68,10 +130,7 @@ bool UIGridCtrl::SetValueCell(int row, const CStringArray& items, int kind)
         }
         auto* created = new UIGridRow;
         created->m_nRow = row;
-        auto* cell = new UIGridCell;
-        cell->m_nColumn = 1;
-        cell->m_nKind = kind;
-        cell->m_dMaximum = 0.0;
+        UIGridCell* cell = NewValueCell(kind);
         cell->m_items.Copy(items);
         cell->m_itemData.SetSize(items.GetSize());
         created->m_cells.Add(cell);
@@ -142,28 +201,84 @@ bool UIGridCtrl::BeginCellEdit(int row, int column, const RECT& cellRect)
 
 bool UIGridCtrl::OpenEditor(const UIGridCell& cell, int row, int column, const RECT& cellRect)
 {
+    const CString shown = GetItemText(row, column);
+    CWnd* editor = nullptr;
     switch (cell.m_nKind) {
-    case CellKindEdit: {
-        auto* editor = new UIGridEdit;
-        if (!editor->Create(kTextEditorStyle, cellRect, this, kEditorId)) {
-            Discard(editor);
+    case CellKindEdit:
+        if (auto* edit = CreateTextEditor<UIGridEdit>(this, cellRect, row, column)) {
+            edit->SetWindowText(ValueText(cell));
+            editor = edit;
+        }
+        break;
+    case CellKindEditReal:
+        if (auto* real = CreateTextEditor<UIGridEditReal>(this, cellRect, row, column)) {
+            real->m_dMin = cell.m_dMinimum;
+            real->m_dMax = cell.m_dMaximum;
+            const double number = std::atof(ValueText(cell));
+            CString text;
+            text.Format("%.*f", m_nDecimalPlaces == -1 ? real->m_nPrecision : m_nDecimalPlaces, number);
+            real->SetWindowText(text);
+            real->m_dValue = number;
+            editor = real;
+        }
+        break;
+    case CellKindEditInt:
+        if (auto* integer = CreateTextEditor<UIGridEditInt>(this, cellRect, row, column)) {
+            SeedInteger(*integer, cell, std::atoi(ValueText(cell)));
+            editor = integer;
+        }
+        break;
+    case CellKindEditLong:
+        if (auto* integer = CreateTextEditor<UIGridEditLong>(this, cellRect, row, column)) {
+            SeedInteger(*integer, cell, static_cast<int>(std::atol(ValueText(cell))));
+            editor = integer;
+        }
+        break;
+    case CellKindListBox: {
+        auto* list = new UIGridListbox;
+        list->m_nRow = row;
+        list->m_nColumn = column;
+        if (!list->Create(kListEditorStyle, DroppedRect(cellRect), this, kEditorId)) {
+            Discard(list);
             return false;
         }
-        editor->m_nRow = row;
-        editor->m_nColumn = column;
-        editor->SetWindowText(ValueText(cell));
-        m_pActiveEditor = editor;
-        break;
+        for (int i = 0; i < cell.m_items.GetSize(); ++i)
+            list->AddString(cell.m_items[i]);
+        const int found = list->FindStringExact(-1, shown);
+        list->SetCurSel(found != LB_ERR ? found : 0);
+        OpenListEditor(*list);
+        return true;
+    }
+    case CellKindComboBox: {
+        auto* combo = new UIGridCombobox;
+        combo->m_nRow = row;
+        combo->m_nColumn = column;
+        if (!combo->Create(kComboEditorStyle, DroppedRect(cellRect), this, kEditorId)) {
+            Discard(combo);
+            return false;
+        }
+        for (int i = 0; i < cell.m_items.GetSize(); ++i) {
+            const int added = combo->AddString(cell.m_items[i]);
+            if (added >= 0 && i < cell.m_itemData.GetSize())
+                combo->SetItemData(added, static_cast<DWORD_PTR>(cell.m_itemData[i]));
+        }
+        const int found = combo->FindStringExact(-1, shown);
+        combo->SetCurSel(found != CB_ERR ? found : 0);
+        OpenListEditor(*combo);
+        return true;
     }
     default:
         return true;  // editbrowse: nothing opens in place
     }
+    if (editor == nullptr)
+        return false;
     // A text or number editor is open: it holds the focus, the whole text
     // selected, and the mouse, so a click anywhere reaches it.
-    m_pActiveEditor->SetFocus();
-    m_pActiveEditor->SendMessage(EM_SETSEL, 0, -1);
-    m_pActiveEditor->SendMessage(EM_SCROLLCARET);
-    ::SetCapture(m_pActiveEditor->GetSafeHwnd());
+    m_pActiveEditor = editor;
+    editor->SetFocus();
+    editor->SendMessage(EM_SETSEL, 0, -1);
+    editor->SendMessage(EM_SCROLLCARET);
+    ::SetCapture(editor->GetSafeHwnd());
     m_bEditing = true;
     return true;
 }

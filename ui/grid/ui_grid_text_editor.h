@@ -11,12 +11,14 @@
 // editor ends the edit, a click inside does nothing (the caret stays).
 // `CommitEdit` reports the text to the grid, which destroys the editor's
 // window when it takes the text; nothing of the editor may be touched after
-// it returns.
+// it returns. Once the grid has set it up, the editor deletes itself when its
+// window goes; until then (a window that could not be made) the grid does.
 template <class EditBase>
 class UIGridTextEditor : public EditBase {
 public:
     int m_nRow = -1;
     int m_nColumn = -1;
+    bool m_bOwnsItself = false;
 
     // Tab and Enter end the edit; Escape is not special.
     bool PreTranslateMessage(MSG* msg) override
@@ -59,5 +61,9 @@ protected:
         }
     }
 
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override
+    {
+        if (m_bOwnsItself)
+            delete this;
+    }
 };

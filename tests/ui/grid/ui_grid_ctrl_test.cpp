@@ -4,9 +4,13 @@
 #include "tests/support/message_pump.h"
 #include "tests/ui/grid/support/property_pane.h"
 #include "ui/dialogs/registered_messages.h"
+#include "ui/controls/ui_value_evaluator.h"
 #include "ui/grid/cell_kind.h"
+#include "ui/grid/ui_grid_edit_real.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -190,4 +194,151 @@ TEST(UIGridCtrlTest, SetValueCellAcceptsARowAtTheItemCountAndNotPastIt)
     grid.DeleteGridData();
     EXPECT_TRUE(grid.GetRows().IsEmpty());
     EXPECT_EQ(PropertyPane::RowCount, grid.GetItemCount());  // the list keeps its items
+}
+
+TEST(UIGridCtrlTest, AComboChoiceReachesTheDialogInThreeHopsAndAClickOutsideChangesNothing)
+{
+    PropertyPane pane;
+    UIGridCtrl& grid = pane.Grid();
+    const UINT onSelchange = UIRegisteredMessages().OnSelchange;
+    PostedMessageRecorder recorder({onSelchange});
+
+    // A click outside the open combo box closes it without a report.
+    pane.ClickCell(PropertyPane::ComboRow, 1);
+    HWND combo = pane.Editor();
+    ASSERT_NE(nullptr, combo);
+    ClickCaptured(combo, ScreenCentre(pane.Cell(PropertyPane::RealRow, 0), grid));
+    EXPECT_FALSE(IsWindow(combo));
+    EXPECT_STREQ("Red", grid.GetItemText(PropertyPane::ComboRow, 1));
+    EXPECT_TRUE(recorder.Messages().empty());
+
+    pane.ClickCell(PropertyPane::ComboRow, 1);
+    combo = pane.Editor();
+    ASSERT_NE(nullptr, combo);
+    EXPECT_EQ(3, SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0, SendMessageA(combo, CB_GETCURSEL, 0, 0));  // the shown text
+    EXPECT_EQ(combo, GetFocus());
+    EXPECT_EQ(combo, GetCapture());
+    EXPECT_FALSE(grid.IsEditing());
+    // The user drops the list down and picks the third item.
+    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    SendMessageA(combo, CB_SETCURSEL, 2, 0);
+    SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    Settle();
+    EXPECT_FALSE(IsWindow(combo));
+    EXPECT_STREQ("Blue", grid.GetItemText(PropertyPane::ComboRow, 1));
+    const HWND hops[] = {grid.m_hWnd, pane.m_pane.m_hWnd, pane.m_host.m_hWnd};
+    ASSERT_EQ(3u, recorder.Messages().size());
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(hops[i], recorder.Messages()[i].window) << i;
+        EXPECT_EQ(CellAddress(PropertyPane::ComboRow, 1), recorder.Messages()[i].wParam) << i;
+        EXPECT_EQ(2, recorder.Messages()[i].lParam) << i;
+    }
+}
+
+TEST(UIGridCtrlTest, AClickOutsideAListEditorCommitsThePreselectedItem)
+{
+    PropertyPane pane;
+    UIGridCtrl& grid = pane.Grid();
+    PostedMessageRecorder recorder({UIRegisteredMessages().OnSelchange});
+
+    pane.ClickCell(PropertyPane::ListRow, 1);
+    HWND list = pane.Editor();
+    ASSERT_NE(nullptr, list);
+    // It reaches below the cell (50 pixels, less what the list box takes off
+    // to show whole items).
+    RECT placed{};
+    GetWindowRect(list, &placed);
+    MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
+    const RECT cell = pane.Cell(PropertyPane::ListRow, 1);
+    EXPECT_EQ(cell.top, placed.top);
+    EXPECT_GT(placed.bottom, cell.bottom + 25);
+    EXPECT_EQ(1, SendMessageA(list, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(list, GetCapture());
+    ClickCaptured(list, ScreenCentre(pane.Cell(PropertyPane::ComboRow, 0), grid));
+    EXPECT_FALSE(IsWindow(list));
+    ASSERT_EQ(1u, recorder.To(pane.m_host).size());
+    EXPECT_EQ(CellAddress(PropertyPane::ListRow, 1), recorder.To(pane.m_host)[0].wParam);
+    EXPECT_EQ(1, recorder.To(pane.m_host)[0].lParam);
+
+    // A shown text that is not among the items preselects item 0.
+    grid.SetItemText(PropertyPane::ListRow, 1, "none of them");
+    pane.ClickCell(PropertyPane::ListRow, 1);
+    list = pane.Editor();
+    ASSERT_NE(nullptr, list);
+    ClickCaptured(list, ScreenCentre(pane.Cell(PropertyPane::ComboRow, 0), grid));
+    EXPECT_STREQ("One", grid.GetItemText(PropertyPane::ListRow, 1));
+    EXPECT_EQ(0, recorder.To(pane.m_host).back().lParam);
+}
+
+namespace {
+
+class PlainNumbers : public UIValueEvaluator {
+public:
+    bool Evaluate(const char* text, double* value, unsigned) override
+    {
+        char* end = nullptr;
+        *value = std::strtod(text, &end);
+        return end != text && *end == '\0';
+    }
+};
+
+// Installs an evaluator as the process-wide default while it lives.
+class DefaultEvaluator {
+public:
+    explicit DefaultEvaluator(UIValueEvaluator* evaluator) : m_previous(UIValueEvaluator::SetDefault(evaluator)) {}
+    ~DefaultEvaluator() { UIValueEvaluator::SetDefault(m_previous); }
+
+private:
+    UIValueEvaluator* m_previous;
+};
+
+CString TipText(const UIErrorTip& tip)
+{
+    char text[256] = {};
+    TTTOOLINFOA tool = tip.GetToolInfo();
+    tool.lpszText = text;
+    SendMessageA(tip.GetTipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+}  // namespace
+
+TEST(UIGridCtrlTest, ARealCellOpensAtFiveDecimalsAndAnInvalidNumberKeepsItsEditorOpen)
+{
+    PropertyPane pane;
+    UIGridCtrl& grid = pane.Grid();
+    PostedMessageRecorder recorder({UIRegisteredMessages().OnKillFocus});
+    pane.ClickCell(PropertyPane::RealRow, 1);
+    const HWND editor = pane.Editor();
+    ASSERT_NE(nullptr, editor);
+    EXPECT_STREQ("2.50000", WindowText(editor));
+    auto* real = dynamic_cast<UIGridEditReal*>(CWnd::FromHandlePermanent(editor));
+    ASSERT_NE(nullptr, real);
+
+    // No evaluator: every number is refused. The balloon names the cell's
+    // range and waits for a key (queued here); the text goes back to the
+    // last accepted value and the edit goes on.
+    SetWindowTextA(editor, "abc");
+    PostMessageA(editor, WM_KEYDOWN, VK_SPACE, 0);
+    PressKey(editor, VK_RETURN);
+    EXPECT_TRUE(IsWindow(editor));
+    EXPECT_TRUE(grid.IsEditing());
+    EXPECT_EQ(editor, GetCapture());
+    ASSERT_NE(nullptr, real->GetErrorTip().GetTipWindow());
+    EXPECT_NE(0, GetWindowLongA(real->GetErrorTip().GetTipWindow(), GWL_STYLE) & TTS_BALLOON);
+    EXPECT_STREQ("0.00000 to 0.00000", TipText(real->GetErrorTip()));
+    EXPECT_STREQ("2.50000", WindowText(editor));
+    EXPECT_TRUE(recorder.Messages().empty());
+
+    // With an evaluator and room in the range, the text is taken as typed.
+    PlainNumbers numbers;
+    DefaultEvaluator installed(&numbers);
+    real->m_dMax = 10.0;
+    SetWindowTextA(editor, "7.25");
+    PressKey(editor, VK_TAB);
+    EXPECT_FALSE(IsWindow(editor));
+    EXPECT_FALSE(grid.IsEditing());
+    EXPECT_STREQ("7.25", grid.GetItemText(PropertyPane::RealRow, 1));
+    EXPECT_EQ(1u, recorder.To(pane.m_pane).size());
 }
