@@ -1,8 +1,9 @@
 // The property pane on real windows: the column boundary and its drag,
 // resizing, the description label's drawing, row names, what follows the
-// pointer, and the data tip over a cell.
+// pointer, the data tip over a cell, and children that cannot be created.
 #include "tests/support/message_pump.h"
 #include "tests/support/window_image.h"
+#include "tests/ui/dialogs/support/standin_libraries.h"
 #include "tests/ui/grid/support/property_pane.h"
 #include "ui/dialogs/registered_messages.h"
 #include "ui/dialogs/ui_data_tip.h"
@@ -227,4 +228,73 @@ TEST(UIPropertyGridTest, TheDataTipShowsACellTextThatDoesNotFit)
     grid.SetItemText(PropertyPane::TextRow, 1, std::string(200, 'w').c_str());
     EXPECT_TRUE(tip.Track(inside));
     tip.Track({-5, -5});
+}
+
+namespace {
+
+// Refuses, while it lives, the creation of windows of one class inside `parent`.
+class RefusedWindows {
+public:
+    RefusedWindows(const char* className, HWND parent) : m_className(className), m_parent(parent)
+    {
+        t_refused = this;
+        m_hook = SetWindowsHookExA(WH_CBT, &Hook, nullptr, GetCurrentThreadId());
+    }
+    ~RefusedWindows()
+    {
+        UnhookWindowsHookEx(m_hook);
+        t_refused = nullptr;
+    }
+    RefusedWindows(const RefusedWindows&) = delete;
+    RefusedWindows& operator=(const RefusedWindows&) = delete;
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        if (code == HCBT_CREATEWND && t_refused != nullptr) {
+            char name[64] = {};
+            GetClassNameA(reinterpret_cast<HWND>(wParam), name, sizeof name);
+            const auto* create = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+            if (lstrcmpiA(name, t_refused->m_className) == 0 && create->lpcs->hwndParent == t_refused->m_parent)
+                return 1;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline thread_local RefusedWindows* t_refused = nullptr;
+    const char* m_className;
+    HWND m_parent;
+    HHOOK m_hook = nullptr;
+};
+
+}  // namespace
+
+TEST(UIPropertyGridTest, AChildThatCannotBeCreatedIsReportedToTheEventLog)
+{
+    DllSearchFolder recording(StandInFolder("kxipc"));
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, nullptr, "pane", WS_OVERLAPPED, {0, 0, 300, 300}, nullptr, 0));
+    const auto paneIn = [&](const char* refusedClass, UIPropertyGrid& pane) {
+        const HWND placeholder = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, host, nullptr,
+                                                 GetModuleHandleA(nullptr), nullptr);
+        RefusedWindows refused(refusedClass, placeholder);
+        EXPECT_TRUE(pane.SubclassWindow(placeholder));
+    };
+    const auto logged = [](const char* text) {
+        const auto calls = RecordedLogCalls();
+        return std::count(calls.begin(), calls.end(), std::string("1||") + text + "|");
+    };
+
+    UIPropertyGrid withoutGrid;
+    paneIn(WC_LISTVIEWA, withoutGrid);
+    EXPECT_EQ(nullptr, withoutGrid.m_grid.GetSafeHwnd());
+    EXPECT_EQ(nullptr, withoutGrid.m_label.GetSafeHwnd());  // creation stops there
+    EXPECT_EQ(1, logged("UIPropertyGrid could not create grid control"));
+
+    UIPropertyGrid withoutLabel;
+    paneIn("Static", withoutLabel);
+    EXPECT_NE(nullptr, withoutLabel.m_grid.GetSafeHwnd());
+    EXPECT_EQ(nullptr, withoutLabel.m_label.GetSafeHwnd());
+    EXPECT_EQ(1, logged("UIPropertyGrid could not create grid label"));
+    host.DestroyWindow();
 }
