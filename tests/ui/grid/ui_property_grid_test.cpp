@@ -28,18 +28,19 @@ struct InkBox {
     }
 };
 
-// Where the label drew blue (the name) and dark grey (the description) on its background.
-void FindInk(const WindowImage& image, InkBox* blue, InkBox* grey)
+// Where the label drew blue (the name) and black (the description) on its
+// background. Both inks take the red channel to 0, so a pixel counts as ink
+// where red has fallen below half the background's, the same pixels for
+// both texts whatever the smoothing; the blue ink keeps its blue channel up.
+void FindInk(const WindowImage& image, InkBox* blue, InkBox* black)
 {
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const int faceRed = GetRValue(GetSysColor(COLOR_BTNFACE));
     for (int y = 0; y < image.Height(); ++y) {
         for (int x = 0; x < image.Width(); ++x) {
             const COLORREF pixel = image.At(x, y);
-            const int r = GetRValue(pixel), g = GetGValue(pixel), b = GetBValue(pixel);
-            if (b - std::max(r, g) >= 40)
-                blue->Add(x, y);
-            else if (std::abs(r - g) < 16 && std::abs(g - b) < 16 && r + 40 < GetRValue(face))
-                grey->Add(x, y);
+            if (GetRValue(pixel) * 2 >= faceRed)
+                continue;
+            (GetBValue(pixel) > 200 ? blue : black)->Add(x, y);
         }
     }
 }
@@ -118,13 +119,13 @@ TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
         // No row selected: the first row.
         WindowImage image(grid.m_label);
         EXPECT_EQ(GetSysColor(COLOR_BTNFACE), image.At(2, 2));
-        InkBox blue, grey;
-        FindInk(image, &blue, &grey);
+        InkBox blue, black;
+        FindInk(image, &blue, &black);
         ASSERT_GT(blue.count, 0);
-        ASSERT_GT(grey.count, 0);
+        ASSERT_GT(black.count, 0);
         EXPECT_GE(blue.left, 10);
-        EXPECT_EQ(blue.left, grey.left);
-        EXPECT_EQ(blue.top + 20, grey.top);
+        EXPECT_EQ(blue.left, black.left);
+        EXPECT_EQ(blue.top + 20, black.top);
     }
 
     // Selecting another row repaints the label with that row's texts.
@@ -133,18 +134,18 @@ TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
     EXPECT_TRUE(GetUpdateRect(grid.m_label, nullptr, FALSE));
     {
         WindowImage image(grid.m_label);
-        InkBox blue, grey;
-        FindInk(image, &blue, &grey);
+        InkBox blue, black;
+        FindInk(image, &blue, &black);
         EXPECT_GT(blue.count, 0);
-        EXPECT_EQ(0, grey.count);
+        EXPECT_EQ(0, black.count);
     }
 
     // Without a font on the pane only the background is drawn.
     grid.SendMessage(WM_SETFONT, 0, FALSE);
     WindowImage image(grid.m_label);
-    InkBox blue, grey;
-    FindInk(image, &blue, &grey);
-    EXPECT_EQ(0, blue.count + grey.count);
+    InkBox blue, black;
+    FindInk(image, &blue, &black);
+    EXPECT_EQ(0, blue.count + black.count);
 }
 
 TEST(UIPropertyGridTest, ARowNameIsShownCutTo255BytesAndKeptWhole)
