@@ -1,15 +1,6 @@
 #pragma once
 
-// Control type of an attribute and of a grid cell.
-enum CellKind : int {
-    CellKindEdit = 0,
-    CellKindEditReal = 1,
-    CellKindEditInt = 2,
-    CellKindEditLong = 3,
-    CellKindEditBrowse = 4,
-    CellKindListBox = 5,
-    CellKindComboBox = 6,
-};
+#include "ui/grid/cell_kind.h"
 
 // Maps a definition file's "Type" text, in any case, to its CellKind; an
 // unknown word gives the combo box.

@@ -1,13 +1,13 @@
 #include "ui/controls/ui_edit.h"
 
+#include "ui/controls/ui_control_tips.h"
+
 #include <windowsx.h>
 
 IMPLEMENT_DYNAMIC(UIEdit, CBCGPEdit)
 
 namespace {
 constexpr COLORREF kLightYellow = RGB(255, 255, 128);
-constexpr UINT_PTR kTipTimer = 1;
-constexpr UINT kTipTimerMs = 80;
 }  // namespace
 
 UIEdit::UIEdit() : m_crHighlight(kLightYellow)
@@ -35,41 +35,23 @@ void UIEdit::EnableDataTip(bool enable)
         m_dataTip.Create(this);
 }
 
-void UIEdit::HideDataTip()
-{
-    if (m_dataTip.GetTipWindow() != nullptr)
-        ::SendMessageA(m_dataTip.GetTipWindow(), TTM_TRACKACTIVATE, FALSE,
-                       reinterpret_cast<LPARAM>(&m_dataTip.GetToolInfo()));
-}
-
 LRESULT UIEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_MOUSEMOVE: {
         const LRESULT result = CBCGPEdit::WindowProc(message, wParam, lParam);
         if (::GetFocus() != m_hWnd && m_bDataTipEnabled && !m_bTipTracking &&
-            m_dataTip.Track({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-            SetTimer(kTipTimer, kTipTimerMs);
+            TrackDataTip(m_dataTip, *this, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))
             m_bTipTracking = true;
-        }
         return result;
     }
-    case WM_TIMER: {
-        POINT cursor{};
-        ::GetCursorPos(&cursor);
-        ScreenToClient(&cursor);
-        RECT client{};
-        GetClientRect(&client);
-        if (!::PtInRect(&client, cursor)) {
-            KillTimer(wParam);
-            HideDataTip();
+    case WM_TIMER:
+        if (EndDataTipOnceLeft(m_dataTip, *this, wParam))
             m_bTipTracking = false;
-        }
         break;
-    }
     case WM_LBUTTONDOWN:
         if (m_bDataTipEnabled)
-            HideDataTip();
+            HideDataTip(m_dataTip);
         break;
     case WM_ENABLE:
         if (m_spinBuddy.GetSafeHwnd() != nullptr)

@@ -47,8 +47,6 @@ protected:
     UIValueEvaluator* m_pEvaluator = nullptr;
 
 private:
-    void HideDataTip();
-
     UISpinButtonCtrl m_spinBuddy;
     UIDataTip m_dataTip;
     bool m_bDataTipEnabled = false;

@@ -1,0 +1,3 @@
+#include "platform/cbcgp_combo_box.h"
+
+IMPLEMENT_DYNAMIC(CBCGPComboBox, CComboBox)

@@ -1,0 +1,3 @@
+#include "platform/cbcgp_list_box.h"
+
+IMPLEMENT_DYNAMIC(CBCGPListBox, CListBox)

@@ -1,0 +1,3 @@
+#include "platform/cbcgp_list_ctrl.h"
+
+IMPLEMENT_DYNAMIC(CBCGPListCtrl, CListCtrl)

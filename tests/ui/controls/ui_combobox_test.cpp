@@ -1,0 +1,344 @@
+// The toolkit's combo and list boxes on real windows: their tips whether made
+// or attached, the data tip in place of the tooltip, the children a combo box
+// takes over, drop-down sizing, the overlay of a disabled drop-down list,
+// swallowed clicks, the spin that follows, and the font it follows.
+#include "tests/support/message_log.h"
+#include "tests/support/message_pump.h"
+#include "ui/controls/ui_bitmap_combobox.h"
+#include "ui/controls/ui_combobox.h"
+#include "ui/controls/ui_listbox.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kLongItem[] = "an item far too long for the narrow control that shows it";
+
+class Host : public CWnd {
+public:
+    explicit Host(int top = 100)
+    {
+        EXPECT_TRUE(CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {100, top, 500, top + 60}, nullptr, 0));
+    }
+};
+
+// Records the heights asked for in the combo box's own window moves.
+class SizeRecordingCombobox : public UICombobox {
+public:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+        if (message == WM_WINDOWPOSCHANGING && (position->flags & SWP_NOSIZE) == 0)
+            m_heights.push_back(position->cy);
+        return UICombobox::WindowProc(message, wParam, lParam);
+    }
+    std::vector<int> m_heights;
+};
+
+// Clicks that reach the combo box's own window procedure, below the toolkit's object.
+thread_local MessageLog* t_clicksBelow = nullptr;
+thread_local WNDPROC t_comboProc = nullptr;
+LRESULT CALLBACK RecordClicksBelow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (t_clicksBelow != nullptr && (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK))
+        t_clicksBelow->Add("combo", message);
+    return CallWindowProcA(t_comboProc, window, message, wParam, lParam);
+}
+
+COMBOBOXINFO Parts(const UICombobox& combo)
+{
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(combo, &info);
+    return info;
+}
+
+TTTOOLINFOA FirstTool(HWND tip)
+{
+    TTTOOLINFOA tool{};
+    tool.cbSize = sizeof tool;
+    SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
+    return tool;
+}
+
+struct TipsCase {
+    const char* name;
+    bool attached;
+    bool alwaysTip;        // otherwise style 0
+    bool wholeWindowTool;  // otherwise tool 1 over the client area
+    bool font;             // the font object is set up
+};
+
+template <class Control>
+void CheckTipsThenEnableDataTip(const TipsCase& c, const char* windowClass)
+{
+    SCOPED_TRACE(c.name);
+    Host host;
+    Control control;
+    const RECT area{10, 10, 200, 150};
+    if (c.attached) {
+        const HWND made = CreateWindowExA(0, windowClass, nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL, 10, 10, 190, 140,
+                                          host, nullptr, GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(control.SubclassWindow(made));
+    } else {
+        ASSERT_TRUE(control.Create(WS_VISIBLE | WS_VSCROLL, area, &host, 1));
+    }
+
+    const HWND tip = control.GetToolTip().GetSafeHwnd();
+    ASSERT_NE(nullptr, tip);
+    EXPECT_EQ(1, control.GetToolTip().GetToolCount());
+    EXPECT_EQ(c.alwaysTip, (GetWindowLongPtrA(tip, GWL_STYLE) & TTS_ALWAYSTIP) != 0);
+    const TTTOOLINFOA tool = FirstTool(tip);
+    if (c.wholeWindowTool) {
+        EXPECT_NE(0u, tool.uFlags & TTF_IDISHWND);
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(control.m_hWnd), tool.uId);
+    } else {
+        RECT client{};
+        control.GetClientRect(&client);
+        EXPECT_EQ(1u, tool.uId);
+        EXPECT_TRUE(EqualRect(&client, &tool.rect));
+    }
+    EXPECT_EQ(c.font, control.GetFontObject().GetSafeHandle() != nullptr);
+
+    control.EnableDataTip();
+    EXPECT_FALSE(IsWindow(tip));
+    EXPECT_EQ(nullptr, control.GetToolTip().GetSafeHwnd());
+    EXPECT_NE(nullptr, control.GetDataTip().GetTipWindow());
+    EXPECT_TRUE(control.IsDataTipEnabled());
+}
+
+}  // namespace
+
+TEST(ComboboxTest, TooltipIsSetUpOnceWhetherMadeOrAttachedAndGivesWayToTheDataTip)
+{
+    CheckTipsThenEnableDataTip<UICombobox>({"combo box made", false, true, true, true}, "COMBOBOX");
+    CheckTipsThenEnableDataTip<UICombobox>({"combo box attached", true, true, true, false}, "COMBOBOX");
+    CheckTipsThenEnableDataTip<UIListbox>({"list box made", false, true, true, true}, "LISTBOX");
+    CheckTipsThenEnableDataTip<UIListbox>({"list box attached", true, false, false, true}, "LISTBOX");
+}
+
+TEST(ComboboxTest, TakesOverItsEditFieldAndListInItsOwnFontButABitmapComboNeverItsList)
+{
+    Host host;
+    LOGFONTA wanted{};
+    wanted.lfHeight = -19;
+    std::strcpy(wanted.lfFaceName, "Courier New");
+    const HFONT given = CreateFontIndirectA(&wanted);
+    for (const bool bitmap : {false, true}) {
+        SCOPED_TRACE(bitmap ? "UIBitmapCombobox" : "UICombobox");
+        std::unique_ptr<UICombobox> combo(bitmap ? new UIBitmapCombobox : new UICombobox);
+        ASSERT_TRUE(combo->Create(CBS_DROPDOWN | WS_VSCROLL | WS_VISIBLE, {10, 10, 200, 150}, &host, 1));
+        combo->AddString("one");
+        // The font object follows a font set on the combo box, without
+        // recursing through its own set-font.
+        combo->SetFont(given);
+        EXPECT_EQ(given, combo->GetFont());
+        EXPECT_STREQ("Courier New", combo->GetFontObject().GetLogFont().lfFaceName);
+        const COMBOBOXINFO parts = Parts(*combo);
+
+        // Each child is taken over on its first colour request, when it paints.
+        RedrawWindow(parts.hwndItem, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        combo->SendMessage(CB_SHOWDROPDOWN, TRUE);
+        RedrawWindow(parts.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        combo->SendMessage(CB_SHOWDROPDOWN, FALSE);
+        ReleaseCapture();
+
+        EXPECT_EQ(&combo->GetInnerEdit(), CWnd::FromHandlePermanent(parts.hwndItem));
+        EXPECT_EQ(bitmap ? nullptr : &combo->GetInnerList(), CWnd::FromHandlePermanent(parts.hwndList));
+        if (!bitmap) {
+            // The list shows a font made from the font object's description.
+            LOGFONTA shown{};
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+            EXPECT_STREQ("Courier New", shown.lfFaceName);
+            EXPECT_EQ(-19, shown.lfHeight);
+        }
+
+        combo->DestroyWindow();
+        EXPECT_EQ(nullptr, combo->GetInnerEdit().GetSafeHwnd());
+        EXPECT_EQ(nullptr, combo->GetInnerList().GetSafeHwnd());
+    }
+    DeleteObject(given);
+}
+
+TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
+{
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    struct Case {
+        const char* name;
+        int hostTop;
+        int items;  // -1: more than the screen holds
+    };
+    const Case cases[] = {
+        {"no items", screenHeight / 2, 0},
+        {"one item", screenHeight / 2, 1},
+        {"near the screen's bottom edge", screenHeight - 60, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Host host(c.hostTop);
+        SizeRecordingCombobox combo;
+        ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_VISIBLE, {10, 10, 100, 150}, &host, 1));
+        const int itemHeight = combo.GetItemHeight(0);
+        ASSERT_GT(itemHeight, 0);
+        const int items = c.items >= 0 ? c.items : screenHeight / itemHeight + 10;
+        for (int index = 0; index < items; ++index)
+            combo.AddString(index == 0 ? kLongItem : "short");
+        const int droppedWidth = combo.GetDroppedWidth();
+        combo.m_heights.clear();
+
+        combo.SendMessage(CB_SHOWDROPDOWN, TRUE);  // the drop-down notification comes back reflected
+        combo.SendMessage(CB_SHOWDROPDOWN, FALSE);
+        ReleaseCapture();
+
+        if (items == 0) {
+            EXPECT_TRUE(combo.m_heights.empty());
+            EXPECT_EQ(droppedWidth, combo.GetDroppedWidth());
+            continue;
+        }
+        RECT window{};
+        combo.GetWindowRect(&window);
+        // Room above and below: every item and two more, at least four rows.
+        // Else as many rows as fit on the roomier side, here the upper one.
+        const int expected = items == 1 ? 4 * itemHeight : window.top / itemHeight * itemHeight;
+        ASSERT_FALSE(combo.m_heights.empty());
+        EXPECT_EQ(expected, combo.m_heights.front());
+
+        // As wide as the widest item, a scroll bar and a "0", in the combo box's font.
+        const HDC dc = GetDC(combo);
+        const HGDIOBJ previous = SelectObject(dc, combo.GetFont());
+        SIZE item{}, zero{};
+        GetTextExtentPoint32A(dc, kLongItem, static_cast<int>(std::strlen(kLongItem)), &item);
+        GetTextExtentPoint32A(dc, "0", 1, &zero);
+        SelectObject(dc, previous);
+        ReleaseDC(combo, dc);
+        EXPECT_EQ(item.cx + GetSystemMetrics(SM_CXVSCROLL) + zero.cx, combo.GetDroppedWidth());
+    }
+}
+
+TEST(ComboboxTest, DisabledDropDownListWithASelectionShowsItInAReadOnlyOverlayAndTheSpinFollows)
+{
+    struct Case {
+        const char* name;
+        DWORD type;
+        int selection;
+        bool overlay;
+    };
+    const Case cases[] = {
+        {"drop-down list with a selection", CBS_DROPDOWNLIST, 1, true},
+        {"drop-down list without one", CBS_DROPDOWNLIST, -1, false},
+        {"drop-down with a selection", CBS_DROPDOWN, 1, false},
+    };
+    Host host;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UICombobox combo;
+        ASSERT_TRUE(combo.Create(c.type | WS_VSCROLL | WS_VISIBLE, {10, 10, 200, 150}, &host, 1));
+        ASSERT_TRUE(combo.GetSpin().Create(WS_VISIBLE, {200, 10, 216, 30}, &host, 2));
+        combo.AddString("first");
+        combo.AddString("second");
+        combo.SetCurSel(c.selection);
+
+        combo.EnableWindow(false);
+        EXPECT_FALSE(combo.GetSpin().IsWindowEnabled());
+        const UIEdit* overlay = combo.GetDisabledText();
+        ASSERT_EQ(c.overlay, overlay != nullptr);
+        const HWND overlayWindow = overlay != nullptr ? overlay->m_hWnd : nullptr;
+        if (overlay != nullptr) {
+            EXPECT_EQ(0x1000, overlay->GetDlgCtrlID());
+            EXPECT_EQ(combo.m_hWnd, GetParent(*overlay));
+            EXPECT_EQ(0x50000800u, overlay->GetStyle() & ~WS_DISABLED);
+            EXPECT_FALSE(overlay->IsWindowEnabled());
+            EXPECT_STREQ("second", overlay->GetWindowText());
+            // Over the text area, 4 in from every side and clear of the button.
+            RECT expected{};
+            combo.GetClientRect(&expected);
+            InflateRect(&expected, -4, -4);
+            expected.right -= GetSystemMetrics(SM_CXHTHUMB);
+            RECT placed{};
+            overlay->GetWindowRect(&placed);
+            combo.ScreenToClient(&placed);
+            EXPECT_TRUE(EqualRect(&expected, &placed));
+        }
+
+        combo.EnableWindow(true);
+        EXPECT_EQ(nullptr, combo.GetDisabledText());
+        EXPECT_FALSE(overlayWindow != nullptr && IsWindow(overlayWindow));
+        EXPECT_TRUE(combo.GetSpin().IsWindowEnabled());
+        combo.ShowWindow(SW_HIDE);
+        EXPECT_FALSE(combo.GetSpin().IsWindowVisible());
+    }
+}
+
+TEST(ComboboxTest, ClicksEnabledZeroKeepsClicksAndDoubleClicksFromTheComboBox)
+{
+    Host host;
+    const HWND made = CreateWindowExA(0, "COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 10,
+                                      10, 190, 140, host, nullptr, GetModuleHandleA(nullptr), nullptr);
+    MessageLog log;
+    t_clicksBelow = &log;
+    t_comboProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(made, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordClicksBelow)));
+    UICombobox combo;
+    ASSERT_TRUE(combo.SubclassWindow(made));
+    combo.AddString("one");
+    RECT client{};
+    combo.GetClientRect(&client);
+    const LPARAM middle = MAKELPARAM(client.right / 2, client.bottom / 2);
+
+    for (const BOOL enabled : {FALSE, TRUE}) {
+        combo.m_bClicksEnabled = enabled;
+        combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, middle);
+        EXPECT_EQ(enabled, combo.SendMessage(CB_GETDROPPEDSTATE));
+        combo.SendMessage(WM_LBUTTONUP, 0, middle);
+        combo.SendMessage(CB_SHOWDROPDOWN, FALSE);
+        combo.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, middle);
+        combo.SendMessage(CB_SHOWDROPDOWN, FALSE);
+        ReleaseCapture();
+    }
+    combo.DestroyWindow();
+    t_clicksBelow = nullptr;
+    const std::vector<std::string> passedOn{"combo:" + MessageLog::MessageName(WM_LBUTTONDOWN),
+                                            "combo:" + MessageLog::MessageName(WM_LBUTTONDBLCLK)};
+    EXPECT_EQ(passedOn, log.Entries()) << log.Text();
+}
+
+TEST(ComboboxTest, DataTipShowsTheCutOffSelectionWhileTheFocusIsElsewhereUntilAClickOrTheMouseLeaves)
+{
+    Host host;
+    UIEdit other;
+    ASSERT_TRUE(other.Create(WS_VISIBLE, {220, 10, 300, 30}, &host, 2));
+    UICombobox combo;
+    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_VISIBLE, {10, 10, 90, 150}, &host, 1));
+    combo.AddString(kLongItem);
+    combo.SetCurSel(0);
+    combo.EnableDataTip();
+    combo.m_bClicksEnabled = FALSE;  // a click then only hides the tip
+    const HWND tip = combo.GetDataTip().GetTipWindow();
+    RECT client{};
+    combo.GetClientRect(&client);
+    POINT inside{4, client.bottom / 2};
+    const LPARAM at = MAKELPARAM(inside.x, inside.y);
+    combo.ClientToScreen(&inside);
+    SetCursorPos(inside.x, inside.y);
+
+    combo.SetFocus();
+    combo.SendMessage(WM_MOUSEMOVE, 0, at);
+    EXPECT_FALSE(IsWindowVisible(tip));
+
+    other.SetFocus();
+    combo.SendMessage(WM_MOUSEMOVE, 0, at);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_FALSE(IsWindowVisible(tip));
+
+    combo.SendMessage(WM_MOUSEMOVE, 0, at);
+    ASSERT_TRUE(IsWindowVisible(tip));
+    SetCursorPos(inside.x, inside.y + 300);
+    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(tip); }));
+    EXPECT_FALSE(KillTimer(combo, 1));  // the timer went with the tip
+}

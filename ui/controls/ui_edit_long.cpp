@@ -1,0 +1,3 @@
+#include "ui/controls/ui_edit_long.h"
+
+IMPLEMENT_DYNAMIC(UIEditLong, UIEditInteger)

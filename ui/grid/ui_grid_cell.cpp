@@ -1,0 +1,3 @@
+#include "ui/grid/ui_grid_cell.h"
+
+IMPLEMENT_DYNAMIC(UIGridCell, CObject)

@@ -1,0 +1,3 @@
+#include "ui/grid/ui_grid_edit_int.h"
+
+IMPLEMENT_DYNAMIC(UIGridEditInt, UIEditInt)

@@ -1,0 +1,3 @@
+#include "ui/grid/ui_grid_edit_real.h"
+
+IMPLEMENT_DYNAMIC(UIGridEditReal, UIEditReal)

@@ -1,0 +1,112 @@
+#include "ui/grid/ui_property_grid.h"
+
+#include "ui/dialogs/event_log_hook.h"
+#include "ui/dialogs/registered_messages.h"
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(UIPropertyGrid, CStatic)
+
+namespace {
+constexpr DWORD kGridStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOCOLUMNHEADER;
+constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | SS_OWNERDRAW;
+constexpr int kLabelSpace = 50;   // below the grid: the label and a 4-pixel gap
+constexpr int kLabelHeight = 46;
+constexpr int kNameColumnWidth = 100;
+constexpr int kNameCapacity = 256;  // shown names are cut to 255 bytes
+}  // namespace
+
+UIPropertyGrid::~UIPropertyGrid()
+{
+    // While the grid is whole, so that it saves its column widths.
+    if (m_grid.GetSafeHwnd() != nullptr)
+        m_grid.DestroyWindow();
+}
+
+void UIPropertyGrid::PreSubclassWindow()
+{
+    CStatic::PreSubclassWindow();
+    GetClientRect(&m_clientRect);
+    const CRect& client = m_clientRect;
+    if (!m_grid.Create(kGridStyle, CRect(client.left, client.top, client.right, client.bottom - kLabelSpace), this,
+                       kGridId)) {
+        UIEventLogHook::Log("UIPropertyGrid could not create grid control");
+        return;
+    }
+    m_grid.InsertColumn(0, "", LVCFMT_LEFT, kNameColumnWidth);
+    m_grid.InsertColumn(1, "", LVCFMT_LEFT, client.Width() - kNameColumnWidth);
+    m_grid.SetExtendedStyle(m_grid.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    if (!m_label.Create("", kLabelStyle, CRect(client.left, client.bottom - kLabelHeight, client.right, client.bottom),
+                        this, kLabelId))
+        UIEventLogHook::Log("UIPropertyGrid could not create grid label");
+}
+
+bool UIPropertyGrid::SetRowLabel(int row, const CString& name)
+{
+    if (row > m_grid.GetItemCount() || name.IsEmpty())
+        return false;
+    char shown[kNameCapacity] = {};
+    std::strncpy(shown, name, kNameCapacity - 1);
+    int result = row;
+    if (row < m_grid.GetItemCount())
+        m_grid.SetItemText(row, 0, shown);
+    else
+        result = m_grid.InsertItem(row, shown);
+    m_names.Add(name);
+    return result != -1;
+}
+
+bool UIPropertyGrid::SetRowData(int row, LPARAM data)
+{
+    if (row > m_grid.GetItemCount())
+        return false;
+    return m_grid.SetItemData(row, static_cast<DWORD_PTR>(data));
+}
+
+int UIPropertyGrid::SelectValue(int row, int itemIndex)
+{
+    if (row > m_grid.GetItemCount())
+        return -1;
+    return m_grid.SelectCellItem(row, itemIndex);
+}
+
+void UIPropertyGrid::GetLabelTexts(CString& name, CString& description, int row) const
+{
+    if (row > m_names.GetSize())
+        return;
+    if (row == -1) {
+        row = m_grid.GetNextItem(-1, LVNI_SELECTED);
+        if (row == -1 && !m_names.IsEmpty())
+            row = 0;
+        if (row == -1)
+            return;
+    }
+    // The owner keeps one name and one description per row.
+    if (row < m_names.GetSize())
+        name = m_names[row];
+    if (row < m_descriptions.GetSize())
+        description = m_descriptions[row];
+}
+
+void UIPropertyGrid::Layout(int newWidth)
+{
+    const int oldWidth = m_clientRect.Width();
+    GetClientRect(&m_clientRect);
+    const CRect& client = m_clientRect;
+    m_grid.MoveWindow(client.left, client.top, client.Width(), client.bottom - kLabelSpace - client.top);
+    m_label.MoveWindow(client.left, client.bottom - kLabelHeight, client.Width(), kLabelHeight);
+    // The value column takes the change; the name column keeps its width.
+    m_grid.SetColumnWidth(1, m_grid.GetColumnWidth(1) + newWidth - oldWidth);
+}
+
+LRESULT UIPropertyGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == UIRegisteredMessages().OnSelchange) {
+        ::PostMessageA(::GetParent(m_hWnd), message, wParam, lParam);
+        return 0;
+    }
+    if (message == WM_SIZE && m_grid.GetSafeHwnd() != nullptr)
+        Layout(LOWORD(lParam));
+    return CStatic::WindowProc(message, wParam, lParam);
+}
