@@ -81,6 +81,16 @@ int UIListCtrl::HitTestCell(POINT point, RECT* cellRect, int* column) const
     return -1;
 }
 
+bool UIListCtrl::GetDataTipCell(POINT point, CString* text, RECT* cell) const
+{
+    if (!IsReportView())
+        return false;
+    int column = 0;
+    const int row = HitTestCell(point, cell, &column);
+    *text = row >= 0 ? GetItemText(row, column) : CString();
+    return true;
+}
+
 void UIListCtrl::SaveColumnWidths()
 {
     if (!IsReportView() || m_strColumnKeyPath.IsEmpty())

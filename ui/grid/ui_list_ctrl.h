@@ -3,20 +3,24 @@
 #include "platform/cbcgp_list_ctrl.h"
 #include "platform/cimage_list.h"
 #include "platform/cstring.h"
-#include "ui/dialogs/ui_cell_hit_test.h"
+#include "ui/dialogs/ui_data_tip_owner.h"
 #include "ui/dialogs/ui_font.h"
 
 // The toolkit's list control: the toolkit font, column widths kept in the
 // registry under a key path the owner gives (below HKEY_CURRENT_USER), the
 // visible cell under a point, and a report to the parent ("OnEndMultiSelection")
 // when a multiple selection made with Shift or Ctrl ends.
-class UIListCtrl : public CBCGPListCtrl, public UICellHitTest {
+class UIListCtrl : public CBCGPListCtrl, public UIDataTipOwner {
     DECLARE_DYNAMIC(UIListCtrl)
 public:
     UIListCtrl() = default;
     ~UIListCtrl() override;
 
-    int HitTestCell(POINT point, RECT* cellRect, int* column = nullptr) const override;
+    // Row of the visible cell under `point` (client coordinates), or -1; the
+    // cell's rectangle in client coordinates and, when asked, its column.
+    int HitTestCell(POINT point, RECT* cellRect, int* column = nullptr) const;
+    // In report view the data tip shows the text of the cell under the point.
+    bool GetDataTipCell(POINT point, CString* text, RECT* cell) const override;
 
     // Writes the header's column count and each column's width under the key
     // path; nothing without a key path or outside report view.

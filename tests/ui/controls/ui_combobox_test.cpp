@@ -1,9 +1,8 @@
 // The toolkit's combo and list boxes on real windows: their tips whether made
 // or attached, the data tip in place of the tooltip, the children a combo box
-// takes over, drop-down sizing, the overlay of a disabled drop-down list,
-// swallowed clicks, the spin that follows, and the font it follows.
+// takes over and the font it gives them, drop-down sizing, the overlay of a
+// disabled drop-down list, the spin that follows, and swallowed clicks.
 #include "tests/support/message_log.h"
-#include "tests/support/message_pump.h"
 #include "ui/controls/ui_bitmap_combobox.h"
 #include "ui/controls/ui_combobox.h"
 #include "ui/controls/ui_listbox.h"
@@ -305,40 +304,4 @@ TEST(ComboboxTest, ClicksEnabledZeroKeepsClicksAndDoubleClicksFromTheComboBox)
     const std::vector<std::string> passedOn{"combo:" + MessageLog::MessageName(WM_LBUTTONDOWN),
                                             "combo:" + MessageLog::MessageName(WM_LBUTTONDBLCLK)};
     EXPECT_EQ(passedOn, log.Entries()) << log.Text();
-}
-
-TEST(ComboboxTest, DataTipShowsTheCutOffSelectionWhileTheFocusIsElsewhereUntilAClickOrTheMouseLeaves)
-{
-    Host host;
-    UIEdit other;
-    ASSERT_TRUE(other.Create(WS_VISIBLE, {220, 10, 300, 30}, &host, 2));
-    UICombobox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_VISIBLE, {10, 10, 90, 150}, &host, 1));
-    combo.AddString(kLongItem);
-    combo.SetCurSel(0);
-    combo.EnableDataTip();
-    combo.m_bClicksEnabled = FALSE;  // a click then only hides the tip
-    const HWND tip = combo.GetDataTip().GetTipWindow();
-    RECT client{};
-    combo.GetClientRect(&client);
-    POINT inside{4, client.bottom / 2};
-    const LPARAM at = MAKELPARAM(inside.x, inside.y);
-    combo.ClientToScreen(&inside);
-    SetCursorPos(inside.x, inside.y);
-
-    combo.SetFocus();
-    combo.SendMessage(WM_MOUSEMOVE, 0, at);
-    EXPECT_FALSE(IsWindowVisible(tip));
-
-    other.SetFocus();
-    combo.SendMessage(WM_MOUSEMOVE, 0, at);
-    EXPECT_TRUE(IsWindowVisible(tip));
-    combo.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-    EXPECT_FALSE(IsWindowVisible(tip));
-
-    combo.SendMessage(WM_MOUSEMOVE, 0, at);
-    ASSERT_TRUE(IsWindowVisible(tip));
-    SetCursorPos(inside.x, inside.y + 300);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(tip); }));
-    EXPECT_FALSE(KillTimer(combo, 1));  // the timer went with the tip
 }
