@@ -118,10 +118,6 @@ if(BUILD_TESTING)
   set_tests_properties(program_imports_system_dlls_only PROPERTIES
     PASS_REGULAR_EXPRESSION "DLL Name: KERNEL32.dll"
     FAIL_REGULAR_EXPRESSION "DLL Name: (libstdc|libgcc|libwinpthread|[^\n]*mingw)")
-  # The start-up test launches the real program from the build folder.
-  if(TARGET editor_tests)
-    add_dependencies(editor_tests KestAdvConfig)
-  endif()
 endif()
 
 # Used by scripts/run to wait for the dialog and to close it.

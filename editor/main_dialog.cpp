@@ -11,6 +11,8 @@
 #include "ui/dialogs/registered_messages.h"
 #include "ui/dialogs/ui_menu_router.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 IMPLEMENT_DYNAMIC(CKestAdvConfigDlg, UIDialog)
@@ -20,10 +22,14 @@ namespace {
 constexpr char kRegistryRoot[] = "Software\\Tarnwick, Inc.\\Quorvelin X8";
 constexpr char kWindowPositionKey[] = "Software\\Tarnwick, Inc.\\Quorvelin Applet\\Window Position";
 constexpr char kWindowPositionValue[] = "Position";
+constexpr char kColumnWidthKey[] = "Software\\Tarnwick, Inc.\\Quorvelin ACU";
 constexpr DWORD kStoredPositionSize = 48;
 constexpr INT_PTR kRootItemData = -1;
 constexpr DWORD kToolTipStyle = TTS_ALWAYSTIP | TTS_BALLOON;
 constexpr int kDirTreeTipWidth = 200;
+constexpr int kComponentsId = 0;    // a property whose first attribute has it is the Components page
+constexpr int kHiddenId = 1012;     // never gets a row
+constexpr int kFirstChoiceIds[] = {1010, 1011};  // always open on their first choice
 
 // Every side keeps its distance to a side of the client area.
 constexpr LayoutSideRule Follow(std::int32_t side)
@@ -71,7 +77,9 @@ void CKestAdvConfigDlg::DoDataExchange(CDataExchange* dx)
 {
     UIDialog::DoDataExchange(dx);
     DDX_Control(dx, IDC_CATEGORY_TREE, m_tree);
+    DDX_Control(dx, IDC_PROPERTY_GRID, m_grid);
     DDX_Control(dx, IDC_DIRECTORY_TREE, m_dirTree);
+    DDX_Control(dx, IDC_LABEL, m_label);
 }
 
 void CKestAdvConfigDlg::PreInitDialog()
@@ -97,12 +105,16 @@ bool CKestAdvConfigDlg::OnInitDialog()
         return true;
     }
 
+    m_grid.m_grid.m_strColumnKeyPath = kColumnWidthKey;
+    m_grid.m_grid.LoadColumnWidths();
     m_properties.ReadAllValues(m_strRegRoot);
     FillCategoryTree();
     m_toolTip.Create(this, kToolTipStyle);
     m_toolTip.Activate(true);
     AddButtonTips();
     RestoreWindowPosition();
+    // The grid lays out its columns once the dialog has its final size.
+    m_grid.m_grid.PostMessage(WM_SIZE);
     UpdateData(false);
     m_bComponentsLoaded = false;
     return true;
@@ -133,6 +145,8 @@ void CKestAdvConfigDlg::AddButtonTips()
 void CKestAdvConfigDlg::FillCategoryTree()
 {
     m_tree.DeleteAllItems();
+    ClearGrid();
+    m_grid.m_label.Invalidate();
     const HTREEITEM root = m_tree.InsertItem(m_properties.m_strName);
     m_tree.SetItemData(root, static_cast<DWORD_PTR>(kRootItemData));
     for (int i = 0; i < m_properties.GetPropertyCount(); ++i) {
@@ -161,9 +175,55 @@ void CKestAdvConfigDlg::OnCategorySelChanged(const NMTREEVIEWA& change)
         AfxMessageBox(IDS_INVALID_ATTRIBUTE, MB_ICONERROR);
         return;
     }
-    if (first->m_nId == 0) {
+    if (first->m_nId != kComponentsId) {
+        ShowPropertyPage(index);
+        m_grid.m_label.Invalidate();
+    } else {
         ShowComponentsPage();
         m_dirTree.Invalidate();
+    }
+}
+
+void CKestAdvConfigDlg::ClearGrid()
+{
+    m_grid.m_grid.DeleteAllItems();
+    m_grid.m_grid.DeleteGridData();
+    m_grid.m_names.RemoveAll();
+    m_grid.m_descriptions.RemoveAll();
+}
+
+void CKestAdvConfigDlg::ShowPropertyPage(INT_PTR index)
+{
+    m_grid.ShowWindow(SW_SHOW);
+    m_dirTree.ShowWindow(SW_HIDE);
+    ClearGrid();
+    const CQuorvelinProperty* property = m_properties.FindProperty(index);
+    if (property == nullptr)
+        return;
+    UIPropertyGridCtrl& grid = m_grid.m_grid;
+    int row = 0;
+    for (int i = 0; i < property->GetAttributeCount(); ++i) {
+        const CPropertyAttributes* attribute = property->GetAttribute(i);
+        const int id = attribute->m_nId;
+        if (id == kHiddenId)
+            continue;
+        const int value = m_properties.FindValueById(id);
+        // An empty label inserts no row; the counter still advances, so the
+        // rows after it are not inserted either.
+        m_grid.SetRowLabel(row, attribute->m_strName);
+        const bool rowExists = row < grid.GetItemCount();
+        if (rowExists && attribute->m_control.m_values.GetSize() > 0)
+            grid.SetValueCell(row, attribute->m_control.m_values, attribute->m_control.m_nType);
+        // One description per row, in row order, empty ones too.
+        m_grid.m_descriptions.Add(attribute->m_strDesc);
+        m_grid.SetRowData(row, attribute->m_nIndex);
+        if (std::find(std::begin(kFirstChoiceIds), std::end(kFirstChoiceIds), id) != std::end(kFirstChoiceIds)) {
+            if (rowExists)
+                grid.SelectCellItem(row, 0);
+        } else if (attribute->m_control.m_nType == CellKindComboBox) {
+            m_grid.SelectValue(row, value);
+        }
+        ++row;
     }
 }
 
@@ -180,6 +240,30 @@ void CKestAdvConfigDlg::ShowComponentsPage()
         m_toolTip.SetMaxTipWidth(kDirTreeTipWidth);
     }
     m_dirTree.ShowWindow(SW_SHOW);
+    m_grid.ShowWindow(SW_HIDE);
+}
+
+void CKestAdvConfigDlg::OnValueChosen(WPARAM cell, LPARAM item)
+{
+    const HTREEITEM selected = m_tree.GetSelectedItem();
+    if (selected == nullptr)
+        return;
+    const auto index = static_cast<INT_PTR>(m_tree.GetItemData(selected));
+    if (index == kRootItemData)
+        return;
+    const CQuorvelinProperty* property = m_properties.FindProperty(index);
+    if (property == nullptr)
+        return;
+    const int row = HIWORD(cell);
+    if (row >= m_grid.m_grid.GetItemCount())
+        return;
+    const CPropertyAttributes* attribute =
+        property->FindAttribute(static_cast<INT_PTR>(m_grid.m_grid.GetItemData(row)));
+    if (attribute == nullptr)
+        return;
+    m_properties.SetValueById(attribute->m_nId, static_cast<int>(item));
+    if (CWnd* apply = GetDlgItem(ID_APPLY_NOW))
+        apply->EnableWindow(true);
 }
 
 void CKestAdvConfigDlg::OnApply()
@@ -281,6 +365,10 @@ void CKestAdvConfigDlg::RestoreWindowPosition()
 
 LRESULT CKestAdvConfigDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == UIRegisteredMessages().OnSelchange) {
+        OnValueChosen(wParam, lParam);
+        return 0;
+    }
     switch (message) {
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);

@@ -6,6 +6,8 @@
 #include "platform/ctool_tip_ctrl.h"
 #include "platform/ctree_ctrl.h"
 #include "ui/dialogs/ui_dialog.h"
+#include "ui/grid/ui_label.h"
+#include "ui/grid/ui_property_grid.h"
 
 // The program's only window: a category tree of the definition file's
 // properties beside either the property grid of the selected one or, for
@@ -33,7 +35,10 @@ private:
     void AddButtonTips();
     void FillCategoryTree();
     void OnCategorySelChanged(const NMTREEVIEWA& change);
+    void ClearGrid();
+    void ShowPropertyPage(INT_PTR index);
     void ShowComponentsPage();
+    void OnValueChosen(WPARAM cell, LPARAM item);
     void OnApply();
     void OnHelpButton();
     void OnSysCommand(UINT command, LPARAM lParam);
@@ -42,8 +47,10 @@ private:
     void RestoreWindowPosition();
 
     HICON m_hIcon = nullptr;
+    UILabel m_label;  // the program sets no text in it
     bool m_bComponentsLoaded = false;
     CTreeCtrl m_tree;
+    UIPropertyGrid m_grid;
     CDirTreeCtrl m_dirTree;
     CToolTipCtrl m_toolTip;
     CString m_strRegRoot;

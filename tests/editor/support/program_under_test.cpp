@@ -1,6 +1,7 @@
 #include "tests/editor/support/program_under_test.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -100,12 +101,12 @@ HWND FindProcessWindow(DWORD processId, std::function<bool(HWND)> wanted)
     return search.found;
 }
 
-BOOL CALLBACK FindVisibleIcon(HWND child, LPARAM found)
+BOOL CALLBACK FindShownIcon(HWND child, LPARAM found)
 {
     wchar_t className[32] = {};
     GetClassNameW(child, className, 32);
     if (std::wstring(className) == L"Static" && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
-        IsWindowVisible(child))
+        IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0)
         *reinterpret_cast<bool*>(found) = true;
     return TRUE;
 }
@@ -154,6 +155,17 @@ HWND ProgramUnderTest::FindWindowTitled(const wchar_t* title) const
                              [&](HWND window) { return IsWindowVisible(window) && WindowTextOf(window) == title; });
 }
 
+HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className) const
+{
+    if (!m_process)
+        return nullptr;
+    return FindProcessWindow(m_process->Id(), [&](HWND window) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        return IsWindowVisible(window) && std::wstring(name) == className;
+    });
+}
+
 HWND ProgramUnderTest::Grid() const
 {
     return GetDlgItem(Item(kPropertyGridId), kGridId);
@@ -194,7 +206,7 @@ std::optional<ProgramUnderTest::Box> ProgramUnderTest::AnswerMessageBox(DWORD ti
     Box seen;
     seen.caption = WindowTextOf(box);
     seen.text = WindowTextOf(GetDlgItem(box, 0xFFFF));
-    EnumChildWindows(box, &FindVisibleIcon, reinterpret_cast<LPARAM>(&seen.hasIcon));
+    EnumChildWindows(box, &FindShownIcon, reinterpret_cast<LPARAM>(&seen.hasIcon));
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
     WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
     return seen;
@@ -241,10 +253,17 @@ bool ProgramUnderTest::SelectCategory(int position) const
     if (position < 0 || position >= static_cast<int>(items.size()))
         return false;
     const HWND tree = Item(1000);
-    PostKey(tree, VK_HOME);
-    for (int i = 0; i < position; ++i)
-        PostKey(tree, VK_DOWN);
     const HTREEITEM wanted = items[static_cast<size_t>(position)];
+    // TVM_GETITEMRECT takes the item's handle in the rectangle's place.
+    RECT label{};
+    std::memcpy(&label, &wanted, sizeof wanted);
+    RemoteBlock block(m_process->Handle(), sizeof label);
+    if (!block.Valid() || !block.Write(0, &label, sizeof label) ||
+        !SendMessageW(tree, TVM_GETITEMRECT, TRUE, block.Param()) || !block.Read(0, &label, sizeof label))
+        return false;
+    const LPARAM point = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+    PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(tree, WM_LBUTTONUP, 0, point);
     // The selection's notification is handled before the tree answers again.
     return WaitUntil([&] { return SelectedCategory() == wanted; });
 }
@@ -309,7 +328,9 @@ std::vector<std::pair<HWND, std::wstring>> ProgramUnderTest::ToolTips() const
     const HWND tip = FindProcessWindow(m_process->Id(), [&](HWND window) {
         wchar_t className[32] = {};
         GetClassNameW(window, className, 32);
-        return std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == m_dialog;
+        // The controls' own tips are plain; the dialog's are balloons.
+        return std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == m_dialog &&
+               (GetWindowLongPtrW(window, GWL_STYLE) & TTS_BALLOON) != 0;
     });
     if (tip == nullptr)
         return tools;
@@ -325,7 +346,9 @@ std::vector<std::pair<HWND, std::wstring>> ProgramUnderTest::ToolTips() const
             !SendMessageW(tip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), block.Param()) ||
             !block.Read(0, &info, sizeof info))
             continue;
-        tools.emplace_back(info.hwnd, block.ReadText(sizeof info));
+        // A whole-window tool is named by its handle; hwnd is its parent.
+        const HWND tool = (info.uFlags & TTF_IDISHWND) != 0 ? reinterpret_cast<HWND>(info.uId) : info.hwnd;
+        tools.emplace_back(tool, block.ReadText(sizeof info));
     }
     return tools;
 }

@@ -48,13 +48,15 @@ public:
     std::optional<Box> AnswerMessageBox(DWORD timeoutMs = 15000) const;
     // A top-level window of the program with this title.
     HWND FindWindowTitled(const wchar_t* title) const;
+    // A visible top-level window of the program of this window class.
+    HWND FindWindowOfClass(const wchar_t* className) const;
 
     // The category tree's items in display order: the root, then its children.
     std::vector<HTREEITEM> CategoryItems() const;
     std::wstring CategoryText(HTREEITEM item) const;
     HTREEITEM SelectedCategory() const;
-    // Selects the item at `position` of CategoryItems with the keyboard
-    // (Home, then Down) and waits until the tree has done so.
+    // Clicks the label of the item at `position` of CategoryItems and waits
+    // until the tree has selected it.
     bool SelectCategory(int position) const;
 
     // The grid's rows: the text of column 0 and of column 1.
@@ -67,7 +69,7 @@ public:
 
     // Presses a button of the dialog (BM_CLICK, posted).
     void Click(int id) const;
-    // Each tool of the dialog's tooltip control: its window and its text.
+    // Each tool of the dialog's (balloon) tooltip control: its window and its text.
     std::vector<std::pair<HWND, std::wstring>> ToolTips() const;
 
     // Checks `done` until it holds or `timeoutMs` passes, waking when the
