@@ -2,6 +2,7 @@
 // it up: which clicks open which editor, how editors end, what is reported
 // to the dialog, and the model operations.
 #include "tests/support/message_pump.h"
+#include "tests/support/window_image.h"
 #include "tests/ui/grid/support/property_pane.h"
 #include "ui/dialogs/registered_messages.h"
 #include "ui/controls/ui_value_evaluator.h"
@@ -222,6 +223,7 @@ TEST(UIGridCtrlTest, AComboChoiceReachesTheDialogInThreeHopsAndAClickOutsideChan
     EXPECT_FALSE(grid.IsEditing());
     // The user drops the list down and picks the third item.
     SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_TRUE(KeepScreenshot(pane.m_host, "grid_open_combo.bmp"));
     SendMessageA(combo, CB_SETCURSEL, 2, 0);
     SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     Settle();
