@@ -3,6 +3,7 @@
 // test key that holds a few of each.
 #include "editor/property_collection.h"
 #include "tests/editor/support/model_building.h"
+#include "tests/support/registry_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -18,47 +19,12 @@ namespace {
 
 const char kTestsRoot[] = "Software\\KacTests\\Store";
 
-// Every key ("K\Sub\") and value ("K\Sub\X=1", "@" for the unnamed one, "?"
-// for data that is not a DWORD) below path, sorted.
-void ListKey(const std::string& path, const std::string& shown, std::vector<std::string>* entries)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof name;
-        DWORD type = 0;
-        DWORD data = 0;
-        DWORD size = sizeof data;
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
-            ERROR_NO_MORE_ITEMS)
-            break;
-        entries->push_back(shown + (*name ? name : "@") + "=" +
-                           (type == REG_DWORD ? std::to_string(static_cast<int>(data)) : "?"));
-    }
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        entries->push_back(shown + name + "\\");
-        ListKey(path + "\\" + name, shown + name + "\\", entries);
-    }
-    RegCloseKey(key);
-    std::sort(entries->begin(), entries->end());
-}
-
 class RegistryStore : public testing::Test {
 protected:
     void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot); }
     void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot); }
 
-    std::vector<std::string> Listing() const
-    {
-        std::vector<std::string> entries;
-        ListKey(kTestsRoot, "", &entries);
-        return entries;
-    }
+    std::vector<std::string> Listing() const { return RegistryListing(kTestsRoot); }
 
     // "+added -removed" between two listings.
     static std::string Changes(const std::vector<std::string>& before, const std::vector<std::string>& after)
