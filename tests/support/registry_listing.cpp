@@ -1,10 +1,31 @@
 #include "tests/support/registry_listing.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+const char kCopyParent[] = "Software\\KacTests";
+const char kCopy[] = "Software\\KacTests\\Kept";
+
+// False when `from` does not exist.
+bool CopyTree(const char* from, const char* to)
+{
+    HKEY source = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS)
+        return false;
+    HKEY target = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
+        ERROR_SUCCESS) {
+        RegCopyTreeA(source, nullptr, target);
+        RegCloseKey(target);
+    }
+    RegCloseKey(source);
+    return true;
+}
 
 void ListKey(const std::string& path, const std::string& shown, std::vector<std::string>* entries)
 {
@@ -41,4 +62,19 @@ std::vector<std::string> RegistryListing(const std::string& path)
     ListKey(path, "", &entries);
     std::sort(entries.begin(), entries.end());
     return entries;
+}
+
+RegistryKeyKeeper::RegistryKeyKeeper(std::string path) : m_path(std::move(path))
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kCopy);
+    m_bExisted = CopyTree(m_path.c_str(), kCopy);
+}
+
+RegistryKeyKeeper::~RegistryKeyKeeper()
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, m_path.c_str());
+    if (m_bExisted)
+        CopyTree(kCopy, m_path.c_str());
+    SHDeleteKeyA(HKEY_CURRENT_USER, kCopy);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kCopyParent);  // only when nothing else is left in it
 }

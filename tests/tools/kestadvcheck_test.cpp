@@ -194,47 +194,6 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
     }
 }
 
-// Puts HKEY_CURRENT_USER\<path> back as it was when the object goes; a
-// copy waits under a key of the tests meanwhile.
-class RegistryKeyBackup {
-public:
-    explicit RegistryKeyBackup(const char* path) : m_path(path)
-    {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kCopy);
-        m_bExisted = CopyTree(m_path, kCopy);
-    }
-    ~RegistryKeyBackup()
-    {
-        SHDeleteKeyA(HKEY_CURRENT_USER, m_path);
-        if (m_bExisted)
-            CopyTree(kCopy, m_path);
-        SHDeleteKeyA(HKEY_CURRENT_USER, kCopy);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kCopyParent);  // only when nothing else is left in it
-    }
-
-private:
-    static constexpr char kCopyParent[] = "Software\\KacTests";
-    static constexpr char kCopy[] = "Software\\KacTests\\Backup";
-
-    static bool CopyTree(const char* from, const char* to)
-    {
-        HKEY source = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS)
-            return false;
-        HKEY target = nullptr;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
-            ERROR_SUCCESS) {
-            RegCopyTreeA(source, nullptr, target);
-            RegCloseKey(target);
-        }
-        RegCloseKey(source);
-        return true;
-    }
-
-    const char* m_path;
-    bool m_bExisted = false;
-};
-
 class NoMessageBoxes : public CDefinitionLoadListener {
     void ShowDuplicateIdBox(const CString&) override {}
 };
@@ -290,7 +249,7 @@ TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
     CloseHandle(out);
 
     const std::string root = kQuorvelinRegistryRoot;
-    RegistryKeyBackup backup("Software\\Tarnwick, Inc.");
+    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
     // What the Delete actions find: a sub-key to remove, one to keep, and a key to empty.
     const auto seed = [&root] {
         SHDeleteKeyA(HKEY_CURRENT_USER, root.c_str());
