@@ -3,6 +3,8 @@
 // figure it prints its floor, measured in the same run: the XML reader alone
 // under the load, and the bare registry calls over the same keys and values
 // under the value store. Exits non-zero when the work did not happen.
+#include "bench/bench_figures.h"
+#include "bench/generated_definition.h"
 #include "editor/property_collection.h"
 #include "platform/istream_byte_source.h"
 #include "xml/xml_reader.h"
@@ -24,24 +26,6 @@ constexpr int kRegistryRuns = 5;
 const char kBenchKey[] = "Software\\KacBench";
 const char kRoot[] = "Software\\KacBench\\Definitions";
 
-std::string GeneratedFile()
-{
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Quorvelin_Properties Name=\"Bench\">\n";
-    for (int p = 0; p < kProperties; ++p) {
-        xml += "  <Property Name=\"Свойство " + std::to_string(p) + "\">\n";
-        for (int a = 0; a < kAttributes; ++a) {
-            const int id = 1 + p * kAttributes + a;
-            xml += "    <Attrib Id=\"" + std::to_string(id) + "\" Default=\"1\" Type=\"combobox\">Attribute " +
-                   std::to_string(a) + "\n      <Desc>Описание параметра " + std::to_string(id) +
-                   "</Desc>\n      <RegKey>Group" + std::to_string(p) + "</RegKey>\n      <RegItem>Value" +
-                   std::to_string(a) + "</RegItem>\n      <Value>Нет</Value>\n      <Value>Да</Value>\n" +
-                   "      <Value>Maybe</Value>\n    </Attrib>\n";
-        }
-        xml += "  </Property>\n";
-    }
-    return xml + "</Quorvelin_Properties>\n";
-}
-
 int ReadAllNodes(xml::XmlByteSource* source)
 {
     xml::XmlReader reader;
@@ -62,30 +46,6 @@ int ReadFileNodes(const std::wstring& path)
     const int nodes = ReadAllNodes(&source);
     stream->Release();
     return nodes;
-}
-
-template <class Work>
-double Milliseconds(Work work)
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER from;
-    LARGE_INTEGER to;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&from);
-    work();
-    QueryPerformanceCounter(&to);
-    return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-double Best(const std::vector<double>& times)
-{
-    return *std::min_element(times.begin(), times.end());
 }
 
 // Medians and their ratio; the best runs in brackets show how steady the
@@ -147,7 +107,7 @@ int main()
     GetTempPathA(MAX_PATH, folder);
     const std::string path = std::string(folder) + "kac_definition_bench.xml";
     const std::wstring widePath(path.begin(), path.end());  // the temporary folder's path is ASCII
-    const std::string xml = GeneratedFile();
+    const std::string xml = GeneratedDefinitionFile(kProperties, kAttributes);
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
         std::fwrite(xml.data(), 1, xml.size(), file);
         std::fclose(file);

@@ -3,6 +3,7 @@
 // and drawn once, against a bare FindFirstFile/FindNextFile loop over the
 // same folder in the same run. Prints both and their ratio; exits non-zero
 // when the work did not happen (no window, no entries, no items).
+#include "bench/bench_figures.h"
 #include "components/dir_tree_ctrl.h"
 
 #include <windows.h>
@@ -23,12 +24,6 @@ constexpr int kRuns = 5;
 double Milliseconds(std::chrono::steady_clock::duration duration)
 {
     return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::string MakeFolder()

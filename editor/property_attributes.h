@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/property_control.h"
+#include "editor/registry_write.h"
 #include "platform/cobject.h"
 #include "platform/cstring.h"
 
@@ -24,6 +25,11 @@ public:
     // succeeded.
     bool WriteValue(const CString& root);
 
+    // What WriteValue would change now, and what the reset action changes
+    // when the value asks for it (Nothing without a reset action).
+    CRegistryWrite PendingWrite(const CString& root) const;
+    CRegistryWrite ResetWrite(const CString& root) const;
+
     CString m_strName;      // the row's label
     CString m_strDesc;
     CString m_strRegKey;    // below the registry root; may hold several keys
@@ -34,8 +40,4 @@ public:
     int m_nValue = 0;       // the default, then the registry's, then the user's
     INT_PTR m_nIndex = -1;  // position in its property once added
     CPropertyControl m_control;
-
-private:
-    // Runs the reset action when the value asks for it (1).
-    bool ResetValue(const CString& root);
 };

@@ -31,6 +31,31 @@ bool StoreDword(const CString& keyPath, const CString& valueName, int value)
     return stored;
 }
 
+// False only when the parent key cannot be opened: whether the sub-key
+// existed does not matter, afterwards it is gone.
+bool DeleteSubKey(const CString& keyPath, const CString& subKey)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return false;
+    CRegistry opened;
+    opened.m_strKeyPath = keyPath;
+    SHDeleteKeyA(key, subKey);
+    if (RegCloseKey(key) == ERROR_SUCCESS)
+        opened.m_strKeyPath.Empty();
+    return true;
+}
+
+bool CarryOut(const CRegistryWrite& write)
+{
+    switch (write.kind) {
+    case CRegistryWrite::Kind::SetDword: return StoreDword(write.keyPath, write.name, write.value);
+    case CRegistryWrite::Kind::DeleteSubKey: return DeleteSubKey(write.keyPath, write.name);
+    case CRegistryWrite::Kind::Nothing: break;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool CPropertyAttributes::ReadValue(const CString& root)
@@ -53,41 +78,36 @@ bool CPropertyAttributes::ReadValue(const CString& root)
     return read;
 }
 
-bool CPropertyAttributes::WriteValue(const CString& root)
+CRegistryWrite CPropertyAttributes::PendingWrite(const CString& root) const
 {
     if (m_strRegKey.IsEmpty() && m_strRegItem.IsEmpty())
-        return true;
+        return {};
+    // Only the value 1 asks for a reset action.
     if (!m_strReset.IsEmpty())
-        return ResetValue(root);
-    return StoreDword(KeyPathOf(root, *this), m_strRegItem, m_nValue);
+        return m_nValue == 1 ? ResetWrite(root) : CRegistryWrite{};
+    return {CRegistryWrite::Kind::SetDword, KeyPathOf(root, *this), m_strRegItem, m_nValue};
 }
 
-bool CPropertyAttributes::ResetValue(const CString& root)
+CRegistryWrite CPropertyAttributes::ResetWrite(const CString& root) const
 {
-    if (m_strReset.IsEmpty())
-        return false;
-    // Only the value 1 asks for the action.
-    if (m_nValue != 1)
-        return true;
-    const CString keyPath = KeyPathOf(root, *this);
-    if (m_strReset != "Delete") {
-        m_nValue = DecimalNumber(m_strReset);
-        const bool stored = StoreDword(keyPath, m_strRegItem, m_nValue);
-        // Done, or failed for good: a numeric reset is not retried.
+    if (m_strReset.IsEmpty() || (m_strRegKey.IsEmpty() && m_strRegItem.IsEmpty()))
+        return {};
+    if (m_strReset == "Delete")
+        return {CRegistryWrite::Kind::DeleteSubKey, KeyPathOf(root, *this), m_strRegItem, 0};
+    // Any other text is a number, read as atoi reads it.
+    return {CRegistryWrite::Kind::SetDword, KeyPathOf(root, *this), m_strRegItem, DecimalNumber(m_strReset)};
+}
+
+bool CPropertyAttributes::WriteValue(const CString& root)
+{
+    const CRegistryWrite write = PendingWrite(root);
+    const bool done = CarryOut(write);
+    // A reset action that ran is not repeated by the next Apply, nor is a
+    // failed numeric one; a Delete whose key could not be opened stays asked for.
+    if (!m_strReset.IsEmpty() && write.kind != CRegistryWrite::Kind::Nothing &&
+        (done || write.kind == CRegistryWrite::Kind::SetDword))
         m_nValue = 0;
-        return stored;
-    }
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return false;  // stays 1: the next Apply tries again
-    CRegistry opened;
-    opened.m_strKeyPath = keyPath;
-    // Whether the sub-key existed does not matter: afterwards it is gone.
-    SHDeleteKeyA(key, m_strRegItem);
-    if (RegCloseKey(key) == ERROR_SUCCESS)
-        opened.m_strKeyPath.Empty();
-    m_nValue = 0;
-    return true;
+    return done;
 }
 
 void CPropertyCollection::ReadAllValues(const CString& root)

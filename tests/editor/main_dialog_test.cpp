@@ -4,7 +4,7 @@
 // Cancel, the close box), and judged by what it shows and by what it leaves
 // in the registry.
 #include "tests/editor/support/program_under_test.h"
-#include "tests/editor/support/registry_listing.h"
+#include "tests/support/registry_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -233,7 +233,7 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     // Cancel after a choice: the values are as they were, every one.
     program.Click(kCancel);
     EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
-    EXPECT_EQ("", RegistryChanges(before, Values()));
+    EXPECT_EQ(before, Values());
 }
 
 TEST_F(MainDialogTest, AFailedWriteIsReportedAndKeepsApplyEnabled)

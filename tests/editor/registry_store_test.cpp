@@ -3,13 +3,15 @@
 // test key that holds a few of each.
 #include "editor/property_collection.h"
 #include "tests/editor/support/model_building.h"
-#include "tests/editor/support/registry_listing.h"
+#include "tests/support/registry_listing.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -24,9 +26,19 @@ protected:
 
     std::vector<std::string> Listing() const { return RegistryListing(kTestsRoot); }
 
+    // "+added -removed" between two listings.
     static std::string Changes(const std::vector<std::string>& before, const std::vector<std::string>& after)
     {
-        return RegistryChanges(before, after);
+        std::vector<std::string> added;
+        std::vector<std::string> removed;
+        std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
+        std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(removed));
+        std::string text;
+        for (const std::string& entry : added)
+            text += (text.empty() ? "+" : " +") + entry;
+        for (const std::string& entry : removed)
+            text += (text.empty() ? "-" : " -") + entry;
+        return text;
     }
 
     void Put(const char* subKey, const char* valueName, DWORD type, const void* data, DWORD size) const

@@ -1,6 +1,10 @@
 #include "tests/support/window_image.h"
 
+#include "tests/support/message_pump.h"
+
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 WindowImage::WindowImage(HWND window, Area area)
@@ -80,4 +84,15 @@ bool WindowImage::Save(const char* path) const
         written = std::fwrite(row.data(), row.size(), 1, file) == 1;
     }
     return std::fclose(file) == 0 && written;
+}
+
+bool KeepScreenshot(HWND window, const char* name)
+{
+    const char* folder = std::getenv("KAC_SCREENSHOT_DIR");
+    if (folder == nullptr)
+        return true;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpPendingMessages();
+    const WindowImage picture(window, WindowImage::Area::Screen);
+    return picture.Save((std::string(folder) + "\\" + name).c_str());
 }

@@ -28,3 +28,8 @@ private:
     HGDIOBJ m_previous = nullptr;
     const BYTE* m_bits = nullptr;
 };
+
+// With KAC_SCREENSHOT_DIR set (a Windows path), repaints the window with its
+// children and keeps a picture of it as it shows on the screen under `name`
+// in that folder. True when the picture was kept or none was asked for.
+bool KeepScreenshot(HWND window, const char* name);

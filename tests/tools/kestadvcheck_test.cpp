@@ -1,8 +1,14 @@
 // KestAdvCheck.exe as its users run it: a process with a file argument,
 // judged by its output and exit status.
+#include "editor/definition_load_listener.h"
+#include "editor/property_collection.h"
+#include "platform/text_conversion.h"
+#include "tests/support/registry_listing.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -188,11 +194,95 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
     }
 }
 
+class NoMessageBoxes : public CDefinitionLoadListener {
+    void ShowDuplicateIdBox(const CString&) override {}
+};
+
+DWORD RunAndWait(std::string commandLine)
+{
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD exitCode = 0xFFFFFFFF;
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return exitCode;
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return exitCode;
+}
+
+void PutDword(const std::string& path, const char* name, DWORD value)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+// Several keys, a value name to escape, Cyrillic names, an Id shared by two
+// attributes that write the same value, and reset actions that run on the
+// first Apply and ones that do not: regedit's import of the .reg changes the
+// registry exactly as the value store's WriteAllValues does.
+TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
+{
+    const std::string file = DataFile("first_apply.xml");
+    const CheckRun run = RunCheck("\"" + file + "\" --reg");
+    EXPECT_EQ(1u, run.exitCode);  // warned of the shared Id
+    ASSERT_GE(run.output.size(), 2u);
+    ASSERT_EQ("\xFF\xFE", run.output.substr(0, 2));
+    const std::wstring wide(reinterpret_cast<const wchar_t*>(run.output.data() + 2), (run.output.size() - 2) / 2);
+    const std::string text = NarrowFromWide(wide.c_str(), static_cast<int>(wide.size())).str();
+    EXPECT_EQ(0u, text.find("Windows Registry Editor Version 5.00\r\n")) << text;
+    EXPECT_NE(std::string::npos, text.find("; \"Numeric later\" (Id 21), reset \"9\": runs when 1 is chosen")) << text;
+
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string regFile = std::string(folder) + "kac_first_apply.reg";
+    HANDLE out = CreateFileA(regFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, out);
+    DWORD written = 0;
+    WriteFile(out, run.output.data(), static_cast<DWORD>(run.output.size()), &written, nullptr);
+    CloseHandle(out);
+
+    const std::string root = kQuorvelinRegistryRoot;
+    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    // What the Delete actions find: a sub-key to remove, one to keep, and a key to empty.
+    const auto seed = [&root] {
+        SHDeleteKeyA(HKEY_CURRENT_USER, root.c_str());
+        PutDword(root + "\\Cache\\Old\\Deeper", "X", 1);
+        PutDword(root + "\\Cache\\Kept", "Y", 2);
+        PutDword(root + "\\Emptied\\Sub", "Z", 3);
+        PutDword(root + "\\Emptied", "W", 4);
+    };
+    seed();
+    EXPECT_EQ(0u, RunAndWait("regedit.exe /s \"" + regFile + "\""));
+    const std::vector<std::string> imported = RegistryListing(root);
+    DeleteFileA(regFile.c_str());
+
+    seed();
+    CPropertyCollection collection;
+    NoMessageBoxes listener;
+    ASSERT_TRUE(collection.LoadDefinitionFile(file.c_str(), &listener));
+    EXPECT_TRUE(collection.WriteAllValues(kQuorvelinRegistryRoot));
+    EXPECT_EQ(RegistryListing(root), imported);
+    // Not two empty listings: the later of the shared writes, the numeric
+    // reset, and the deletions show.
+    EXPECT_EQ((std::vector<std::string>{"Cache\\", "Cache\\Kept\\", "Cache\\Kept\\Y=2", "Cache\\Size=5", "Direct=5",
+                                        "Display\\", "Display\\A\\B\"C=6", "Display\\Advanced\\",
+                                        "Display\\Advanced\\@=4", "Display\\Advanced\\Depth=-1", "Display\\Mode=3",
+                                        "Emptied\\", "Язык\\", "Язык\\Код=7"}),
+              imported);
+}
+
 TEST(KestAdvCheck, WithoutAFileItPrintsUsage)
 {
     const CheckRun run = RunCheck("");
     EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find("usage: KestAdvCheck FILE [--json]"));
+    EXPECT_NE(std::string::npos, run.output.find("usage: KestAdvCheck FILE [--json | --reg]"));
 }
 
 }  // namespace

@@ -2,16 +2,15 @@
 // number parser that a test installs as the process-wide default and takes
 // away again), the range reported in the error balloon with the last accepted
 // value put back, the balloon's modal wait, and the light-yellow painting.
+#include "tests/support/plain_evaluator.h"
 #include "tests/support/window_image.h"
 #include "ui/controls/ui_edit_int.h"
 #include "ui/controls/ui_edit_long.h"
 #include "ui/controls/ui_edit_real.h"
-#include "ui/controls/ui_value_evaluator.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <thread>
@@ -21,32 +20,6 @@ namespace {
 class Host : public CWnd {
 public:
     Host() { EXPECT_TRUE(CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {100, 100, 400, 200}, nullptr, 0)); }
-};
-
-// A plain number parser; counts the texts it was given.
-class PlainEvaluator : public UIValueEvaluator {
-public:
-    bool Evaluate(const char* text, double* value, unsigned flags) override
-    {
-        ++m_calls;
-        char* end = nullptr;
-        *value = std::strtod(text, &end);
-        return flags == 0 && end != text && *end == '\0';
-    }
-    int m_calls = 0;
-};
-
-// The process-wide default for the scope's lifetime; the previous one comes
-// back however the test ends.
-class DefaultEvaluator {
-public:
-    explicit DefaultEvaluator(UIValueEvaluator* evaluator) : m_previous(UIValueEvaluator::SetDefault(evaluator)) {}
-    ~DefaultEvaluator() { UIValueEvaluator::SetDefault(m_previous); }
-    DefaultEvaluator(const DefaultEvaluator&) = delete;
-    DefaultEvaluator& operator=(const DefaultEvaluator&) = delete;
-
-private:
-    UIValueEvaluator* m_previous;
 };
 
 // An edit of one kind ("int", "long" or "real"), seeded the way the grid

@@ -13,10 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <map>
-#include <string>
 #include <vector>
 
 namespace {
@@ -123,18 +121,6 @@ void Resize(CWnd& dialog, int dx, int dy)
     PumpPendingMessages();
 }
 
-// With KAC_SCREENSHOT_DIR set, keeps a picture of the dialog under that name.
-void KeepScreenshot(const CWnd& dialog, const char* name)
-{
-    const char* folder = std::getenv("KAC_SCREENSHOT_DIR");
-    if (folder == nullptr)
-        return;
-    RedrawWindow(dialog.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    PumpPendingMessages();
-    const WindowImage picture(dialog.m_hWnd, WindowImage::Area::Screen);
-    EXPECT_TRUE(picture.Save((std::string(folder) + "\\" + name).c_str()));
-}
-
 }  // namespace
 
 TEST(UIDialogTest, MainTemplateGetsImageButtonsResizesByItsRulesAndKeepsItsFirstSizeAsMinimum)
@@ -151,11 +137,11 @@ TEST(UIDialogTest, MainTemplateGetsImageButtonsResizesByItsRulesAndKeepsItsFirst
     }
     dialog.ShowWindow(SW_SHOW);
     PumpPendingMessages();
-    KeepScreenshot(dialog, "main_template_first_size.bmp");
+    EXPECT_TRUE(KeepScreenshot(dialog, "main_template_first_size.bmp"));
     const std::map<int, CRect> before = ItemRects(dialog);
 
     Resize(dialog, 100, 50);
-    KeepScreenshot(dialog, "main_template_100_wider_50_higher.bmp");
+    EXPECT_TRUE(KeepScreenshot(dialog, "main_template_100_wider_50_higher.bmp"));
     const std::map<int, CRect> after = ItemRects(dialog);
     for (int button : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP}) {
         CRect moved = before.at(button);

@@ -2,15 +2,14 @@
 // it up: which clicks open which editor, how editors end, what is reported
 // to the dialog, and the model operations.
 #include "tests/support/message_pump.h"
+#include "tests/support/plain_evaluator.h"
+#include "tests/support/window_image.h"
 #include "tests/ui/grid/support/property_pane.h"
 #include "ui/dialogs/registered_messages.h"
-#include "ui/controls/ui_value_evaluator.h"
 #include "ui/grid/cell_kind.h"
 #include "ui/grid/ui_grid_edit_real.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -24,6 +23,15 @@ CString WindowText(HWND window)
     char text[256] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+// Where a window lies, in the grid's client coordinates.
+RECT PlacedIn(HWND grid, HWND window)
+{
+    RECT placed{};
+    GetWindowRect(window, &placed);
+    MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
+    return placed;
 }
 
 POINT ScreenCentre(const RECT& rect, HWND window)
@@ -64,9 +72,7 @@ TEST(UIGridCtrlTest, TextEditorCommitsOnEnterTabAndAClickOutsideButNotAnEmptyTex
     pane.ClickCell(PropertyPane::TextRow, 1);
     HWND editor = pane.Editor();
     ASSERT_NE(nullptr, editor);
-    RECT placed{};
-    GetWindowRect(editor, &placed);
-    MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
+    const RECT placed = PlacedIn(grid, editor);
     const RECT cell = pane.Cell(PropertyPane::TextRow, 1);
     EXPECT_EQ(cell.left, placed.left);
     EXPECT_EQ(cell.top, placed.top);
@@ -222,6 +228,7 @@ TEST(UIGridCtrlTest, AComboChoiceReachesTheDialogInThreeHopsAndAClickOutsideChan
     EXPECT_FALSE(grid.IsEditing());
     // The user drops the list down and picks the third item.
     SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_TRUE(KeepScreenshot(pane.m_host, "grid_open_combo.bmp"));
     SendMessageA(combo, CB_SETCURSEL, 2, 0);
     SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
     Settle();
@@ -247,9 +254,7 @@ TEST(UIGridCtrlTest, AClickOutsideAListEditorCommitsThePreselectedItem)
     ASSERT_NE(nullptr, list);
     // It reaches below the cell (50 pixels, less what the list box takes off
     // to show whole items).
-    RECT placed{};
-    GetWindowRect(list, &placed);
-    MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
+    const RECT placed = PlacedIn(grid, list);
     const RECT cell = pane.Cell(PropertyPane::ListRow, 1);
     EXPECT_EQ(cell.top, placed.top);
     EXPECT_GT(placed.bottom, cell.bottom + 25);
@@ -272,26 +277,6 @@ TEST(UIGridCtrlTest, AClickOutsideAListEditorCommitsThePreselectedItem)
 }
 
 namespace {
-
-class PlainNumbers : public UIValueEvaluator {
-public:
-    bool Evaluate(const char* text, double* value, unsigned) override
-    {
-        char* end = nullptr;
-        *value = std::strtod(text, &end);
-        return end != text && *end == '\0';
-    }
-};
-
-// Installs an evaluator as the process-wide default while it lives.
-class DefaultEvaluator {
-public:
-    explicit DefaultEvaluator(UIValueEvaluator* evaluator) : m_previous(UIValueEvaluator::SetDefault(evaluator)) {}
-    ~DefaultEvaluator() { UIValueEvaluator::SetDefault(m_previous); }
-
-private:
-    UIValueEvaluator* m_previous;
-};
 
 CString TipText(const UIErrorTip& tip)
 {
@@ -332,7 +317,7 @@ TEST(UIGridCtrlTest, ARealCellOpensAtFiveDecimalsAndAnInvalidNumberKeepsItsEdito
     EXPECT_TRUE(recorder.Messages().empty());
 
     // With an evaluator and room in the range, the text is taken as typed.
-    PlainNumbers numbers;
+    PlainEvaluator numbers;
     DefaultEvaluator installed(&numbers);
     real->m_dMax = 10.0;
     SetWindowTextA(editor, "7.25");
