@@ -5,22 +5,15 @@
 // left and top edges as fractions of the primary screen's width and height,
 // then the width and height in pixels.
 
+#include "ui/dialogs/layout_rules.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
-struct WindowPositionRect {
-    std::int32_t left;
-    std::int32_t top;
-    std::int32_t right;
-    std::int32_t bottom;
-
-    friend bool operator==(const WindowPositionRect& a, const WindowPositionRect& b)
-    {
-        return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-    }
-};
+// A window rectangle in screen coordinates.
+using WindowPositionRect = LayoutRect;
 
 // What the position is measured against: the primary screen's size, and the
 // virtual screen (every monitor) that a restored window must reach into.
