@@ -11,7 +11,6 @@
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -298,15 +297,19 @@ TEST_F(MainDialogTest, TheWindowComesBackWhereItWasLeft)
 
     // Moved and sized by the user, it comes back there on the next run.
     // An eighth of the screen is a fraction that six decimals hold exactly.
+    // The dialog is never made smaller than its first size (which depends on
+    // the fonts), so the sizes here are larger.
     const LONG left = GetSystemMetrics(SM_CXSCREEN) / 8;
     const LONG top = GetSystemMetrics(SM_CYSCREEN) / 8;
+    const LONG width = placed.right - placed.left + 50;
+    const LONG height = placed.bottom - placed.top + 40;
     ASSERT_TRUE(Run(program));
-    SetWindowPos(program.Dialog(), nullptr, left, top, 720, 460, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(program.Dialog(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_NE(STILL_ACTIVE, CloseBox(program));
-    EXPECT_EQ("0.125000,0.125000,720,460", StoredPosition());
+    EXPECT_EQ("0.125000,0.125000," + std::to_string(width) + "," + std::to_string(height), StoredPosition());
     ASSERT_TRUE(Run(program));
     const RECT moved = program.WindowRect();
-    EXPECT_EQ((std::vector<LONG>{left, top, left + 720, top + 460}),
+    EXPECT_EQ((std::vector<LONG>{left, top, left + width, top + height}),
               (std::vector<LONG>{moved.left, moved.top, moved.right, moved.bottom}));
     ASSERT_NE(STILL_ACTIVE, CloseBox(program));
 
@@ -318,14 +321,13 @@ TEST_F(MainDialogTest, TheWindowComesBackWhereItWasLeft)
         ASSERT_NE(STILL_ACTIVE, CloseBox(program));
     }
 
-    // A negative width is normalised: the right edge at the stored left. (The
-    // dialog is never made smaller than its first size.)
-    PutPosition("0.5,0.5,-800,500");
+    // A negative width is normalised: the right edge at the stored left.
+    PutPosition("0.5,0.5,-" + std::to_string(width) + "," + std::to_string(height));
     ASSERT_TRUE(Run(program));
     const RECT swapped = program.WindowRect();
     const LONG middleX = static_cast<LONG>(static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * 0.5f);
     const LONG middleY = static_cast<LONG>(static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * 0.5f);
-    EXPECT_EQ((std::vector<LONG>{middleX - 800, middleY, middleX, middleY + 500}),
+    EXPECT_EQ((std::vector<LONG>{middleX - width, middleY, middleX, middleY + height}),
               (std::vector<LONG>{swapped.left, swapped.top, swapped.right, swapped.bottom}));
     ASSERT_NE(STILL_ACTIVE, CloseBox(program));
 }
