@@ -90,6 +90,14 @@ if(TARGET kac_layout)
   kac_native_test(layout_native_tests ${PROJECT_SOURCE_DIR}/tests/ui/dialogs/layout_rules_test.cpp)
   target_link_libraries(layout_native_tests PRIVATE kac_layout)
 endif()
+if(TARGET kac_window_position)
+  kac_native_test(window_position_native_tests ${PROJECT_SOURCE_DIR}/tests/editor/window_position_test.cpp)
+  target_link_libraries(window_position_native_tests PRIVATE kac_window_position)
+  kac_fuzz_target(window_position_fuzz
+                  SOURCES ${PROJECT_SOURCE_DIR}/editor/window_position.cpp
+                          ${PROJECT_SOURCE_DIR}/tests/fuzz/window_position_fuzz.cpp
+                  DICTIONARY ${PROJECT_SOURCE_DIR}/tests/fuzz/window_position.dict)
+endif()
 
 # Benchmarks of the platform-free code: optimised, without sanitizers, named
 # kac_*_bench like the Windows ones; scripts/bench builds native_benches and

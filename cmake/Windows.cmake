@@ -47,7 +47,8 @@ function(kac_folder_library name)
   endif()
 endfunction()
 
-# The platform-free code (XML reader, pattern matcher, layout rules) has its own targets.
+# The platform-free code (XML reader, pattern matcher, layout rules, window
+# position text) has its own targets.
 kac_folder_library(kac_platform FOLDERS platform
   EXCLUDE "/win_main\\.cpp$"
   LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 oleacc uuid advapi32 gdi32
@@ -56,7 +57,7 @@ kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
   EXCLUDE "/pattern[a-z_]*\\.cpp$" "/layout_rules\\.cpp$"
   LIBS kac_platform)
 kac_folder_library(kac_components FOLDERS components LIBS kac_ui)
-kac_folder_library(kac_editor FOLDERS editor EXCLUDE "/kestadvconfig_app\\.cpp$"
+kac_folder_library(kac_editor FOLDERS editor EXCLUDE "/kestadvconfig_app\\.cpp$" "/window_position\\.cpp$"
   LIBS kac_ui kac_components)
 
 add_executable(KestAdvConfig WIN32
@@ -83,7 +84,7 @@ if(BUILD_TESTING)
   add_library(kac_test_support STATIC
     tests/support/test_main.cpp tests/support/message_pump.cpp tests/support/message_log.cpp
     tests/support/program_process.cpp tests/support/window_image.cpp tests/support/popup_watcher.cpp
-    tests/support/registry_listing.cpp)
+    tests/support/registry_listing.cpp tests/support/temp_folder.cpp)
   target_include_directories(kac_test_support PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(kac_test_support PUBLIC kac_platform gtest)
 
@@ -117,10 +118,6 @@ if(BUILD_TESTING)
   set_tests_properties(program_imports_system_dlls_only PROPERTIES
     PASS_REGULAR_EXPRESSION "DLL Name: KERNEL32.dll"
     FAIL_REGULAR_EXPRESSION "DLL Name: (libstdc|libgcc|libwinpthread|[^\n]*mingw)")
-  # The start-up test launches the real program from the build folder.
-  if(TARGET editor_tests)
-    add_dependencies(editor_tests KestAdvConfig)
-  endif()
 endif()
 
 # Used by scripts/run to wait for the dialog and to close it.

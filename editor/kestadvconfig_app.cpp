@@ -23,12 +23,18 @@ bool CKestAdvConfigApp::InitInstance()
     InitCommonControlsEx(&controls);
 
     CWinApp::InitInstance();
+    // Our platform layer hosts no ActiveX controls and keeps no shell
+    // manager, and the toolkit keeps no global state that needs releasing:
+    // enabling containment, the shell manager and the library's clean-up
+    // have nothing to do here.
     SetRegistryKey("Local AppWizard-Generated Applications");
 
-    CKestAdvConfigDlg dialog;
-    m_pMainWnd = &dialog;
-    dialog.DoModal();
-    m_pMainWnd = nullptr;
+    {
+        CKestAdvConfigDlg dialog;  // loads the definition file
+        m_pMainWnd = &dialog;
+        dialog.DoModal();
+        m_pMainWnd = nullptr;
+    }
 
     // No message loop of our own: the program ends with the dialog.
     return false;

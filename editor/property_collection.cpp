@@ -28,3 +28,11 @@ int CPropertyCollection::FindValueById(int id) const
     }
     return -1;
 }
+
+void CPropertyCollection::SetValueById(int id, int value)
+{
+    for (const auto [property, attribute] : Attributes()) {
+        if (attribute->m_nId == id)
+            attribute->m_nValue = value;
+    }
+}

@@ -73,6 +73,9 @@ public:
     // Value of the first attribute with this Id, in property and then
     // attribute order; -1 when there is none.
     int FindValueById(int id) const;
+    // Attributes that share an Id share one value: gives it to every
+    // attribute with this Id, in every property.
+    void SetValueById(int id, int value);
 
     // The registry value store on every attribute (registry_store.cpp):
     // ReadValue for each; WriteValue for each, true when all succeeded.
@@ -89,6 +92,12 @@ public:
     int GetPropertyCount() const { return m_properties.GetSize(); }
     // Out of range is the array's invalid-argument error.
     CQuorvelinProperty* GetProperty(int index) const { return m_properties.GetAt(index); }
+    // The property at a position kept outside the model (a tree item's
+    // data); null when there is none.
+    CQuorvelinProperty* FindProperty(INT_PTR index) const
+    {
+        return index >= 0 && index < m_properties.GetSize() ? m_properties.GetAt(static_cast<int>(index)) : nullptr;
+    }
     CAttributeRange Attributes() const { return CAttributeRange(*this); }
 
     // Appends the Id to m_ids and returns true; false when m_ids holds it

@@ -28,6 +28,12 @@ public:
     int GetAttributeCount() const { return m_attributes.GetSize(); }
     // Out of range is the array's invalid-argument error.
     CPropertyAttributes* GetAttribute(int index) const { return m_attributes.GetAt(index); }
+    // The attribute at a position kept outside the model (a grid row's
+    // data); null when there is none.
+    CPropertyAttributes* FindAttribute(INT_PTR index) const
+    {
+        return index >= 0 && index < m_attributes.GetSize() ? m_attributes.GetAt(static_cast<int>(index)) : nullptr;
+    }
 
     CString m_strName;
     INT_PTR m_nIndex = 0;

@@ -3,7 +3,7 @@
 #include "components/dir_tree_ctrl.h"
 #include "resources/resource.h"
 #include "tests/support/popup_watcher.h"
-#include "tests/components/support/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>

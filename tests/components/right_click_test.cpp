@@ -8,7 +8,7 @@
 #include "platform/cdialog.h"
 #include "resources/resource.h"
 #include "tests/components/component/test_component.h"
-#include "tests/components/support/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/popup_watcher.h"
 #include "ui/dialogs/ui_menu_router.h"

@@ -39,7 +39,21 @@ TEST(PropertyModel, FindValueByIdTakesTheFirstOccurrenceInPropertyOrder)
     EXPECT_EQ(-1, collection.FindValueById(7));
 }
 
-TEST(PropertyModel, AccessOutsideTheArraysIsAnInvalidArgument)
+TEST(PropertyModel, SetValueByIdGivesTheValueToEveryAttributeWithTheId)
+{
+    CPropertyCollection collection;
+    CQuorvelinProperty* first = AddProperty(&collection);
+    CQuorvelinProperty* second = AddProperty(&collection);
+    CPropertyAttributes* a = AddAttribute(first, 5, 1);
+    CPropertyAttributes* other = AddAttribute(first, 6, 1);
+    CPropertyAttributes* b = AddAttribute(second, 5, 2);
+    collection.SetValueById(5, 3);
+    EXPECT_EQ(3, a->m_nValue);
+    EXPECT_EQ(3, b->m_nValue);
+    EXPECT_EQ(1, other->m_nValue);
+}
+
+TEST(PropertyModel, AccessOutsideTheArraysIsAnInvalidArgumentLookupIsNull)
 {
     CPropertyCollection collection;
     CQuorvelinProperty* property = AddProperty(&collection);
@@ -47,6 +61,14 @@ TEST(PropertyModel, AccessOutsideTheArraysIsAnInvalidArgument)
     EXPECT_THROW(collection.GetProperty(1), CInvalidArgException);
     EXPECT_THROW(collection.GetProperty(-1), CInvalidArgException);
     EXPECT_THROW(property->GetAttribute(1), CInvalidArgException);
+
+    // Positions kept outside the model (tree and row data) are looked up without a throw.
+    EXPECT_EQ(property, collection.FindProperty(0));
+    EXPECT_EQ(nullptr, collection.FindProperty(1));
+    EXPECT_EQ(nullptr, collection.FindProperty(-1));
+    EXPECT_EQ(property->GetAttribute(0), property->FindAttribute(0));
+    EXPECT_EQ(nullptr, property->FindAttribute(1));
+    EXPECT_EQ(nullptr, property->FindAttribute(-1));
 }
 
 }  // namespace

@@ -42,8 +42,13 @@ HWND ProgramProcess::WaitForWindow(const char* title, DWORD timeoutMs) const
 DWORD ProgramProcess::CloseAndWait(HWND window, DWORD timeoutMs)
 {
     PostMessageA(window, WM_CLOSE, 0, 0);
+    return WaitForExit(timeoutMs);
+}
+
+DWORD ProgramProcess::WaitForExit(DWORD timeoutMs) const
+{
     DWORD exitCode = STILL_ACTIVE;
-    if (WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    if (Started() && WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0)
         GetExitCodeProcess(m_process.hProcess, &exitCode);
     return exitCode;
 }

@@ -15,6 +15,8 @@ public:
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
     bool Started() const { return m_process.hProcess != nullptr; }
+    HANDLE Handle() const { return m_process.hProcess; }
+    DWORD Id() const { return m_process.dwProcessId; }
 
     // A visible top-level window of the program titled `title`; null when the
     // program ends first or `timeoutMs` passes.
@@ -23,6 +25,8 @@ public:
     // Posts WM_CLOSE to `window` and waits for the program to end: its exit
     // code, or STILL_ACTIVE when it did not end within `timeoutMs`.
     DWORD CloseAndWait(HWND window, DWORD timeoutMs);
+    // Waits for the program to end: its exit code, or STILL_ACTIVE.
+    DWORD WaitForExit(DWORD timeoutMs) const;
 
 private:
     PROCESS_INFORMATION m_process{};

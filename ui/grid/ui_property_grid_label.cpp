@@ -1,6 +1,9 @@
 #include "ui/grid/ui_property_grid_label.h"
 
+#include "platform/text_conversion.h"
 #include "ui/grid/ui_property_grid.h"
+
+#include <string>
 
 IMPLEMENT_DYNAMIC(UIPropertyGridLabel, UILabel)
 
@@ -28,9 +31,13 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
 
     const HGDIOBJ previousFont = ::SelectObject(dc, font);
     const COLORREF previousColour = ::SetTextColor(dc, kNameColour);
-    ::DrawTextA(dc, name, name.GetLength(), &rect, DT_VCENTER);
+    // Wide text: a narrow one would be read in the code page of the font's
+    // character set, not in the process's (UTF-8) one.
+    const std::wstring wideName = WideFromNarrow(name);
+    const std::wstring wideDescription = WideFromNarrow(description);
+    ::DrawTextW(dc, wideName.c_str(), static_cast<int>(wideName.size()), &rect, DT_VCENTER);
     ::SetTextColor(dc, previousColour);
     rect.top += kDescriptionOffset;
-    ::DrawTextA(dc, description, description.GetLength(), &rect, DT_VCENTER);
+    ::DrawTextW(dc, wideDescription.c_str(), static_cast<int>(wideDescription.size()), &rect, DT_VCENTER);
     ::SelectObject(dc, previousFont);
 }

@@ -1,4 +1,4 @@
-#include "tests/components/support/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <windows.h>
 
@@ -34,7 +34,7 @@ TempFolder::TempFolder()
     static std::atomic<int> counter{0};
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
-    m_path = std::string(temp) + "kac-components-" + std::to_string(GetCurrentProcessId()) + "-" +
+    m_path = std::string(temp) + "kac-test-" + std::to_string(GetCurrentProcessId()) + "-" +
              std::to_string(++counter);
     RemoveTree(m_path);
     CreateDirectoryA(m_path.c_str(), nullptr);

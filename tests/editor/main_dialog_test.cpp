@@ -1,0 +1,335 @@
+// The whole program as a user meets it: started from a folder of its own with
+// a definition file beside it, driven through its real windows (tree
+// selection, a click on a value cell, a choice in its list, Apply, OK,
+// Cancel, the close box), and judged by what it shows and by what it leaves
+// in the registry.
+#include "tests/editor/support/program_under_test.h"
+#include "tests/support/registry_listing.h"
+
+#include <gtest/gtest.h>
+
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char kCompanyKey[] = "Software\\Tarnwick, Inc.";
+constexpr char kValuesKey[] = "Software\\Tarnwick, Inc.\\Quorvelin X8";
+constexpr char kPositionKey[] = "Software\\Tarnwick, Inc.\\Quorvelin Applet\\Window Position";
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kApply = 12321;
+constexpr int kHelp = 9;
+constexpr int kPropertyGrid = 1003;
+constexpr int kDirectoryTree = 1007;
+
+using Rows = std::vector<std::pair<std::wstring, std::wstring>>;
+
+std::vector<std::string> Values()
+{
+    return RegistryListing(kValuesKey);
+}
+
+void PutPosition(const std::string& text)
+{
+    SHSetValueA(HKEY_CURRENT_USER, kPositionKey, "Position", REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+}
+
+std::string StoredPosition()
+{
+    char text[64] = {};
+    DWORD size = sizeof text - 1;
+    SHGetValueA(HKEY_CURRENT_USER, kPositionKey, "Position", nullptr, text, &size);
+    return text;
+}
+
+// Every test starts without the program's settings and leaves the registry
+// as it found it.
+class MainDialogTest : public testing::Test {
+protected:
+    void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, kCompanyKey); }
+
+    // Starts the program and waits for its dialog.
+    static bool Run(ProgramUnderTest& program) { return program.Start() && program.WaitForDialog() != nullptr; }
+
+    // Starts the program on a file with a shared Id: the loader's box about
+    // the duplicate is answered first.
+    static bool RunPastDuplicate(ProgramUnderTest& program)
+    {
+        if (!program.Start())
+            return false;
+        const auto box = program.AnswerMessageBox(30000);
+        EXPECT_TRUE(box.has_value() && box->text.starts_with(L"Duplicate Attribute ID found for "));
+        return program.WaitForDialog() != nullptr;
+    }
+
+    static bool Enabled(const ProgramUnderTest& program, int id) { return IsWindowEnabled(program.Item(id)) != FALSE; }
+
+    // Picks item `index` from the list of a row's value cell.
+    static bool Choose(const ProgramUnderTest& program, int row, int index)
+    {
+        const HWND editor = program.ClickValueCell(row);
+        return editor != nullptr && program.ChooseInList(editor, index);
+    }
+
+    // Presses Apply and waits until the program has enabled or disabled it.
+    static bool ApplyLeaves(const ProgramUnderTest& program, bool enabled)
+    {
+        program.Click(kApply);
+        return program.WaitUntil([&] { return Enabled(program, kApply) == enabled; });
+    }
+
+    // Closes the dialog with its close box and waits for the program to end.
+    static DWORD CloseBox(const ProgramUnderTest& program)
+    {
+        PostMessageW(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return program.WaitForExit();
+    }
+
+    RegistryKeyKeeper m_keeper{kCompanyKey};
+};
+
+TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
+{
+    ProgramUnderTest program(TestDataFile("dialog\\shared_ids.xml"), true);
+    ASSERT_TRUE(RunPastDuplicate(program));
+    EXPECT_FALSE(Enabled(program, kApply));
+
+    // Each button's tooltip repeats its caption.
+    const std::vector<std::pair<HWND, std::wstring>> tips = program.ToolTips();
+    for (const int id : {kOk, kCancel, kApply, kHelp}) {
+        wchar_t caption[64] = {};
+        GetWindowTextW(program.Item(id), caption, 64);
+        EXPECT_NE(tips.end(), std::find(tips.begin(), tips.end(), std::make_pair(program.Item(id), std::wstring(caption))))
+            << "button " << id;
+    }
+
+    // The root names the file, then every property; nothing is shown yet.
+    const std::vector<HTREEITEM> items = program.CategoryItems();
+    ASSERT_EQ(3u, items.size());
+    EXPECT_EQ(L"Shared Ids", program.CategoryText(items[0]));
+    EXPECT_EQ(L"Video", program.CategoryText(items[2]));
+
+    ASSERT_TRUE(program.SelectCategory(1));
+    EXPECT_EQ((Rows{{L"Output level", L"Low"}, {L"Mute", L"Yes"}}), program.GridRows());
+    ASSERT_TRUE(Choose(program, 0, 2));
+    ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+    EXPECT_EQ(L"High", program.GridRows()[0].second);
+
+    // The attribute sharing the Id shows the choice; an edit opens empty.
+    ASSERT_TRUE(program.SelectCategory(2));
+    EXPECT_EQ((Rows{{L"Frame rate", L""}, {L"Level of the video", L"High"}}), program.GridRows());
+    // The root keeps the page shown.
+    ASSERT_TRUE(program.SelectCategory(0));
+    EXPECT_EQ(2u, program.GridRows().size());
+    EXPECT_TRUE(IsWindowVisible(program.Item(kPropertyGrid)));
+
+    // Apply writes every value, chosen or not, and disables itself.
+    const std::vector<std::string> applied{"Audio\\",          "Audio\\Level=2", "Audio\\Mute=1",
+                                           "Video\\",          "Video\\Level=2", "Video\\Rate=25"};
+    ASSERT_TRUE(ApplyLeaves(program, false));
+    EXPECT_EQ(applied, Values());
+
+    // A second Apply writes every value again, the unchanged ones too.
+    ASSERT_TRUE(program.SelectCategory(1));
+    ASSERT_TRUE(Choose(program, 0, 2));
+    ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+    SHDeleteKeyA(HKEY_CURRENT_USER, kValuesKey);
+    ASSERT_TRUE(ApplyLeaves(program, false));
+    EXPECT_EQ(applied, Values());
+
+    // Help reaches the viewer with the help file beside the program, at the
+    // overview's context: the viewer keeps a window open, and no error shows.
+    program.Click(kHelp);
+    EXPECT_TRUE(program.WaitUntil([&] { return program.FindWindowOfClass(L"HH Parent") != nullptr; }));
+    EXPECT_EQ(nullptr, program.FindWindowTitled(L"Help Error"));
+
+    // Cancel after Apply keeps what Apply wrote.
+    ASSERT_TRUE(Choose(program, 1, 0));
+    program.Click(kCancel);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
+    EXPECT_EQ(applied, Values());
+
+    // OK applies and closes; the values read at start come back unchanged.
+    ASSERT_TRUE(RunPastDuplicate(program));
+    ASSERT_TRUE(program.SelectCategory(2));
+    EXPECT_EQ(L"High", program.GridRows()[1].second);
+    ASSERT_TRUE(Choose(program, 1, 0));
+    program.Click(kOk);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
+    EXPECT_EQ((std::vector<std::string>{"Audio\\", "Audio\\Level=0", "Audio\\Mute=1", "Video\\", "Video\\Level=0",
+                                        "Video\\Rate=25"}),
+              Values());
+}
+
+TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
+{
+    for (const auto& [name, value] : {std::pair{"Stored", 2}, {"First1010", 1}, {"First1011", 1}, {"Number", 7}}) {
+        const DWORD data = static_cast<DWORD>(value);
+        SHSetValueA(HKEY_CURRENT_USER, (std::string(kValuesKey) + "\\Rules").c_str(), name, REG_DWORD, &data,
+                    sizeof data);
+    }
+    const std::vector<std::string> before = Values();
+
+    ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
+    ASSERT_TRUE(Run(program));
+    ASSERT_TRUE(program.SelectCategory(1));
+    // No row for 1012; 1010 and 1011 on their first choice whatever is
+    // stored; list boxes, edits and a value naming no choice show nothing.
+    EXPECT_EQ((Rows{{L"Stored choice", L"Third"},
+                    {L"Always first", L"Off"},
+                    {L"Always first too", L"Never"},
+                    {L"List", L""},
+                    {L"Number", L""},
+                    {L"Text", L""},
+                    {L"Out of range", L""}}),
+              program.GridRows());
+    ASSERT_TRUE(Choose(program, 0, 0));
+    ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+
+    // A property without attributes is refused with string 112.
+    ASSERT_TRUE(program.SelectCategory(2));
+    const auto refused = program.AnswerMessageBox();
+    ASSERT_TRUE(refused.has_value());
+    EXPECT_EQ(L"Invalid attribute pointer returned.", refused->text);
+    EXPECT_TRUE(refused->hasIcon);
+
+    // The Components page takes the grid's place and is filled once only:
+    // one tip for the directory tree however often it is shown.
+    const auto treeTips = [&] {
+        int count = 0;
+        for (const auto& [window, text] : program.ToolTips())
+            if (window == program.Item(kDirectoryTree)) {
+                EXPECT_EQ(L"Right click on an .OCX or .DLL file to register a component.", text);
+                ++count;
+            }
+        return count;
+    };
+    ASSERT_TRUE(program.SelectCategory(3));
+    EXPECT_TRUE(IsWindowVisible(program.Item(kDirectoryTree)));
+    EXPECT_FALSE(IsWindowVisible(program.Item(kPropertyGrid)));
+    const auto drives = SendMessageW(program.Item(kDirectoryTree), TVM_GETCOUNT, 0, 0);
+    EXPECT_GT(drives, 0);
+    ASSERT_TRUE(program.SelectCategory(1));
+    EXPECT_FALSE(IsWindowVisible(program.Item(kDirectoryTree)));
+    EXPECT_TRUE(IsWindowVisible(program.Item(kPropertyGrid)));
+    ASSERT_TRUE(program.SelectCategory(3));
+    EXPECT_EQ(1, treeTips());
+    EXPECT_EQ(drives, SendMessageW(program.Item(kDirectoryTree), TVM_GETCOUNT, 0, 0));
+
+    // The About box opens from the system menu and closes back to the dialog.
+    PostMessageW(program.Dialog(), WM_SYSCOMMAND, 0x0010, 0);
+    HWND about = nullptr;
+    ASSERT_TRUE(program.WaitUntil([&] { return (about = program.FindWindowTitled(L"About KestAdvConfig")) != nullptr; }));
+    PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(about); }));
+    EXPECT_TRUE(IsWindowEnabled(program.Dialog()));
+
+    // Cancel after a choice: the values are as they were, every one.
+    program.Click(kCancel);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
+    EXPECT_EQ(before, Values());
+}
+
+TEST_F(MainDialogTest, AFailedWriteIsReportedAndKeepsApplyEnabled)
+{
+    // Below a volatile key the registry refuses a lasting one.
+    HKEY valuesKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kValuesKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                             KEY_ALL_ACCESS, nullptr, &valuesKey, nullptr));
+    RegCloseKey(valuesKey);
+    HKEY volatileKey = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kValuesKey) + "\\Volatile").c_str(), 0,
+                                             nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey,
+                                             nullptr));
+    RegCloseKey(volatileKey);
+
+    ProgramUnderTest program(TestDataFile("dialog\\write_failure.xml"));
+    ASSERT_TRUE(Run(program));
+    ASSERT_TRUE(program.SelectCategory(1));
+    ASSERT_TRUE(Choose(program, 0, 0));
+    ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+
+    program.Click(kApply);
+    auto box = program.AnswerMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(L"Сбой записи данных в регистр.", box->text);
+    EXPECT_FALSE(box->hasIcon);
+    EXPECT_TRUE(Enabled(program, kApply));
+    EXPECT_EQ((std::vector<std::string>{"Fine\\", "Fine\\Value=0", "Volatile\\"}), Values());
+
+    // OK reports the failure again and still closes.
+    program.Click(kOk);
+    box = program.AnswerMessageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(L"Сбой записи данных в регистр.", box->text);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
+}
+
+TEST_F(MainDialogTest, WithoutPropertiesTheProgramSaysSoAndEndsWithItsPositionSaved)
+{
+    ProgramUnderTest program(TestDataFile("definitions\\root_only.xml"));
+    ASSERT_TRUE(program.Start());
+    const auto box = program.AnswerMessageBox(30000);
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(L"\"KestAdvConfig.xml\" file not found.  Please copy this file to the same folder as the executable.",
+              box->text);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
+    EXPECT_TRUE(Values().empty());
+    EXPECT_NE("", StoredPosition());
+}
+
+TEST_F(MainDialogTest, TheWindowComesBackWhereItWasLeft)
+{
+    ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
+    // Where the system puts the window when nothing usable is stored.
+    ASSERT_TRUE(Run(program));
+    const RECT placed = program.WindowRect();
+    ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+    const auto sameAsPlaced = [&] {
+        const RECT now = program.WindowRect();
+        return EqualRect(&now, &placed) != FALSE;
+    };
+
+    // Moved and sized by the user, it comes back there on the next run.
+    // An eighth of the screen is a fraction that six decimals hold exactly.
+    // The dialog is never made smaller than its first size (which depends on
+    // the fonts), so the sizes here are larger.
+    const LONG left = GetSystemMetrics(SM_CXSCREEN) / 8;
+    const LONG top = GetSystemMetrics(SM_CYSCREEN) / 8;
+    const LONG width = placed.right - placed.left + 50;
+    const LONG height = placed.bottom - placed.top + 40;
+    ASSERT_TRUE(Run(program));
+    SetWindowPos(program.Dialog(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+    EXPECT_EQ("0.125000,0.125000," + std::to_string(width) + "," + std::to_string(height), StoredPosition());
+    ASSERT_TRUE(Run(program));
+    const RECT moved = program.WindowRect();
+    EXPECT_EQ((std::vector<LONG>{left, top, left + width, top + height}),
+              (std::vector<LONG>{moved.left, moved.top, moved.right, moved.bottom}));
+    ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+
+    // A zero width, and a rectangle outside the virtual screen, are ignored.
+    for (const char* text : {"0.5,0.5,0,300", "3.0,3.0,400,300"}) {
+        PutPosition(text);
+        ASSERT_TRUE(Run(program));
+        EXPECT_TRUE(sameAsPlaced()) << text;
+        ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+    }
+
+    // A negative width is normalised: the right edge at the stored left.
+    PutPosition("0.5,0.5,-" + std::to_string(width) + "," + std::to_string(height));
+    ASSERT_TRUE(Run(program));
+    const RECT swapped = program.WindowRect();
+    const LONG middleX = static_cast<LONG>(static_cast<float>(GetSystemMetrics(SM_CXSCREEN)) * 0.5f);
+    const LONG middleY = static_cast<LONG>(static_cast<float>(GetSystemMetrics(SM_CYSCREEN)) * 0.5f);
+    EXPECT_EQ((std::vector<LONG>{middleX - width, middleY, middleX, middleY + height}),
+              (std::vector<LONG>{swapped.left, swapped.top, swapped.right, swapped.bottom}));
+    ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+}
+
+}  // namespace

@@ -1,0 +1,354 @@
+#include "tests/editor/support/program_under_test.h"
+
+#include <cstddef>
+#include <cstring>
+
+namespace {
+
+constexpr wchar_t kDialogTitle[] = L"Quorvelin Advanced Configuration";
+constexpr int kPropertyGridId = 1003;
+constexpr UINT kGridId = 57342;
+constexpr int kCellEditorId = 500;
+constexpr size_t kTextChars = 1024;
+
+// A block of memory in the program's process, for the messages of the
+// common controls that pass pointers: those are not carried between
+// processes, so their structures are written there and read back.
+class RemoteBlock {
+public:
+    RemoteBlock(HANDLE process, size_t size)
+        : m_process(process),
+          m_address(static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)))
+    {
+    }
+    ~RemoteBlock()
+    {
+        if (m_address != nullptr)
+            VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    RemoteBlock(const RemoteBlock&) = delete;
+    RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+    bool Valid() const { return m_address != nullptr; }
+    char* At(size_t offset) const { return m_address + offset; }
+    LPARAM Param(size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+    bool Write(size_t offset, const void* data, size_t size) const
+    {
+        return WriteProcessMemory(m_process, At(offset), data, size, nullptr) != FALSE;
+    }
+    bool Read(size_t offset, void* data, size_t size) const
+    {
+        return ReadProcessMemory(m_process, At(offset), data, size, nullptr) != FALSE;
+    }
+    std::wstring ReadText(size_t offset) const
+    {
+        std::wstring text(kTextChars, L'\0');
+        if (!Read(offset, text.data(), kTextChars * sizeof(wchar_t)))
+            return {};
+        text.resize(text.find(L'\0'));
+        return text;
+    }
+
+private:
+    HANDLE m_process;
+    char* m_address;
+};
+
+std::string SourceFolder()
+{
+    std::string path = ExecutableFolder();  // <source>\build\windows\ .
+    for (int up = 0; up < 3; ++up)
+        path = path.substr(0, path.rfind('\\'));
+    return path;
+}
+
+std::wstring WindowTextOf(HWND window)
+{
+    wchar_t text[kTextChars] = {};
+    GetWindowTextW(window, text, static_cast<int>(kTextChars));
+    return text;
+}
+
+bool IsMessageBox(HWND window)
+{
+    wchar_t className[32] = {};
+    GetClassNameW(window, className, 32);
+    return std::wstring(className) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr && IsWindowVisible(window);
+}
+
+struct ProcessWindows {
+    DWORD processId;
+    std::function<bool(HWND)> wanted;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK VisitTopLevel(HWND window, LPARAM data)
+{
+    auto* search = reinterpret_cast<ProcessWindows*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && search->wanted(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindProcessWindow(DWORD processId, std::function<bool(HWND)> wanted)
+{
+    ProcessWindows search{processId, std::move(wanted)};
+    EnumWindows(&VisitTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK FindShownIcon(HWND child, LPARAM found)
+{
+    wchar_t className[32] = {};
+    GetClassNameW(child, className, 32);
+    if (std::wstring(className) == L"Static" && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+        IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0)
+        *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+void PostKey(HWND window, UINT key)
+{
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
+}
+
+}  // namespace
+
+std::string TestDataFile(const std::string& relative)
+{
+    return SourceFolder() + "\\tests\\data\\" + relative;
+}
+
+ProgramUnderTest::ProgramUnderTest(const std::string& definitionFile, bool withHelp)
+{
+    m_folder.CopyFileTo(ExecutableFolder() + "KestAdvConfig.exe", "KestAdvConfig.exe");
+    if (!definitionFile.empty())
+        m_folder.CopyFileTo(definitionFile, "kestadvconfig.xml");
+    if (withHelp)
+        m_folder.CopyFileTo(ExecutableFolder() + "HELP\\KestAdvConfig.chm", "HELP\\KestAdvConfig.chm");
+}
+
+bool ProgramUnderTest::Start()
+{
+    m_dialog = nullptr;
+    m_process.reset();  // a run still going is ended first
+    m_process = std::make_unique<ProgramProcess>(m_folder.Path() + "\\KestAdvConfig.exe", m_folder.Path().c_str());
+    return m_process->Started();
+}
+
+HWND ProgramUnderTest::WaitForDialog(DWORD timeoutMs)
+{
+    WaitUntil([&] { return (m_dialog = FindWindowTitled(kDialogTitle)) != nullptr; }, timeoutMs);
+    return m_dialog;
+}
+
+HWND ProgramUnderTest::FindWindowTitled(const wchar_t* title) const
+{
+    if (!m_process)
+        return nullptr;
+    return FindProcessWindow(m_process->Id(),
+                             [&](HWND window) { return IsWindowVisible(window) && WindowTextOf(window) == title; });
+}
+
+HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className) const
+{
+    if (!m_process)
+        return nullptr;
+    return FindProcessWindow(m_process->Id(), [&](HWND window) {
+        wchar_t name[64] = {};
+        GetClassNameW(window, name, 64);
+        return IsWindowVisible(window) && std::wstring(name) == className;
+    });
+}
+
+HWND ProgramUnderTest::Grid() const
+{
+    return GetDlgItem(Item(kPropertyGridId), kGridId);
+}
+
+RECT ProgramUnderTest::WindowRect() const
+{
+    RECT rect{};
+    GetWindowRect(m_dialog, &rect);
+    return rect;
+}
+
+DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) const
+{
+    return m_process ? m_process->WaitForExit(timeoutMs) : STILL_ACTIVE;
+}
+
+bool ProgramUnderTest::WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) const
+{
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (done())
+            return true;
+        if (GetTickCount64() >= deadline || !m_process)
+            return false;
+        // Another process's windows: wake when it ends, else look again shortly.
+        if (WaitForSingleObject(m_process->Handle(), 20) == WAIT_OBJECT_0)
+            return done();
+    }
+}
+
+std::optional<ProgramUnderTest::Box> ProgramUnderTest::AnswerMessageBox(DWORD timeoutMs) const
+{
+    HWND box = nullptr;
+    if (!m_process ||
+        !WaitUntil([&] { return (box = FindProcessWindow(m_process->Id(), &IsMessageBox)) != nullptr; }, timeoutMs))
+        return std::nullopt;
+    Box seen;
+    seen.caption = WindowTextOf(box);
+    seen.text = WindowTextOf(GetDlgItem(box, 0xFFFF));
+    EnumChildWindows(box, &FindShownIcon, reinterpret_cast<LPARAM>(&seen.hasIcon));
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
+    WaitUntil([&] { return !IsWindow(box); }, timeoutMs);
+    return seen;
+}
+
+std::vector<HTREEITEM> ProgramUnderTest::CategoryItems() const
+{
+    const HWND tree = Item(1000);
+    std::vector<HTREEITEM> items;
+    const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    if (root == nullptr)
+        return items;
+    items.push_back(root);
+    for (auto child = reinterpret_cast<HTREEITEM>(
+             SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(root)));
+         child != nullptr; child = reinterpret_cast<HTREEITEM>(
+                               SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(child))))
+        items.push_back(child);
+    return items;
+}
+
+std::wstring ProgramUnderTest::CategoryText(HTREEITEM item) const
+{
+    RemoteBlock block(m_process->Handle(), sizeof(TVITEMW) + kTextChars * sizeof(wchar_t));
+    TVITEMW request{};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    request.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof request));
+    request.cchTextMax = static_cast<int>(kTextChars);
+    if (!block.Valid() || !block.Write(0, &request, sizeof request) ||
+        !SendMessageW(Item(1000), TVM_GETITEMW, 0, block.Param()))
+        return {};
+    return block.ReadText(sizeof request);
+}
+
+HTREEITEM ProgramUnderTest::SelectedCategory() const
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(Item(1000), TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+bool ProgramUnderTest::SelectCategory(int position) const
+{
+    const std::vector<HTREEITEM> items = CategoryItems();
+    if (position < 0 || position >= static_cast<int>(items.size()))
+        return false;
+    const HWND tree = Item(1000);
+    const HTREEITEM wanted = items[static_cast<size_t>(position)];
+    // TVM_GETITEMRECT takes the item's handle in the rectangle's place.
+    RECT label{};
+    std::memcpy(&label, &wanted, sizeof wanted);
+    RemoteBlock block(m_process->Handle(), sizeof label);
+    if (!block.Valid() || !block.Write(0, &label, sizeof label) ||
+        !SendMessageW(tree, TVM_GETITEMRECT, TRUE, block.Param()) || !block.Read(0, &label, sizeof label))
+        return false;
+    const LPARAM point = MAKELPARAM((label.left + label.right) / 2, (label.top + label.bottom) / 2);
+    PostMessageW(tree, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(tree, WM_LBUTTONUP, 0, point);
+    // The selection's notification is handled before the tree answers again.
+    return WaitUntil([&] { return SelectedCategory() == wanted; });
+}
+
+std::wstring ProgramUnderTest::CellText(int row, int column) const
+{
+    RemoteBlock block(m_process->Handle(), sizeof(LVITEMW) + kTextChars * sizeof(wchar_t));
+    LVITEMW request{};
+    request.iSubItem = column;
+    request.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof request));
+    request.cchTextMax = static_cast<int>(kTextChars);
+    if (!block.Valid() || !block.Write(0, &request, sizeof request))
+        return {};
+    SendMessageW(Grid(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row), block.Param());
+    return block.ReadText(sizeof request);
+}
+
+std::vector<std::pair<std::wstring, std::wstring>> ProgramUnderTest::GridRows() const
+{
+    std::vector<std::pair<std::wstring, std::wstring>> rows;
+    const int count = static_cast<int>(SendMessageW(Grid(), LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row)
+        rows.emplace_back(CellText(row, 0), CellText(row, 1));
+    return rows;
+}
+
+HWND ProgramUnderTest::ClickValueCell(int row) const
+{
+    const HWND grid = Grid();
+    RemoteBlock block(m_process->Handle(), sizeof(RECT));
+    RECT cell{LVIR_BOUNDS, 1, 0, 0};  // sub-item 1, its whole rectangle
+    if (!block.Valid() || !block.Write(0, &cell, sizeof cell) ||
+        !SendMessageW(grid, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), block.Param()) ||
+        !block.Read(0, &cell, sizeof cell))
+        return nullptr;
+    const LPARAM point = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+    PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(grid, WM_LBUTTONUP, 0, point);
+    HWND editor = nullptr;
+    WaitUntil([&] { return (editor = GetDlgItem(grid, kCellEditorId)) != nullptr && IsWindowVisible(editor); });
+    return editor;
+}
+
+bool ProgramUnderTest::ChooseInList(HWND editor, int index) const
+{
+    PostKey(editor, VK_F4);
+    PostKey(editor, VK_HOME);
+    for (int i = 0; i < index; ++i)
+        PostKey(editor, VK_DOWN);
+    PostKey(editor, VK_RETURN);
+    return WaitUntil([&] { return !IsWindow(editor); });
+}
+
+void ProgramUnderTest::Click(int id) const
+{
+    PostMessageW(Item(id), BM_CLICK, 0, 0);
+}
+
+std::vector<std::pair<HWND, std::wstring>> ProgramUnderTest::ToolTips() const
+{
+    std::vector<std::pair<HWND, std::wstring>> tools;
+    const HWND tip = FindProcessWindow(m_process->Id(), [&](HWND window) {
+        wchar_t className[32] = {};
+        GetClassNameW(window, className, 32);
+        // The controls' own tips are plain; the dialog's are balloons.
+        return std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == m_dialog &&
+               (GetWindowLongPtrW(window, GWL_STYLE) & TTS_BALLOON) != 0;
+    });
+    if (tip == nullptr)
+        return tools;
+    const int count = static_cast<int>(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0));
+    RemoteBlock block(m_process->Handle(), sizeof(TTTOOLINFOW) + kTextChars * sizeof(wchar_t));
+    for (int i = 0; i < count && block.Valid(); ++i) {
+        TTTOOLINFOW info{};
+        info.cbSize = sizeof info;
+        info.lpszText = reinterpret_cast<wchar_t*>(block.At(sizeof info));
+        const wchar_t none = L'\0';
+        block.Write(sizeof info, &none, sizeof none);
+        if (!block.Write(0, &info, sizeof info) ||
+            !SendMessageW(tip, TTM_ENUMTOOLSW, static_cast<WPARAM>(i), block.Param()) ||
+            !block.Read(0, &info, sizeof info))
+            continue;
+        // A whole-window tool is named by its handle; hwnd is its parent.
+        const HWND tool = (info.uFlags & TTF_IDISHWND) != 0 ? reinterpret_cast<HWND>(info.uId) : info.hwnd;
+        tools.emplace_back(tool, block.ReadText(sizeof info));
+    }
+    return tools;
+}
