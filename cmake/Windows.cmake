@@ -63,6 +63,9 @@ kac_folder_library(kac_editor FOLDERS editor EXCLUDE "/kestadvconfig_app\\.cpp$"
 add_executable(KestAdvConfig WIN32
   editor/kestadvconfig_app.cpp platform/win_main.cpp $<TARGET_OBJECTS:kac_resources>)
 target_link_libraries(KestAdvConfig PRIVATE kac_editor)
+# The sample definition file sits beside the built program, as the installer
+# puts it, so the program in the build folder starts as a user's does.
+configure_file(resources/kestadvconfig.xml ${CMAKE_BINARY_DIR}/kestadvconfig.xml COPYONLY)
 
 # The definition-file checker for authors, when its sources are in the tree.
 if(EXISTS ${PROJECT_SOURCE_DIR}/tools/kestadvcheck_main.cpp)

@@ -1,9 +1,11 @@
-// Start-up: the real program is started as a user starts it, its dialog is
-// found on screen and closed; the dialog class is also run in-process.
+// Start-up: the real program is started as a user starts it, on the sample
+// file the build puts beside it; its dialog is found on screen and closed; the
+// dialog class is also run in-process. The settings it saves are put back.
 #include "editor/main_dialog.h"
 #include "resources/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/program_process.h"
+#include "tests/support/registry_listing.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,7 @@
 namespace {
 
 const char kTitle[] = "Quorvelin Advanced Configuration";
+const char kCompanyKey[] = "Software\\Tarnwick, Inc.";
 
 std::string ProgramPath()
 {
@@ -25,6 +28,7 @@ std::string ProgramPath()
 
 TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
 {
+    const RegistryKeyKeeper keeper(kCompanyKey);
     ProgramProcess program(ProgramPath());
     ASSERT_TRUE(program.Started()) << GetLastError();
 
@@ -43,6 +47,7 @@ TEST(StartupTest, ProgramShowsItsDialogAndEndsWhenItCloses)
 
 TEST(StartupTest, DialogAddsTheAboutItemAndSetsItsIcons)
 {
+    const RegistryKeyKeeper keeper(kCompanyKey);
     CKestAdvConfigDlg dialog;
     ASSERT_NE(nullptr, dialog.GetIcon());
     ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
