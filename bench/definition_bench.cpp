@@ -2,7 +2,9 @@
 // and reads and writes all its values in the real registry. Beside each
 // figure it prints its floor, measured in the same run: the XML reader alone
 // under the load, and the bare registry calls over the same keys and values
-// under the value store. Exits non-zero when the work did not happen.
+// under the value store; for reads both an open per value and an open per
+// key, the least any reader needs. Reads run with the keys there and with
+// them missing, as at the first start. Exits non-zero when the work did not happen.
 #include "bench/bench_figures.h"
 #include "bench/generated_definition.h"
 #include "editor/property_collection.h"
@@ -81,6 +83,16 @@ int BareWrite(const std::vector<Place>& places, const std::vector<DWORD>& data)
     return done;
 }
 
+bool QueryMatches(HKEY key, const Place& place, DWORD expected)
+{
+    DWORD data = 0;
+    DWORD size = sizeof data;
+    return RegQueryValueExA(key, place.value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) ==
+               ERROR_SUCCESS &&
+           data == expected;
+}
+
+// One open per value, as each attribute's read on its own does.
 int BareRead(const std::vector<Place>& places, const std::vector<DWORD>& expected)
 {
     int done = 0;
@@ -88,12 +100,25 @@ int BareRead(const std::vector<Place>& places, const std::vector<DWORD>& expecte
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, places[i].key.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
             continue;
-        DWORD data = 0;
-        DWORD size = sizeof data;
-        if (RegQueryValueExA(key, places[i].value.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) ==
-                ERROR_SUCCESS &&
-            data == expected[i])
+        if (QueryMatches(key, places[i], expected[i]))
             ++done;
+        RegCloseKey(key);
+    }
+    return done;
+}
+
+// One open per run of places that share a key: the least a reader can do.
+int BareReadPerKey(const std::vector<Place>& places, const std::vector<DWORD>& expected)
+{
+    int done = 0;
+    for (size_t first = 0, end = 0; first < places.size(); first = end) {
+        while (end < places.size() && places[end].key == places[first].key)
+            ++end;
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, places[first].key.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+            continue;
+        for (size_t i = first; i < end; ++i)
+            done += QueryMatches(key, places[i], expected[i]) ? 1 : 0;
         RegCloseKey(key);
     }
     return done;
@@ -147,7 +172,9 @@ int main()
     const int attributes = static_cast<int>(places.size());
     allDone = allDone && attributes == kProperties * kAttributes;
 
-    std::vector<double> storeWritesNew, bareWritesNew, storeWrites, bareWrites, storeReads, bareReads;
+    std::vector<double> storeWritesNew, bareWritesNew, storeWrites, bareWrites;
+    std::vector<double> storeReads, bareReads, bareReadsPerKey, storeReadsMissing, bareReadsMissing,
+        bareReadsMissingPerKey;
     for (int run = 0; run < kRegistryRuns; ++run) {
         for (const auto [property, attribute] : collection.Attributes())
             attribute->m_nValue = attribute->m_nId;
@@ -161,17 +188,38 @@ int main()
         bareWrites.push_back(Milliseconds([&] { bareWritten += BareWrite(places, values); }));
         storeWrites.push_back(Milliseconds([&] { stored = collection.WriteAllValues(kRoot) && stored; }));
 
-        for (const auto [property, attribute] : collection.Attributes())
-            attribute->m_nValue = -1;
+        // Every value starts at -1 before a read; afterwards the values that
+        // arrived are counted, or with the keys gone (as at the first start)
+        // those left at -1.
+        const auto clearValues = [&] {
+            for (const auto [property, attribute] : collection.Attributes())
+                attribute->m_nValue = -1;
+        };
+        const auto countValues = [&](bool keysExist) {
+            int count = 0;
+            for (const auto [property, attribute] : collection.Attributes())
+                count += attribute->m_nValue == (keysExist ? attribute->m_nId : -1) ? 1 : 0;
+            return count;
+        };
+        clearValues();
         int bareRead = 0;
+        int bareReadPerKey = 0;
         bareReads.push_back(Milliseconds([&] { bareRead = BareRead(places, values); }));
+        bareReadsPerKey.push_back(Milliseconds([&] { bareReadPerKey = BareReadPerKey(places, values); }));
         storeReads.push_back(Milliseconds([&] { collection.ReadAllValues(kRoot); }));
-        int storeRead = 0;
-        for (const auto [property, attribute] : collection.Attributes())
-            storeRead += attribute->m_nValue == attribute->m_nId ? 1 : 0;
+        const int storeRead = countValues(true);
+
+        SHDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
+        clearValues();
+        int bareMissing = 0;
+        bareReadsMissing.push_back(Milliseconds([&] { bareMissing = BareRead(places, values); }));
+        bareReadsMissingPerKey.push_back(Milliseconds([&] { bareMissing += BareReadPerKey(places, values); }));
+        storeReadsMissing.push_back(Milliseconds([&] { collection.ReadAllValues(kRoot); }));
+        const int storeLeft = countValues(false);
 
         allDone = allDone && stored && storeWritten == attributes && bareWritten == 2 * attributes &&
-                  bareRead == attributes && storeRead == attributes;
+                  bareRead == attributes && bareReadPerKey == attributes && storeRead == attributes &&
+                  bareMissing == 0 && storeLeft == attributes;
     }
     SHDeleteKeyA(HKEY_CURRENT_USER, kBenchKey);
     DeleteFileA(path.c_str());
@@ -181,7 +229,10 @@ int main()
     Report("", loads, "XML reader alone, file", readerOnFile);
     Report("WriteAllValues, keys created", storeWritesNew, "bare create/set/close", bareWritesNew);
     Report("WriteAllValues, keys exist", storeWrites, "bare create/set/close", bareWrites);
-    Report("ReadAllValues", storeReads, "bare open/query/close", bareReads);
+    Report("ReadAllValues, keys exist", storeReads, "bare, an open per value", bareReads);
+    Report("", storeReads, "bare, an open per key", bareReadsPerKey);
+    Report("ReadAllValues, keys missing", storeReadsMissing, "bare, an open per value", bareReadsMissing);
+    Report("", storeReadsMissing, "bare, an open per key", bareReadsMissingPerKey);
     if (!allDone) {
         std::fprintf(stderr, "the work did not happen: not every attribute was loaded, written and read back\n");
         return 1;
