@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+class CLastOpenedKey;
+
 // One attribute of a property: one row of the grid and one 32-bit value in
 // the registry, or a reset action on it.
 class CPropertyAttributes : public CObject {
@@ -21,6 +23,8 @@ public:
     // below HKEY_CURRENT_USER. True when the value was read into m_nValue:
     // needs the key and the value name, and no reset action.
     bool ReadValue(const CString& root);
+    // The same read; keys keeps the key it opens for the attribute read next.
+    bool ReadValue(const CString& root, CLastOpenedKey& keys);
     // True when nothing needed writing or the write (or the reset action)
     // succeeded.
     bool WriteValue(const CString& root);

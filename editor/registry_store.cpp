@@ -2,6 +2,7 @@
 // HKEY_CURRENT_USER\<root>[\<m_strRegKey>], value <m_strRegItem>, or a reset
 // action on it.
 #include "editor/decimal_number.h"
+#include "editor/last_opened_key.h"
 #include "editor/property_collection.h"
 #include "editor/registry.h"
 
@@ -60,12 +61,18 @@ bool CarryOut(const CRegistryWrite& write)
 
 bool CPropertyAttributes::ReadValue(const CString& root)
 {
+    CLastOpenedKey keys;
+    return ReadValue(root, keys);
+}
+
+bool CPropertyAttributes::ReadValue(const CString& root, CLastOpenedKey& keys)
+{
     // Reading needs both the key and the value name; a reset action is a
     // command, never a stored setting.
     if (m_strRegKey.IsEmpty() || m_strRegItem.IsEmpty() || !m_strReset.IsEmpty())
         return false;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, root + "\\" + m_strRegKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    const HKEY key = keys.OpenForReading(root + "\\" + m_strRegKey);
+    if (!key)
         return false;
     // The type is not checked: shorter data fills only its own bytes.
     DWORD data = 0;
@@ -74,7 +81,6 @@ bool CPropertyAttributes::ReadValue(const CString& root)
         RegQueryValueExA(key, m_strRegItem, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) == ERROR_SUCCESS;
     if (read)
         m_nValue = static_cast<int>(data);
-    RegCloseKey(key);
     return read;
 }
 
@@ -112,8 +118,11 @@ bool CPropertyAttributes::WriteValue(const CString& root)
 
 void CPropertyCollection::ReadAllValues(const CString& root)
 {
+    // Attributes of one property usually share a key: it is opened once for
+    // each run of them.
+    CLastOpenedKey keys;
     for (const auto [property, attribute] : Attributes())
-        attribute->ReadValue(root);
+        attribute->ReadValue(root, keys);
 }
 
 bool CPropertyCollection::WriteAllValues(const CString& root)

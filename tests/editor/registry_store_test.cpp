@@ -146,7 +146,7 @@ TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
     Attribute(property, "K", "Binary", "", 9);
     Attribute(AddProperty(&collection), "K", "Negative", "", 9);
     Attribute(property, "K", "Missing", "", 9);
-    Attribute(property, "NoKey", "V", "", 9);
+    CPropertyAttributes* appearing = Attribute(property, "NoKey", "V", "", 9);
     Attribute(property, "K", "", "", 9);       // needs a value name
     Attribute(property, "", "Direct", "", 9);  // needs a key
     collection.ReadAllValues(kTestsRoot);
@@ -154,6 +154,10 @@ TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
     for (const auto [owner, attribute] : collection.Attributes())
         values.push_back(attribute->m_nValue);
     EXPECT_EQ((std::vector<int>{0x6261, 9, 0x1234, 9, 9, 9, 9, -2}), values);
+    // A key missing at one read is looked for again at the next.
+    PutDword("NoKey", "V", 13);
+    collection.ReadAllValues(kTestsRoot);
+    EXPECT_EQ(13, appearing->m_nValue);
 }
 
 // A volatile key cannot have a non-volatile child: the registry itself
