@@ -4,11 +4,12 @@
 
 #include <windows.h>
 
-// The registry key below HKEY_CURRENT_USER that the value store opened last
-// for reading, kept open so that attributes in a row that share a key open it
-// once. A failed open is kept too: reading creates no key, so within one pass
-// the same path would fail again. Whatever is kept is closed when another
-// path is asked for and at the end of the pass.
+// The registry key below HKEY_CURRENT_USER that the value store opened last,
+// kept open so that attributes in a row that share a key open it once. A
+// failed open is kept too: nothing the store does between two attributes
+// with the same key changes that key, except deleting keys, and the store
+// closes what is kept before it deletes. Whatever is kept is closed when
+// another path or access is asked for, by Close and at the end of the pass.
 class CLastOpenedKey {
 public:
     CLastOpenedKey() = default;
@@ -18,11 +19,16 @@ public:
 
     // The key at path opened for reading; nullptr when it cannot be opened.
     HKEY OpenForReading(const CString& path);
+    // The key at path created (with any missing keys along it) or opened
+    // with full access; nullptr when that fails.
+    HKEY CreateForWriting(const CString& path);
+    void Close();
 
 private:
-    void Close();
+    HKEY Open(const CString& path, bool forWriting);
 
     CString m_strPath;
     bool m_bTried = false;
+    bool m_bForWriting = false;
     HKEY m_key = nullptr;
 };

@@ -28,6 +28,8 @@ public:
     // True when nothing needed writing or the write (or the reset action)
     // succeeded.
     bool WriteValue(const CString& root);
+    // The same write; keys keeps the key it creates for the attribute written next.
+    bool WriteValue(const CString& root, CLastOpenedKey& keys);
 
     // What WriteValue would change now, and what the reset action changes
     // when the value asks for it (Nothing without a reset action).

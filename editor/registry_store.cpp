@@ -19,17 +19,14 @@ CString KeyPathOf(const CString& root, const CPropertyAttributes& attribute)
 }
 
 // Creates the key (and any missing ones along the path) and stores value.
-bool StoreDword(const CString& keyPath, const CString& valueName, int value)
+bool StoreDword(CLastOpenedKey& keys, const CString& keyPath, const CString& valueName, int value)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
+    const HKEY key = keys.CreateForWriting(keyPath);
+    if (!key)
         return false;
     const DWORD data = static_cast<DWORD>(value);
-    const bool stored = RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                                       sizeof data) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return stored;
+    return RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
+           ERROR_SUCCESS;
 }
 
 // False only when the parent key cannot be opened: whether the sub-key
@@ -47,11 +44,15 @@ bool DeleteSubKey(const CString& keyPath, const CString& subKey)
     return true;
 }
 
-bool CarryOut(const CRegistryWrite& write)
+bool CarryOut(const CRegistryWrite& write, CLastOpenedKey& keys)
 {
     switch (write.kind) {
-    case CRegistryWrite::Kind::SetDword: return StoreDword(write.keyPath, write.name, write.value);
-    case CRegistryWrite::Kind::DeleteSubKey: return DeleteSubKey(write.keyPath, write.name);
+    case CRegistryWrite::Kind::SetDword: return StoreDword(keys, write.keyPath, write.name, write.value);
+    case CRegistryWrite::Kind::DeleteSubKey:
+        // The kept key may be the one deleted or below it: later writes
+        // create it again.
+        keys.Close();
+        return DeleteSubKey(write.keyPath, write.name);
     case CRegistryWrite::Kind::Nothing: break;
     }
     return true;
@@ -106,8 +107,14 @@ CRegistryWrite CPropertyAttributes::ResetWrite(const CString& root) const
 
 bool CPropertyAttributes::WriteValue(const CString& root)
 {
+    CLastOpenedKey keys;
+    return WriteValue(root, keys);
+}
+
+bool CPropertyAttributes::WriteValue(const CString& root, CLastOpenedKey& keys)
+{
     const CRegistryWrite write = PendingWrite(root);
-    const bool done = CarryOut(write);
+    const bool done = CarryOut(write, keys);
     // A reset action that ran is not repeated by the next Apply, nor is a
     // failed numeric one; a Delete whose key could not be opened stays asked for.
     if (!m_strReset.IsEmpty() && write.kind != CRegistryWrite::Kind::Nothing &&
@@ -127,10 +134,12 @@ void CPropertyCollection::ReadAllValues(const CString& root)
 
 bool CPropertyCollection::WriteAllValues(const CString& root)
 {
-    // Every attribute is attempted, whatever failed before it.
+    // Every attribute is attempted, whatever failed before it. A run of
+    // attributes with one key creates it once.
+    CLastOpenedKey keys;
     bool allWritten = true;
     for (const auto [property, attribute] : Attributes()) {
-        if (!attribute->WriteValue(root))
+        if (!attribute->WriteValue(root, keys))
             allWritten = false;
     }
     return allWritten;

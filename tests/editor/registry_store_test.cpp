@@ -176,10 +176,15 @@ TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
     Attribute(first, "Shared", "V", "", 1);
     Attribute(first, "Volatile\\Child", "V", "", 2);
     CPropertyAttributes* reset = Attribute(first, "Volatile\\Child", "N", "7", 1);  // fails the same way
-    Attribute(AddProperty(&collection), "Shared", "V", "", 3);                       // the later one wins
+    CQuorvelinProperty* second = AddProperty(&collection);
+    Attribute(second, "Shared", "V", "", 3);  // the later one wins
+    // A key deleted between two writes into it is created again.
+    Attribute(second, "Gone", "A", "", 4);
+    Attribute(second, "", "Gone", "Delete", 1);
+    Attribute(second, "Gone", "B", "", 5);
 
     EXPECT_FALSE(collection.WriteAllValues(kTestsRoot));
-    EXPECT_EQ("+Shared\\ +Shared\\V=3", Changes(before, Listing()));
+    EXPECT_EQ("+Gone\\ +Gone\\B=5 +Shared\\ +Shared\\V=3", Changes(before, Listing()));
     EXPECT_EQ(0, reset->m_nValue);  // a failed numeric reset is not retried
 }
 
