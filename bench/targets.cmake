@@ -5,10 +5,13 @@ target_link_libraries(kac_definition_bench PRIVATE kac_editor)
 add_executable(kac_dir_tree_bench bench/dir_tree_bench.cpp)
 target_link_libraries(kac_dir_tree_bench PRIVATE kac_components)
 
-# Start-up: the real program against an empty dialog's program, both started
-# as processes. The floor is not a benchmark of its own (no _bench suffix).
+# Start-up: the program as shipped (dist/, without debugging information)
+# against an empty dialog's program linked the same way, both started as
+# processes. The floor is not a benchmark of its own (no _bench suffix).
 add_executable(kac_empty_dialog WIN32 bench/empty_dialog_main.cpp bench/empty_dialog.rc)
+set_property(SOURCE bench/empty_dialog.rc APPEND PROPERTY OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/bench/empty_dialog.manifest)
+target_link_options(kac_empty_dialog PRIVATE -s)
 add_executable(kac_startup_bench bench/startup_bench.cpp bench/generated_definition.cpp)
-add_dependencies(kac_startup_bench KestAdvConfig kac_empty_dialog)
+add_dependencies(kac_startup_bench kac_packages kac_empty_dialog)
 target_include_directories(kac_startup_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(kac_startup_bench PRIVATE user32 shlwapi)
