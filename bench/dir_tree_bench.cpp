@@ -5,6 +5,7 @@
 // when the work did not happen (no window, no entries, no items).
 #include "bench/bench_figures.h"
 #include "components/dir_tree_ctrl.h"
+#include "tests/support/temp_folder.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -26,48 +27,16 @@ double Milliseconds(std::chrono::steady_clock::duration duration)
     return std::chrono::duration<double, std::milli>(duration).count();
 }
 
-std::string MakeFolder()
+// Fills the folder with the benchmark's files and folders; names in no
+// particular order and of mixed case, so the sort has work.
+void FillFolder(const TempFolder& folder)
 {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "kac-dir-tree-bench-" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    // Names in no particular order and of mixed case, so the sort has work.
     for (int i = 0; i < kFiles; ++i) {
         const int scrambled = (i * 7919) % kFiles;
-        const std::string name = folder + "\\" + (i % 3 == 0 ? "Comp" : "comp") + std::to_string(scrambled) +
-                                 (i % 2 == 0 ? ".dll" : ".ocx");
-        const HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        CloseHandle(file);
+        folder.MakeFile((i % 3 == 0 ? "Comp" : "comp") + std::to_string(scrambled) + (i % 2 == 0 ? ".dll" : ".ocx"));
     }
-    for (int i = 0; i < kFolders; ++i) {
-        const std::string sub = folder + "\\Folder" + std::to_string((i * 131) % kFolders);
-        CreateDirectoryA(sub.c_str(), nullptr);
-        const HANDLE file = CreateFileA((sub + "\\inner.dll").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                        nullptr);
-        CloseHandle(file);
-    }
-    return folder;
-}
-
-void RemoveFolder(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry{};
-    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string path = folder + "\\" + name;
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                RemoveFolder(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
+    for (int i = 0; i < kFolders; ++i)
+        folder.MakeFile("Folder" + std::to_string((i * 131) % kFolders) + "\\inner.dll");
 }
 
 int BareLoop(const std::string& folder)
@@ -114,12 +83,12 @@ int main()
     tree.AddFilter("*.dll");
     if (!tree.Populate())
         return Fail("Populate failed");
-    const std::string folder = MakeFolder();
+    const TempFolder temp;
+    const std::string& folder = temp.Path();
+    FillFolder(temp);
     const HTREEITEM root = tree.InsertPathItem(TVI_ROOT, folder.c_str());
-    if (root == nullptr) {
-        RemoveFolder(folder);
+    if (root == nullptr)
         return Fail("the folder could not be inserted");
-    }
 
     std::vector<double> bare;
     std::vector<double> loaded;
@@ -152,7 +121,6 @@ int main()
         allListed = allListed && CountChildren(tree, root) == kFiles + kFolders;
     }
     host.DestroyWindow();
-    RemoveFolder(folder);
 
     const double bareMs = Median(bare);
     auto print = [bareMs](const char* what, double ms) {

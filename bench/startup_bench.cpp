@@ -9,6 +9,8 @@
 // loaded.
 #include "bench/bench_figures.h"
 #include "bench/generated_definition.h"
+#include "tests/support/program_process.h"
+#include "tests/support/temp_folder.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -82,12 +84,18 @@ bool Painted(HWND window)
     return painted;
 }
 
+LARGE_INTEGER Now()
+{
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
 double Since(const LARGE_INTEGER& from)
 {
     LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
     QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
+    const LARGE_INTEGER now = Now();
     return 1000.0 * static_cast<double>(now.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
@@ -95,29 +103,9 @@ double Since(const LARGE_INTEGER& from)
 class StartedProgram {
 public:
     StartedProgram(const std::string& path, const std::string& arguments)
+        : m_start(Now()), m_process(path, FolderOf(path).c_str(), arguments)
     {
-        std::string commandLine = "\"" + path + "\" " + arguments;
-        const std::string folder = FolderOf(path);
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        QueryPerformanceCounter(&m_start);
-        if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                            &startup, &m_process))
-            m_process = PROCESS_INFORMATION{};
     }
-    ~StartedProgram()
-    {
-        if (m_process.hProcess == nullptr)
-            return;
-        if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 5000);
-        }
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
 
     // Waits for the window titled `title` to be visible, painted, and its
     // thread back in its message loop (it answers a sent message only there,
@@ -125,9 +113,9 @@ public:
     // first or the time ran out.
     bool WaitUntilShown(const char* title)
     {
-        while (m_process.hProcess != nullptr && Since(m_start) < kTimeoutMs) {
+        while (m_process.Started() && Since(m_start) < kTimeoutMs) {
             if (m_window == nullptr) {
-                m_window = ShownWindow(m_process.dwProcessId, title);
+                m_window = ShownWindow(m_process.Id(), title);
                 if (m_window != nullptr)
                     m_visibleMs = Since(m_start);
             }
@@ -137,7 +125,7 @@ public:
                 m_shownMs = Since(m_start);
                 return true;
             }
-            if (WaitForSingleObject(m_process.hProcess, 1) == WAIT_OBJECT_0)
+            if (WaitForSingleObject(m_process.Handle(), 1) == WAIT_OBJECT_0)
                 return false;
         }
         return false;
@@ -146,7 +134,7 @@ public:
     // Until the process ends by itself; false when it does not in time.
     bool WaitUntilEnded()
     {
-        if (m_process.hProcess == nullptr || WaitForSingleObject(m_process.hProcess, kTimeoutMs) != WAIT_OBJECT_0)
+        if (!m_process.Started() || WaitForSingleObject(m_process.Handle(), kTimeoutMs) != WAIT_OBJECT_0)
             return false;
         m_endedMs = Since(m_start);
         return true;
@@ -164,8 +152,8 @@ public:
     double EndedMs() const { return m_endedMs; }
 
 private:
-    PROCESS_INFORMATION m_process{};
-    LARGE_INTEGER m_start{};
+    LARGE_INTEGER m_start;  // taken before the process is created
+    ProgramProcess m_process;
     HWND m_window = nullptr;
     double m_visibleMs = 0;
     double m_shownMs = 0;
@@ -217,9 +205,8 @@ int main()
     char module[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, module, MAX_PATH);
     const std::string buildFolder = FolderOf(module);
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "kac_startup_bench";
+    const TempFolder temp;
+    const std::string& folder = temp.Path();
     const std::string program = folder + "\\KestAdvConfig.exe";
     const std::string floor = folder + "\\kac_empty_dialog.exe";
     HKEY vendor = nullptr;
@@ -229,7 +216,6 @@ int main()
 
     // Both programs from the same folder, the definition file beside the program.
     const std::string xml = GeneratedDefinitionFile(kProperties, kAttributes);
-    CreateDirectoryA(folder.c_str(), nullptr);
     if (!CopyFileA((buildFolder + "\\dist\\KestAdvConfig.exe").c_str(), program.c_str(), FALSE) ||
         !CopyFileA((buildFolder + "\\kac_empty_dialog.exe").c_str(), floor.c_str(), FALSE) ||
         !WriteBytes(folder + "\\kestadvconfig.xml", xml)) {
@@ -256,10 +242,6 @@ int main()
         categoryItems = run == 0 ? items : std::min(categoryItems, items);
     }
 
-    DeleteFileA(program.c_str());
-    DeleteFileA(floor.c_str());
-    DeleteFileA((folder + "\\kestadvconfig.xml").c_str());
-    RemoveDirectoryA(folder.c_str());
     if (!vendorKeyExisted)
         SHDeleteKeyA(HKEY_CURRENT_USER, kVendorKey);  // the window position the program saved
 

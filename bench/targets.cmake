@@ -2,7 +2,8 @@
 add_executable(kac_definition_bench bench/definition_bench.cpp bench/generated_definition.cpp $<TARGET_OBJECTS:kac_resources>)
 target_link_libraries(kac_definition_bench PRIVATE kac_editor)
 
-add_executable(kac_dir_tree_bench bench/dir_tree_bench.cpp)
+add_executable(kac_dir_tree_bench bench/dir_tree_bench.cpp tests/support/temp_folder.cpp)
+target_include_directories(kac_dir_tree_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(kac_dir_tree_bench PRIVATE kac_components)
 
 # Start-up: the program as shipped (dist/, without debugging information)
@@ -11,7 +12,8 @@ target_link_libraries(kac_dir_tree_bench PRIVATE kac_components)
 add_executable(kac_empty_dialog WIN32 bench/empty_dialog_main.cpp bench/empty_dialog.rc)
 set_property(SOURCE bench/empty_dialog.rc APPEND PROPERTY OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/bench/empty_dialog.manifest)
 target_link_options(kac_empty_dialog PRIVATE -s)
-add_executable(kac_startup_bench bench/startup_bench.cpp bench/generated_definition.cpp)
+add_executable(kac_startup_bench bench/startup_bench.cpp bench/generated_definition.cpp
+  tests/support/program_process.cpp tests/support/temp_folder.cpp)
 add_dependencies(kac_startup_bench kac_packages kac_empty_dialog)
 target_include_directories(kac_startup_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(kac_startup_bench PRIVATE user32 shlwapi)

@@ -1,8 +1,8 @@
 #include "tests/support/program_process.h"
 
-ProgramProcess::ProgramProcess(const std::string& path, const char* folder)
+ProgramProcess::ProgramProcess(const std::string& path, const char* folder, const std::string& arguments)
 {
-    std::string commandLine = "\"" + path + "\"";
+    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,

@@ -8,8 +8,9 @@
 // windows. A program still running when the object goes is terminated.
 class ProgramProcess {
 public:
-    // Starts `path` with `folder` as its current folder (null: the test's).
-    explicit ProgramProcess(const std::string& path, const char* folder = nullptr);
+    // Starts `path` with `folder` as its current folder (null: the caller's)
+    // and `arguments` after the quoted path.
+    explicit ProgramProcess(const std::string& path, const char* folder = nullptr, const std::string& arguments = {});
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
