@@ -2,6 +2,7 @@
 
 #include "platform/com_scope.h"
 #include "platform/resource_module.h"
+#include "platform/top_down_dib.h"
 
 #include <objbase.h>
 #include <wincodec.h>
@@ -61,15 +62,8 @@ HBITMAP DecodePng(const BYTE* data, UINT size)
         height > 0x4000)
         return nullptr;
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = static_cast<LONG>(width);
-    info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, as WIC delivers rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HBITMAP bitmap = CreateTopDownDib(static_cast<int>(width), static_cast<int>(height), 32, &bits);
     if (bitmap == nullptr)
         return nullptr;
     const UINT stride = width * 4;
@@ -110,15 +104,8 @@ bool CBCGPPngImage::FlattenOnto(COLORREF background)
     // 24 bits: with no alpha channel left, nobody takes the pixels for alpha.
     const int width = dib.dsBm.bmWidth;
     const int height = dib.dsBm.bmHeight;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    const HBITMAP flat = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HBITMAP flat = CreateTopDownDib(width, height, 24, &bits);
     if (flat == nullptr)
         return false;
     GdiFlush();

@@ -1,5 +1,6 @@
 #include "tests/support/window_image.h"
 
+#include "platform/top_down_dib.h"
 #include "tests/support/message_pump.h"
 
 #include <cstdio>
@@ -16,14 +17,8 @@ WindowImage::WindowImage(HWND window, Area area)
         GetWindowRect(window, &bounds);
     m_width = bounds.right - bounds.left;
     m_height = bounds.bottom - bounds.top;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = m_width;
-    info.bmiHeader.biHeight = -m_height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    m_bitmap = CreateTopDownDib(m_width, m_height, 32, &bits);
     m_bits = static_cast<const BYTE*>(bits);
     m_dc = CreateCompatibleDC(nullptr);
     m_previous = SelectObject(m_dc, m_bitmap);

@@ -4,6 +4,7 @@
 // font, so the checks hold whatever fonts the machine has.
 #include "platform/cdc.h"
 #include "platform/resource_module.h"
+#include "platform/top_down_dib.h"
 #include "tests/components/component/test_component.h"
 #include "ui/dialogs/ui_menu.h"
 
@@ -29,14 +30,8 @@ class Canvas {
 public:
     Canvas()
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
         void* bits = nullptr;
-        m_bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        m_bitmap = CreateTopDownDib(kWidth, kHeight, 24, &bits);
         m_dc.CreateCompatibleDC(nullptr);
         m_previous = m_dc.SelectObject(m_bitmap);
         m_dc.FillSolidRect({0, 0, kWidth, kHeight}, RGB(1, 2, 3));
