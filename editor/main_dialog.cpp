@@ -4,8 +4,10 @@
 #include "editor/window_position.h"
 #include "platform/afx_message_box.h"
 #include "platform/cdc.h"
+#include "platform/cmenu.h"
 #include "platform/resource_module.h"
 #include "resources/resource.h"
+#include "ui/controls/ui_bitmap_button.h"
 #include "ui/dialogs/html_help.h"
 #include "ui/dialogs/layout_rules.h"
 #include "ui/dialogs/registered_messages.h"
@@ -129,8 +131,11 @@ void CKestAdvConfigDlg::AddAboutItemToSystemMenu()
     aboutText.LoadString(IDS_ABOUTBOX);
     if (aboutText.IsEmpty())
         return;
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    CMenu menu;
+    menu.Attach(systemMenu);
+    menu.AppendMenu(MF_SEPARATOR);
+    menu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
+    menu.Detach();  // the window's own menu stays with the window
 }
 
 void CKestAdvConfigDlg::AddButtonTips()
@@ -138,8 +143,19 @@ void CKestAdvConfigDlg::AddButtonTips()
     for (const int id : kTippedButtons) {
         CWnd* button = GetDlgItem(id);
         if (button != nullptr)
-            m_toolTip.AddTool(button, button->GetWindowText());
+            m_toolTip.AddTool(button, ButtonCaption(*button));
     }
+}
+
+CString CKestAdvConfigDlg::ButtonCaption(const CWnd& button)
+{
+    // An image button has emptied its window text and keeps the caption aside.
+    if (button.IsKindOf(RUNTIME_CLASS(UIBitmapButton))) {
+        CString caption;
+        static_cast<const UIBitmapButton&>(button).GetCaption(caption);
+        return caption;
+    }
+    return button.GetWindowText();
 }
 
 void CKestAdvConfigDlg::FillCategoryTree()

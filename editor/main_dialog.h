@@ -33,6 +33,8 @@ protected:
 private:
     void AddAboutItemToSystemMenu();
     void AddButtonTips();
+    // The caption a button shows, also when it shows an image in its place.
+    static CString ButtonCaption(const CWnd& button);
     void FillCategoryTree();
     void OnCategorySelChanged(const NMTREEVIEWA& change);
     void ClearGrid();

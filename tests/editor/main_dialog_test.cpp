@@ -47,6 +47,19 @@ std::string StoredPosition()
     return text;
 }
 
+// The caption that the main dialog's template gives a control, read from a
+// plain dialog made from the same template, apart from the program.
+std::wstring TemplateCaption(int id)
+{
+    constexpr int kMainDialogTemplate = 102;
+    const HWND plain = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kMainDialogTemplate), nullptr,
+                                          [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    wchar_t caption[64] = {};
+    GetDlgItemTextW(plain, id, caption, 64);
+    DestroyWindow(plain);
+    return caption;
+}
+
 // Every test starts without the program's settings and leaves the registry
 // as it found it.
 class MainDialogTest : public testing::Test {
@@ -99,12 +112,13 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
     ASSERT_TRUE(RunPastDuplicate(program));
     EXPECT_FALSE(Enabled(program, kApply));
 
-    // Each button's tooltip repeats its caption.
+    // Each button's tooltip repeats the caption its template gives it, although
+    // the image buttons show no text (fault: tips read from the emptied text).
     const std::vector<std::pair<HWND, std::wstring>> tips = program.ToolTips();
     for (const int id : {kOk, kCancel, kApply, kHelp}) {
-        wchar_t caption[64] = {};
-        GetWindowTextW(program.Item(id), caption, 64);
-        EXPECT_NE(tips.end(), std::find(tips.begin(), tips.end(), std::make_pair(program.Item(id), std::wstring(caption))))
+        const std::wstring caption = TemplateCaption(id);
+        ASSERT_FALSE(caption.empty()) << "button " << id;
+        EXPECT_NE(tips.end(), std::find(tips.begin(), tips.end(), std::make_pair(program.Item(id), caption)))
             << "button " << id;
     }
 
