@@ -2,6 +2,7 @@
 
 #include "platform/cstring.h"
 #include "platform/cwinapp.h"
+#include "platform/text_conversion.h"
 
 namespace {
 
@@ -19,7 +20,12 @@ HWND BoxOwner()
 
 int AfxMessageBox(const char* text, UINT type)
 {
-    return MessageBoxA(BoxOwner(), text != nullptr ? text : "", AfxGetAppName(), type);
+    return AfxShowMessageBox(BoxOwner(), text, AfxGetAppName(), type);
+}
+
+int AfxShowMessageBox(HWND owner, const char* text, const char* caption, UINT type)
+{
+    return MessageBoxW(owner, WideFromNarrow(text).c_str(), WideFromNarrow(caption).c_str(), type);
 }
 
 int AfxMessageBox(UINT stringId, UINT type)

@@ -8,3 +8,5 @@
 int AfxMessageBox(const char* text, UINT type = MB_OK);
 // The same with a string-table entry of the resource module.
 int AfxMessageBox(UINT stringId, UINT type = MB_OK);
+// A message box with its own owner and caption.
+int AfxShowMessageBox(HWND owner, const char* text, const char* caption, UINT type);

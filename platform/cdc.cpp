@@ -1,6 +1,9 @@
 #include "platform/cdc.h"
 
 #include "platform/cwnd.h"
+#include "platform/text_conversion.h"
+
+#include <string>
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
@@ -67,15 +70,19 @@ void CDC::Draw3dRect(const RECT& rect, COLORREF topLeft, COLORREF bottomRight)
 
 bool CDC::DrawEdge(RECT* rect, UINT edge, UINT flags) { return ::DrawEdge(m_hDC, rect, edge, flags) != FALSE; }
 
+// GDI reads a narrow text in the code page of the selected font's character
+// set, not the process's: every text is drawn and measured as UTF-16.
 int CDC::DrawText(const char* text, int length, RECT* rect, UINT format)
 {
-    return ::DrawTextA(m_hDC, text, length, rect, format);
+    const std::wstring wide = WideFromNarrow(text, length);
+    return ::DrawTextW(m_hDC, wide.c_str(), static_cast<int>(wide.size()), rect, format & ~DT_MODIFYSTRING);
 }
 
 SIZE CDC::GetTextExtent(const char* text, int length) const
 {
+    const std::wstring wide = WideFromNarrow(text, length);
     SIZE size{};
-    ::GetTextExtentPoint32A(m_hDC, text, length, &size);
+    ::GetTextExtentPoint32W(m_hDC, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
 }
 

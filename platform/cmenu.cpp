@@ -1,6 +1,9 @@
 #include "platform/cmenu.h"
 
 #include "platform/resource_module.h"
+#include "platform/text_conversion.h"
+
+#include <string>
 
 IMPLEMENT_DYNAMIC(CMenu, CObject)
 
@@ -53,23 +56,42 @@ UINT CMenu::GetMenuState(UINT item, UINT flags) const { return ::GetMenuState(m_
 
 CString CMenu::GetMenuString(UINT item, UINT flags) const
 {
-    const int length = ::GetMenuStringA(m_hMenu, item, nullptr, 0, flags);
+    return MenuItemText(m_hMenu, item, flags);
+}
+
+CString CMenu::MenuItemText(HMENU menu, UINT item, UINT flags)
+{
+    const int length = ::GetMenuStringW(menu, item, nullptr, 0, flags);
     if (length <= 0)
         return CString();
-    CString text;
-    const int copied = ::GetMenuStringA(m_hMenu, item, text.GetBuffer(length + 1), length + 1, flags);
-    text.ReleaseBuffer(copied);
-    return text;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetMenuStringW(menu, item, text.data(), length + 1, flags);
+    return NarrowFromWide(text.c_str(), copied);
 }
+
+namespace {
+
+// An item's "text" is a pointer of another kind for bitmaps and owner-drawn
+// items and nothing for separators; only a real text is converted.
+bool IsTextItem(UINT flags, const char* text)
+{
+    return text != nullptr && (flags & (MF_BITMAP | MF_OWNERDRAW | MF_SEPARATOR)) == 0;
+}
+
+}  // namespace
 
 bool CMenu::AppendMenu(UINT flags, UINT_PTR idNewItem, const char* text)
 {
-    return ::AppendMenuA(m_hMenu, flags, idNewItem, text) != FALSE;
+    if (!IsTextItem(flags, text))
+        return ::AppendMenuW(m_hMenu, flags, idNewItem, reinterpret_cast<const wchar_t*>(text)) != FALSE;
+    return ::AppendMenuW(m_hMenu, flags, idNewItem, WideFromNarrow(text).c_str()) != FALSE;
 }
 
 bool CMenu::ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem, const char* text)
 {
-    return ::ModifyMenuA(m_hMenu, position, flags, idNewItem, text) != FALSE;
+    if (!IsTextItem(flags, text))
+        return ::ModifyMenuW(m_hMenu, position, flags, idNewItem, reinterpret_cast<const wchar_t*>(text)) != FALSE;
+    return ::ModifyMenuW(m_hMenu, position, flags, idNewItem, WideFromNarrow(text).c_str()) != FALSE;
 }
 
 bool CMenu::GetMenuItemInfo(UINT item, MENUITEMINFOA* info, bool byPosition) const

@@ -29,6 +29,8 @@ public:
     int GetMenuItemCount() const;
     UINT GetMenuItemID(int position) const;
     CString GetMenuString(UINT item, UINT flags) const;
+    // The text of an item of any menu (MF_BYCOMMAND or MF_BYPOSITION).
+    static CString MenuItemText(HMENU menu, UINT item, UINT flags);
     UINT GetMenuState(UINT item, UINT flags) const;
     bool AppendMenu(UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr);
     bool ModifyMenu(UINT position, UINT flags, UINT_PTR idNewItem = 0, const char* text = nullptr);

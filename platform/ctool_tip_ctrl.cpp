@@ -1,5 +1,9 @@
 #include "platform/ctool_tip_ctrl.h"
 
+#include "platform/text_conversion.h"
+
+#include <string>
+
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
 namespace {
@@ -11,10 +15,10 @@ bool CToolTipCtrl::Create(CWnd* parent, DWORD style)
     return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, {0, 0, 0, 0}, parent, 0);
 }
 
-TTTOOLINFOA CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
+TTTOOLINFOW CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
 {
-    TTTOOLINFOA info{};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    TTTOOLINFOW info{};
+    info.cbSize = TTTOOLINFOW_V2_SIZE;
     info.hwnd = window != nullptr ? window->GetSafeHwnd() : nullptr;
     info.uId = toolId;
     if (toolId == 0 && info.hwnd != nullptr) {
@@ -24,37 +28,38 @@ TTTOOLINFOA CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
     return info;
 }
 
+// Tip texts travel as UTF-16, as every text that reaches the screen does.
 bool CToolTipCtrl::AddTool(CWnd* window, const char* text, const RECT* rect, UINT_PTR toolId)
 {
-    TTTOOLINFOA info = ToolInfo(window, rect != nullptr ? toolId : 0);
+    TTTOOLINFOW info = ToolInfo(window, rect != nullptr ? toolId : 0);
     if (rect != nullptr)
         info.rect = *rect;
-    info.lpszText = const_cast<char*>(text != nullptr ? text : "");
-    return SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    std::wstring wide = WideFromNarrow(text);
+    info.lpszText = wide.data();
+    return SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
 void CToolTipCtrl::DelTool(CWnd* window, UINT_PTR toolId)
 {
-    TTTOOLINFOA info = ToolInfo(window, toolId);
-    SendMessage(TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    TTTOOLINFOW info = ToolInfo(window, toolId);
+    SendMessage(TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void CToolTipCtrl::UpdateTipText(const char* text, CWnd* window, UINT_PTR toolId)
 {
-    TTTOOLINFOA info = ToolInfo(window, toolId);
-    info.lpszText = const_cast<char*>(text != nullptr ? text : "");
-    SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    TTTOOLINFOW info = ToolInfo(window, toolId);
+    std::wstring wide = WideFromNarrow(text);
+    info.lpszText = wide.data();
+    SendMessage(TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 CString CToolTipCtrl::GetText(CWnd* window, UINT_PTR toolId) const
 {
-    TTTOOLINFOA info = ToolInfo(window, toolId);
-    CString text;
-    info.lpszText = text.GetBuffer(kTextCapacity);
-    info.lpszText[0] = '\0';
-    SendMessage(TTM_GETTEXTA, kTextCapacity, reinterpret_cast<LPARAM>(&info));
-    text.ReleaseBuffer();
-    return text;
+    TTTOOLINFOW info = ToolInfo(window, toolId);
+    std::wstring text(kTextCapacity, L'\0');
+    info.lpszText = text.data();
+    SendMessage(TTM_GETTEXTW, kTextCapacity, reinterpret_cast<LPARAM>(&info));
+    return NarrowFromWide(text.c_str());
 }
 
 int CToolTipCtrl::GetToolCount() const { return static_cast<int>(SendMessage(TTM_GETTOOLCOUNT)); }

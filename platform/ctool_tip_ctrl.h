@@ -24,5 +24,5 @@ public:
     int SetMaxTipWidth(int width);
 
 private:
-    TTTOOLINFOA ToolInfo(CWnd* window, UINT_PTR toolId) const;
+    TTTOOLINFOW ToolInfo(CWnd* window, UINT_PTR toolId) const;
 };

@@ -1,10 +1,12 @@
 #include "platform/cwnd.h"
 
+#include "platform/text_conversion.h"
 #include "platform/window_accessible.h"
 
 #include <oleacc.h>
 
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CWnd, CObject)
@@ -386,19 +388,17 @@ int CWnd::GetDlgCtrlID() const
 
 void CWnd::SetWindowText(const char* text)
 {
-    ::SetWindowTextA(m_hWnd, text != nullptr ? text : "");
+    ::SetWindowTextW(m_hWnd, WideFromNarrow(text).c_str());
 }
 
 CString CWnd::GetWindowText() const
 {
-    CString text;
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    if (length > 0) {
-        char* buffer = text.GetBuffer(length + 1);
-        const int copied = ::GetWindowTextA(m_hWnd, buffer, length + 1);
-        text.ReleaseBuffer(copied);
-    }
-    return text;
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    if (length <= 0)
+        return CString();
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+    return NarrowFromWide(text.c_str(), copied);
 }
 
 bool CWnd::ShowWindow(int showCommand) { return ::ShowWindow(m_hWnd, showCommand) != FALSE; }

@@ -5,19 +5,23 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <cwchar>
 #include <vector>
 
-std::wstring WideFromNarrow(const char* text)
+std::wstring WideFromNarrow(const char* text, int length)
 {
-    if (text == nullptr || *text == '\0')
+    if (text == nullptr || length == 0)
         return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 1)
+    const int bytes = length < 0 ? static_cast<int>(std::strlen(text)) : length;
+    // ASCII is the same in every ANSI code page: most texts need no call.
+    if (std::all_of(text, text + bytes, [](char ch) { return static_cast<unsigned char>(ch) < 0x80; }))
+        return std::wstring(text, text + bytes);
+    const int units = MultiByteToWideChar(CP_ACP, 0, text, bytes, nullptr, 0);
+    if (units <= 0)
         return {};
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, bytes, wide.data(), units);
     return wide;
 }
 

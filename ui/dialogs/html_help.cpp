@@ -1,5 +1,6 @@
 #include "ui/dialogs/html_help.h"
 
+#include "platform/afx_message_box.h"
 #include "platform/module_path.h"
 #include "platform/text_conversion.h"
 
@@ -106,7 +107,7 @@ bool UIShowHelp(HWND caller, UIHtmlHelp& viewer)
     if (FAILED(lastError.hr) && lastError.description != nullptr) {
         const CString description = NarrowFromWide(lastError.description);
         SysFreeString(lastError.description);
-        MessageBoxA(caller, description, "Help Error", MB_OK);
+        AfxShowMessageBox(caller, description, "Help Error", MB_OK);
     } else if (lastError.description != nullptr) {
         SysFreeString(lastError.description);
     }

@@ -18,7 +18,6 @@ constexpr COLORREF kChecked = RGB(192, 208, 252);          // check cell and ima
 constexpr COLORREF kTransparentGrey = RGB(192, 192, 192);  // transparent colour of item images
 constexpr int kClassicCheckCellWidth = 18;
 constexpr int kImageTopMargin = 4;
-constexpr int kMaxItemText = 1024;
 
 // Draws one text of an item: embossed when disabled and not selected, flat
 // grey when disabled and selected, else in the look's colour.
@@ -63,9 +62,7 @@ bool UIMenu::MakeOwnerDrawn(HMENU menu)
             MakeOwnerDrawn(submenu);
         }
 
-        char text[kMaxItemText + 1] = {};
-        ::GetMenuStringA(menu, static_cast<UINT>(position), text, kMaxItemText, MF_BYPOSITION);
-        item->m_strText = text;
+        item->m_strText = CMenu::MenuItemText(menu, static_cast<UINT>(position), MF_BYPOSITION);
         item->m_nState = ::GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
         if (submenu != nullptr)
             item->m_nState &= 0xFF;  // the high byte counts the submenu's items

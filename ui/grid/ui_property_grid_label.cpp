@@ -1,9 +1,7 @@
 #include "ui/grid/ui_property_grid_label.h"
 
-#include "platform/text_conversion.h"
+#include "platform/cdc.h"
 #include "ui/grid/ui_property_grid.h"
-
-#include <string>
 
 IMPLEMENT_DYNAMIC(UIPropertyGridLabel, UILabel)
 
@@ -29,15 +27,14 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
     if (auto* grid = dynamic_cast<UIPropertyGrid*>(CWnd::FromHandlePermanent(parent)))
         grid->GetLabelTexts(name, description, -1);
 
-    const HGDIOBJ previousFont = ::SelectObject(dc, font);
-    const COLORREF previousColour = ::SetTextColor(dc, kNameColour);
-    // Wide text: a narrow one would be read in the code page of the font's
-    // character set, not in the process's (UTF-8) one.
-    const std::wstring wideName = WideFromNarrow(name);
-    const std::wstring wideDescription = WideFromNarrow(description);
-    ::DrawTextW(dc, wideName.c_str(), static_cast<int>(wideName.size()), &rect, DT_VCENTER);
-    ::SetTextColor(dc, previousColour);
+    CDC target;
+    target.Attach(dc);
+    const HGDIOBJ previousFont = target.SelectObject(font);
+    const COLORREF previousColour = target.SetTextColor(kNameColour);
+    target.DrawText(name, name.GetLength(), &rect, DT_VCENTER);
+    target.SetTextColor(previousColour);
     rect.top += kDescriptionOffset;
-    ::DrawTextW(dc, wideDescription.c_str(), static_cast<int>(wideDescription.size()), &rect, DT_VCENTER);
-    ::SelectObject(dc, previousFont);
+    target.DrawText(description, description.GetLength(), &rect, DT_VCENTER);
+    target.SelectObject(previousFont);
+    target.Detach();
 }

@@ -5,12 +5,14 @@
 #include "platform/cdc.h"
 #include "platform/resource_module.h"
 #include "platform/top_down_dib.h"
+#include "resources/resource.h"
 #include "tests/components/component/test_component.h"
 #include "ui/dialogs/ui_menu.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -105,7 +107,7 @@ protected:
     // One text as the menu draws an item's text: transparent, on one line,
     // vertically centred in the item moved down by `down`, from `left`.
     struct Text {
-        const char* text;
+        const wchar_t* text;
         int left;
         int down;
         COLORREF color;
@@ -124,7 +126,9 @@ protected:
         for (const Text& layer : texts) {
             RECT rect{layer.left, layer.down, kWidth, kHeight + layer.down};
             canvas->m_dc.SetTextColor(layer.color);
-            canvas->m_dc.DrawText(layer.text, -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            // The wide call directly: what the item shows must be this text
+            // (fault: narrow text read in the font's code page, mojibake).
+            ::DrawTextW(canvas->m_dc, layer.text, -1, &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         }
         return canvas;
     }
@@ -207,7 +211,7 @@ TEST_F(UIMenuTest, ThemedLookHasTheImageColumnTextFromThirtyPixelsAndBlueSelecti
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), plain.At(0, 12));
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), plain.At(21, 12));
     EXPECT_EQ(kCanvas, plain.At(22, 1));
-    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));  // black, from 30 pixels in
+    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{L"&Open", 30, 0, RGB(0, 0, 0)}}));  // black, from 30 pixels in
 
     Canvas selected;
     request = selected.Request(Item(kOpen), ODS_SELECTED);
@@ -215,7 +219,7 @@ TEST_F(UIMenuTest, ThemedLookHasTheImageColumnTextFromThirtyPixelsAndBlueSelecti
     EXPECT_EQ(kBlue, selected.At(0, 0));
     EXPECT_EQ(kBlue, selected.At(kWidth - 1, kHeight - 1));
     EXPECT_EQ(RGB(190, 208, 252), selected.At(10, 12));  // no grey column when selected
-    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));
+    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, true, {{L"&Open", 30, 0, RGB(0, 0, 0)}}));
 
     Canvas checked;
     request = checked.Request(Item(kOpen), ODS_CHECKED);
@@ -232,13 +236,46 @@ TEST_F(UIMenuTest, DisabledTextIsEmbossedUnlessSelectedInBothLooks)
     for (const bool themed : {true, false}) {
         const int left = themed ? 30 : 16 + 4;
         // A raised copy one pixel right of and below the grey text, under it.
-        const Text raised{"Gray", left + 1, 1, highlight};
-        const Text grayText{"Gray", left, 0, gray};
+        const Text raised{L"Gray", left + 1, 1, highlight};
+        const Text grayText{L"Gray", left, 0, gray};
         EXPECT_FALSE(Expected(kDisabled, ODS_GRAYED, themed, {raised, grayText})
                          ->SameAs(*Expected(kDisabled, ODS_GRAYED, themed, {grayText})))
             << "the raised copy would not show";
         EXPECT_EQ("", DrawnDifference(kDisabled, ODS_GRAYED, themed, {raised, grayText})) << themed;
         EXPECT_EQ("", DrawnDifference(kDisabled, ODS_GRAYED | ODS_SELECTED, themed, {grayText})) << themed;
+    }
+}
+
+// The program's own right-click menu, whose items are Russian: each is drawn,
+// in both looks, as its text drawn with the wide call in the same font, and
+// measured as that text is (fault: narrow drawing or measuring).
+TEST_F(UIMenuTest, RussianItemsOfTheComponentMenuAreDrawnAndMeasuredAsTheirWideText)
+{
+    UIMenu component;
+    ASSERT_TRUE(component.LoadMenu(IDR_COMPONENT_MENU));
+    const HMENU popup = component.GetSubMenu(0);
+    for (const UINT id : {UINT{ID_REGISTER_COMPONENT}, UINT{ID_UNREGISTER_COMPONENT}}) {
+        wchar_t text[64] = {};
+        ASSERT_GT(GetMenuStringW(popup, id, text, 64, MF_BYCOMMAND), 0);
+        ASSERT_GT(text[0], 0x400) << "a Cyrillic text";
+        m_menu.AppendMenu(MF_STRING, id, CMenu::MenuItemText(popup, id, MF_BYCOMMAND));
+    }
+    ASSERT_TRUE(m_menu.MakeOwnerDrawn(m_menu));
+    CClientDC screen(GetDesktopWindow());
+    for (const UINT id : {UINT{ID_REGISTER_COMPONENT}, UINT{ID_UNREGISTER_COMPONENT}}) {
+        wchar_t text[64] = {};
+        GetMenuStringW(popup, id, text, 64, MF_BYCOMMAND);
+        for (const bool themed : {true, false}) {
+            const COLORREF colour = themed ? RGB(0, 0, 0) : GetSysColor(COLOR_MENUTEXT);
+            EXPECT_EQ("", DrawnDifference(id, 0, themed, {{text, themed ? 30 : 16 + 4, 0, colour}})) << id;
+        }
+        SIZE size{};
+        GetTextExtentPoint32W(screen, text, static_cast<int>(wcslen(text)), &size);
+        MEASUREITEMSTRUCT measure{};
+        measure.CtlType = ODT_MENU;
+        measure.itemData = reinterpret_cast<ULONG_PTR>(Item(id));
+        m_menu.MeasureItem(&measure);
+        EXPECT_EQ(static_cast<UINT>(size.cx + 12), measure.itemWidth) << id;
     }
 }
 
@@ -280,7 +317,7 @@ TEST_F(UIMenuTest, ClassicLookUsesTheSystemColoursAndASunkenCheckCell)
     m_menu.DrawClassicItem(&request);
     EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), selected.At(2, 2));
     // Text indented by the image width (16 until an image says otherwise) + 4.
-    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, false, {{"&Open", 16 + 4, 0, GetSysColor(COLOR_HIGHLIGHTTEXT)}}));
+    EXPECT_EQ("", DrawnDifference(kOpen, ODS_SELECTED, false, {{L"&Open", 16 + 4, 0, GetSysColor(COLOR_HIGHLIGHTTEXT)}}));
 
     Canvas checked;
     request = checked.Request(Item(kOpen), ODS_CHECKED);
@@ -295,8 +332,8 @@ TEST_F(UIMenuTest, ClassicLookUsesTheSystemColoursAndASunkenCheckCell)
 TEST_F(UIMenuTest, MnemonicsAreHiddenOnlyWithoutKeyboardCuesAndWithTheNoAcceleratorFlag)
 {
     const COLORREF text = GetSysColor(COLOR_MENUTEXT);
-    const Text withoutPrefix{"Open", 20, 0, text};
-    const Text underlined{"&Open", 20, 0, text};
+    const Text withoutPrefix{L"Open", 20, 0, text};
+    const Text underlined{L"&Open", 20, 0, text};
     ASSERT_FALSE(Expected(kOpen, 0, false, {withoutPrefix})->SameAs(*Expected(kOpen, 0, false, {underlined})));
 
     for (const BOOL cues : {FALSE, TRUE}) {
@@ -357,7 +394,7 @@ TEST_F(UIMenuTest, ImagesComeFromPngOrBitmapResourcesOfTheItemsModule)
     request = missing.Request(item, 0);
     m_menu.DrawThemedItem(&request);
     EXPECT_EQ(face, missing.At(4 + 8, top + 8));
-    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{"&Open", 30, 0, RGB(0, 0, 0)}}));
+    EXPECT_EQ("", DrawnDifference(kOpen, 0, true, {{L"&Open", 30, 0, RGB(0, 0, 0)}}));
 
     item->m_nImageResourceId = 0;
     item->m_hResourceModule = nullptr;
