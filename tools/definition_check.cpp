@@ -2,17 +2,13 @@
 
 #include "editor/cell_kind.h"
 #include "editor/decimal_number.h"
+#include "tools/shown_row.h"
 #include "xml/xml_reader.h"
 
 #include <algorithm>
 #include <set>
 
 namespace {
-
-// Ids the main dialog treats apart: the first attribute's 0 makes its
-// property the Components page; 1012 is never shown.
-constexpr int kComponentsId = 0;
-constexpr int kHiddenId = 1012;
 
 CString Quoted(const CString& text)
 {
@@ -150,7 +146,8 @@ void CDefinitionCheck::CheckModel()
     for (const auto [property, attribute] : m_collection.Attributes()) {
         // The Components page replaces the grid: none of its attributes is a row.
         const bool first = property->GetAttribute(0) == attribute;
-        const bool components = property->GetAttribute(0)->m_nId == kComponentsId;
+        const bool components =
+            ShownRowOf(*property, static_cast<int>(attribute->m_nIndex)) == ShownRow::ComponentsPage;
         if (checked.insert(attribute).second)
             CheckAttribute(*attribute, first, !components);
     }

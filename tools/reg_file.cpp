@@ -1,6 +1,9 @@
 #include "tools/reg_file.h"
 
 #include "editor/property_collection.h"
+#include "tools/stored_value.h"
+
+#include <set>
 
 namespace {
 
@@ -36,18 +39,28 @@ CString ChangeLines(const CRegistryWrite& write)
     return KeyLine(write.keyPath + "\\" + write.name, true);
 }
 
-bool HoldsLineBreak(const CRegistryWrite& write)
+bool HoldsLineBreak(const CString& keyPath, const CString& name)
 {
-    return write.keyPath.Find('\n') >= 0 || write.keyPath.Find('\r') >= 0 || write.name.Find('\n') >= 0 ||
-           write.name.Find('\r') >= 0;
+    return keyPath.Find('\n') >= 0 || keyPath.Find('\r') >= 0 || name.Find('\n') >= 0 || name.Find('\r') >= 0;
+}
+
+CString LineBreakComment(int id)
+{
+    CString line;
+    line.Format("; Id %d: its key or value name holds a line break, which a .reg file cannot hold; "
+                "Apply writes it all the same\r\n",
+                id);
+    return line;
 }
 
 // Labels and reset texts may hold line breaks; a comment is one line.
-CString Comment(const CPropertyAttributes& attribute, const char* what)
+CString Comment(const CPropertyAttributes& attribute, const CString& what)
 {
     CString line;
-    line.Format("; \"%s\" (Id %d), reset \"%s\": %s", attribute.m_strName.GetString(), attribute.m_nId,
-                attribute.m_strReset.GetString(), what);
+    line.Format("; \"%s\" (Id %d)", attribute.m_strName.GetString(), attribute.m_nId);
+    if (!attribute.m_strReset.IsEmpty())
+        line.AppendFormat(", reset \"%s\"", attribute.m_strReset.GetString());
+    line += ": " + what;
     line.Replace("\r", " ");
     line.Replace("\n", " ");
     return line + "\r\n";
@@ -81,11 +94,8 @@ CString RegFileOfFirstApply(const CPropertyCollection& collection)
             section.Empty();
             continue;
         }
-        if (HoldsLineBreak(write)) {
-            text += "\r\n; Id ";
-            text.AppendFormat("%d: its key or value name holds a line break, which a .reg file cannot hold; "
-                              "Apply writes it all the same\r\n",
-                              attribute->m_nId);
+        if (HoldsLineBreak(write.keyPath, write.name)) {
+            text += "\r\n" + LineBreakComment(attribute->m_nId);
             section.Empty();
             continue;
         }
@@ -99,6 +109,52 @@ CString RegFileOfFirstApply(const CPropertyCollection& collection)
             text += "\r\n" + ChangeLines(write);
             section = write.keyPath;
         }
+    }
+    return text;
+}
+
+CString RegFileOfCurrentValues(const CPropertyCollection& collection)
+{
+    CString text = "Windows Registry Editor Version 5.00\r\n\r\n"
+                   "; The values this user's registry holds now for the attributes of the file.\r\n";
+    CString section;  // key of the last key line, while more values may join it
+    std::set<std::string> listed;  // key and value name, lower case: a place is listed once
+    for (const auto [property, attribute] : collection.Attributes()) {
+        CString keyPath;
+        CString name;
+        if (!StoredValueLocation(*attribute, &keyPath, &name)) {
+            if (!attribute->m_strReset.IsEmpty()) {
+                text += "\r\n" + Comment(*attribute, "a reset action, a command with no stored value");
+                section.Empty();
+            }
+            continue;
+        }
+        CString place = keyPath + "\n" + name;
+        place.MakeLower();
+        if (!listed.insert(place.str()).second)
+            continue;
+        if (HoldsLineBreak(keyPath, name)) {
+            text += "\r\n" + LineBreakComment(attribute->m_nId);
+            section.Empty();
+            continue;
+        }
+        const CStoredValue stored = ReadStoredValue(keyPath, name);
+        if (stored.state == CStoredValue::State::NoKey) {
+            text += "\r\n" + Comment(*attribute, "its key does not exist: " + keyPath);
+            section.Empty();
+            continue;
+        }
+        if (keyPath != section) {
+            text += "\r\n" + KeyLine(keyPath, false);
+            section = keyPath;
+        }
+        const CString shownName = name.IsEmpty() ? CString("the unnamed value") : "\"" + name + "\"";
+        if (stored.state == CStoredValue::State::Dword)
+            text += DwordLine(name, stored.value);
+        else if (stored.state == CStoredValue::State::Missing)
+            text += Comment(*attribute, shownName + " is missing");
+        else
+            text += Comment(*attribute, shownName + " is not a REG_DWORD and is left out");
     }
     return text;
 }
