@@ -52,8 +52,10 @@ void CResizer::Move()
         if (control == nullptr)
             continue;
         const LayoutRect& rect = m_newRects[i];
+        // No copied bits: the dialog erases the area it gained after the
+        // controls moved into it, so a moved control must paint itself anew.
         positions = ::DeferWindowPos(positions, control, nullptr, rect.left, rect.top, rect.right - rect.left,
-                                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
+                                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     if (positions != nullptr)
         ::EndDeferWindowPos(positions);
