@@ -126,6 +126,15 @@ endif()
 # Used by scripts/run to wait for the dialog and to close it.
 add_executable(kac_window_tool tests/support/window_tool.cpp)
 
+# Used by scripts/tour to reach every screen of the program and picture it.
+file(GLOB KAC_TOUR_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tour/*.cpp)
+add_executable(kac_tour ${KAC_TOUR_SOURCES} tests/editor/support/program_under_test.cpp
+  tests/support/program_process.cpp tests/support/temp_folder.cpp tests/support/window_image.cpp
+  tests/support/message_pump.cpp)
+target_include_directories(kac_tour PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(kac_tour PRIVATE kac_platform)
+add_dependencies(kac_tour KestAdvConfig kac_help)
+
 # Benchmarks, when their folder defines them.
 if(EXISTS ${PROJECT_SOURCE_DIR}/bench/targets.cmake)
   include(${PROJECT_SOURCE_DIR}/bench/targets.cmake)

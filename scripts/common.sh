@@ -19,6 +19,7 @@ kac_ensure_packages() {
         fontconfig:fc-list \
         fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
         fonts-liberation2:/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf \
+        fonts-wine:/usr/share/wine/fonts/marlett.ttf \
         xauth:xauth \
         imagemagick:/usr/bin/convert \
         cmake:cmake \
