@@ -1,7 +1,5 @@
 #include "tests/tour/program_windows.h"
 
-#include "tests/tour/tour_album.h"
-
 #include <commctrl.h>
 
 namespace ProgramWindows {
@@ -30,7 +28,27 @@ HWND FindTopLevel(std::function<bool(HWND)> wanted)
     return search.found;
 }
 
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM area)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    RECT rect{};
+    if (process == GetCurrentProcessId() || !IsWindowVisible(window) || !GetWindowRect(window, &rect) ||
+        IsRectEmpty(&rect))
+        return TRUE;
+    auto* united = reinterpret_cast<RECT*>(area);
+    UnionRect(united, united, &rect);
+    return TRUE;
+}
+
 }  // namespace
+
+RECT ShownArea()
+{
+    RECT area{};
+    EnumWindows(&AddShownWindow, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
 
 DWORD ProcessOf(HWND window)
 {
@@ -92,7 +110,7 @@ POINT Centre(HWND window)
 
 POINT AwayFromProgram()
 {
-    const RECT shown = ProgramWindowsArea();
+    const RECT shown = ShownArea();
     const int right = GetSystemMetrics(SM_CXSCREEN) - 3;
     const int bottom = GetSystemMetrics(SM_CYSCREEN) - 3;
     for (const POINT corner : {POINT{right, bottom}, POINT{2, bottom}, POINT{right, 2}, POINT{2, 2}})

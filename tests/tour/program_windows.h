@@ -12,6 +12,9 @@ namespace ProgramWindows {
 // A visible top-level window of `process` of the class `className` for
 // which `wanted` holds (when given).
 HWND Shown(DWORD process, const wchar_t* className, const std::function<bool(HWND)>& wanted = {});
+// The union of the visible top-level windows of processes other than this
+// one: what the program shows. Empty when it shows nothing.
+RECT ShownArea();
 // A visible message box of any process but this one (the tour runs in a
 // prefix of its own: only the program shows any).
 HWND ShownMessageBox();

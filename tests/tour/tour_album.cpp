@@ -1,6 +1,7 @@
 #include "tests/tour/tour_album.h"
 
 #include "tests/support/window_image.h"
+#include "tests/tour/program_windows.h"
 
 #include <cstdio>
 
@@ -17,22 +18,9 @@ std::string Utf8(const std::wstring& text)
     return result;
 }
 
-BOOL CALLBACK AddShownWindow(HWND window, LPARAM area)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    RECT rect{};
-    if (process == GetCurrentProcessId() || !IsWindowVisible(window) || !GetWindowRect(window, &rect) ||
-        IsRectEmpty(&rect))
-        return TRUE;
-    auto* united = reinterpret_cast<RECT*>(area);
-    UnionRect(united, united, &rect);
-    return TRUE;
-}
-
-// Lets the windows of `process` work off what is queued for them: a sent
+// Lets a window of the program work off what is queued for it: a sent
 // message is answered only once the posted ones before it are done, and
-// painting follows when their queue runs dry.
+// painting follows when the queue runs dry.
 BOOL CALLBACK Settle(HWND window, LPARAM)
 {
     DWORD process = 0;
@@ -44,13 +32,6 @@ BOOL CALLBACK Settle(HWND window, LPARAM)
 }
 
 }  // namespace
-
-RECT ProgramWindowsArea()
-{
-    RECT area{};
-    EnumWindows(&AddShownWindow, reinterpret_cast<LPARAM>(&area));
-    return area;
-}
 
 TourAlbum::TourAlbum(const std::string& folder) : m_folder(folder)
 {
@@ -86,7 +67,7 @@ bool TourAlbum::Take(const char* name, const std::wstring& caption)
     const std::string file = NextFile(name, "bmp");
     const std::string png = file.substr(0, file.size() - 3) + "png";
     const WindowImage screen(GetDesktopWindow(), WindowImage::Area::Screen);
-    RECT area = ProgramWindowsArea();
+    RECT area = ProgramWindows::ShownArea();
     const RECT whole{0, 0, screen.Width(), screen.Height()};
     if (IsRectEmpty(&area))
         area = whole;

@@ -34,7 +34,3 @@ private:
     int m_number = 0;
     int m_failures = 0;
 };
-
-// The union of the visible top-level windows of processes other than this
-// one: what the program shows. Empty when it shows nothing.
-RECT ProgramWindowsArea();

@@ -31,6 +31,7 @@ constexpr DWORD kTipMs = 8000;
 constexpr wchar_t kThemeKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager";
 constexpr wchar_t kValuesKey[] = L"Software\\Tarnwick, Inc.\\Quorvelin X8";
 constexpr char kComponentFolder[] = "C:\\kac-tour";
+constexpr char kComponentFile[] = "C:\\kac-tour\\component.dll";
 constexpr wchar_t kComponentFolderName[] = L"kac-tour";
 constexpr wchar_t kComponentName[] = L"component.dll";
 
@@ -180,9 +181,7 @@ TourScreens::TourScreens(TourAlbum& album) : m_album(album)
 {
     // A component file a user might register, in a shallow folder.
     CreateDirectoryA(kComponentFolder, nullptr);
-    m_componentFolder = kComponentFolder;
-    const std::string file = m_componentFolder + "\\component.dll";
-    if (FILE* out = std::fopen(file.c_str(), "wb")) {
+    if (FILE* out = std::fopen(kComponentFile, "wb")) {
         std::fputs("MZ", out);
         std::fclose(out);
     }
@@ -190,8 +189,8 @@ TourScreens::TourScreens(TourAlbum& album) : m_album(album)
 
 TourScreens::~TourScreens()
 {
-    DeleteFileA((m_componentFolder + "\\component.dll").c_str());
-    RemoveDirectoryA(m_componentFolder.c_str());
+    DeleteFileA(kComponentFile);
+    RemoveDirectoryA(kComponentFolder);
 }
 
 bool TourScreens::Start(ProgramUnderTest& program, const char* screen)
@@ -253,8 +252,10 @@ void TourScreens::Pages(const ProgramUnderTest& program)
         const std::string screen = "page-" + std::to_string(i);
         const std::wstring name = program.CategoryText(items[i]);
         const HWND tree = program.Item(IDC_DIRECTORY_TREE);
+        const HWND grid = program.Item(IDC_PROPERTY_GRID);
         const bool shown = program.SelectCategory(static_cast<int>(i)) && program.WaitUntil([&] {
-            return !program.GridRows().empty() || (IsWindowVisible(tree) && SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 0);
+            return (IsWindowVisible(grid) && !program.GridRows().empty()) ||
+                   (IsWindowVisible(tree) && SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 0);
         });
         if (shown)
             m_album.Take(screen.c_str(), L"Category page " + Quoted(name));

@@ -51,5 +51,4 @@ private:
     void Close(const ProgramUnderTest& program) const;
 
     TourAlbum& m_album;
-    std::string m_componentFolder;
 };
