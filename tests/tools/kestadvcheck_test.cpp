@@ -4,12 +4,17 @@
 #include "editor/property_collection.h"
 #include "platform/text_conversion.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/temp_folder.h"
+#include "xml/xml_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <map>
+#include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -195,6 +200,7 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
 }
 
 class NoMessageBoxes : public CDefinitionLoadListener {
+    void PrintDiagnostic(const CString&, bool) override {}
     void ShowDuplicateIdBox(const CString&) override {}
 };
 
@@ -223,6 +229,58 @@ void PutDword(const std::string& path, const char* name, DWORD value)
     RegCloseKey(key);
 }
 
+// The text of a .reg file as KestAdvCheck writes it: UTF-16LE after a BOM.
+std::string RegText(const std::string& output)
+{
+    if (output.size() < 2 || output.substr(0, 2) != "\xFF\xFE")
+        return "(no byte-order mark) " + output;
+    const std::wstring wide(reinterpret_cast<const wchar_t*>(output.data() + 2), (output.size() - 2) / 2);
+    return NarrowFromWide(wide.c_str(), static_cast<int>(wide.size())).str();
+}
+
+// regedit /s imports the bytes as a .reg file; its exit status.
+DWORD ImportWithRegedit(const std::string& bytes)
+{
+    TempFolder folder;
+    const std::string regFile = folder.Path() + "\\import.reg";
+    HANDLE out = CreateFileA(regFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(out);
+    return RunAndWait("regedit.exe /s \"" + regFile + "\"");
+}
+
+const std::string kRoot = kQuorvelinRegistryRoot;
+
+struct PolicyWrite {
+    std::string key;
+    std::string name;
+    DWORD value;
+};
+
+// The registry after a first Apply of the file on a fresh registry, then the
+// policy's writes, then the dialog opened, `value` chosen for the Id and OK
+// pressed, when a choice is given.
+std::vector<std::string> AfterChoice(const std::string& file, bool choose, int id = 0, int value = 0,
+                                     const std::vector<PolicyWrite>& policy = {})
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
+    NoMessageBoxes listener;
+    CPropertyCollection first;
+    EXPECT_TRUE(first.LoadDefinitionFile(file.c_str(), &listener));
+    first.WriteAllValues(kQuorvelinRegistryRoot);
+    for (const PolicyWrite& write : policy)
+        PutDword(write.key, write.name.c_str(), write.value);
+    if (choose) {
+        CPropertyCollection dialog;
+        dialog.LoadDefinitionFile(file.c_str(), &listener);
+        dialog.ReadAllValues(kQuorvelinRegistryRoot);
+        dialog.SetValueById(id, value);
+        EXPECT_TRUE(dialog.WriteAllValues(kQuorvelinRegistryRoot));
+    }
+    return RegistryListing(kRoot);
+}
+
 // Several keys, a value name to escape, Cyrillic names, an Id shared by two
 // attributes that write the same value, and reset actions that run on the
 // first Apply and ones that do not: regedit's import of the .reg changes the
@@ -232,43 +290,29 @@ TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
     const std::string file = DataFile("first_apply.xml");
     const CheckRun run = RunCheck("\"" + file + "\" --reg");
     EXPECT_EQ(1u, run.exitCode);  // warned of the shared Id
-    ASSERT_GE(run.output.size(), 2u);
-    ASSERT_EQ("\xFF\xFE", run.output.substr(0, 2));
-    const std::wstring wide(reinterpret_cast<const wchar_t*>(run.output.data() + 2), (run.output.size() - 2) / 2);
-    const std::string text = NarrowFromWide(wide.c_str(), static_cast<int>(wide.size())).str();
+    const std::string text = RegText(run.output);
     EXPECT_EQ(0u, text.find("Windows Registry Editor Version 5.00\r\n")) << text;
     EXPECT_NE(std::string::npos, text.find("; \"Numeric later\" (Id 21), reset \"9\": runs when 1 is chosen")) << text;
 
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    const std::string regFile = std::string(folder) + "kac_first_apply.reg";
-    HANDLE out = CreateFileA(regFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, out);
-    DWORD written = 0;
-    WriteFile(out, run.output.data(), static_cast<DWORD>(run.output.size()), &written, nullptr);
-    CloseHandle(out);
-
-    const std::string root = kQuorvelinRegistryRoot;
     RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
     // What the Delete actions find: a sub-key to remove, one to keep, and a key to empty.
-    const auto seed = [&root] {
-        SHDeleteKeyA(HKEY_CURRENT_USER, root.c_str());
-        PutDword(root + "\\Cache\\Old\\Deeper", "X", 1);
-        PutDword(root + "\\Cache\\Kept", "Y", 2);
-        PutDword(root + "\\Emptied\\Sub", "Z", 3);
-        PutDword(root + "\\Emptied", "W", 4);
+    const auto seed = [] {
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
+        PutDword(kRoot + "\\Cache\\Old\\Deeper", "X", 1);
+        PutDword(kRoot + "\\Cache\\Kept", "Y", 2);
+        PutDword(kRoot + "\\Emptied\\Sub", "Z", 3);
+        PutDword(kRoot + "\\Emptied", "W", 4);
     };
     seed();
-    EXPECT_EQ(0u, RunAndWait("regedit.exe /s \"" + regFile + "\""));
-    const std::vector<std::string> imported = RegistryListing(root);
-    DeleteFileA(regFile.c_str());
+    EXPECT_EQ(0u, ImportWithRegedit(run.output));
+    const std::vector<std::string> imported = RegistryListing(kRoot);
 
     seed();
     CPropertyCollection collection;
     NoMessageBoxes listener;
     ASSERT_TRUE(collection.LoadDefinitionFile(file.c_str(), &listener));
     EXPECT_TRUE(collection.WriteAllValues(kQuorvelinRegistryRoot));
-    EXPECT_EQ(RegistryListing(root), imported);
+    EXPECT_EQ(RegistryListing(kRoot), imported);
     // Not two empty listings: the later of the shared writes, the numeric
     // reset, and the deletions show.
     EXPECT_EQ((std::vector<std::string>{"Cache\\", "Cache\\Kept\\", "Cache\\Kept\\Y=2", "Cache\\Size=5", "Direct=5",
@@ -278,11 +322,321 @@ TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
               imported);
 }
 
+// A dialog's choice, then a value removed: --current exported, the subtree
+// wiped and the file imported gives the same subtree back (a value written
+// under the wrong key or name, a wrong number or a missing key line fails).
+TEST(KestAdvCheck, CurrentImportedByRegeditRestoresTheSubtree)
+{
+    struct Case {
+        const char* file;
+        int id;
+        int value;
+        const char* removedKey;  // below the root
+        const char* removedValue;
+        const char* comment;     // in the .reg for the removed value
+    };
+    const Case cases[] = {
+        {"..\\..\\..\\resources\\kestadvconfig.xml", 1001, 2, "Settings\\Network", "Timeout",
+         "; \"Timeout (s)\" (Id 3002): \"Timeout\" is missing"},
+        // The only value of its key: the key line brings back the empty key.
+        {"fleet.xml", 1, 0, "Вид\\Advanced", "Depth", "; \"Depth\" (Id 2): \"Depth\" is missing"},
+    };
+    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.file);
+        AfterChoice(DataFile(item.file), true, item.id, item.value);
+        HKEY key = nullptr;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, (kRoot + "\\" + item.removedKey).c_str(), 0,
+                                               KEY_ALL_ACCESS, &key));
+        EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key, item.removedValue));
+        RegCloseKey(key);
+        const std::vector<std::string> before = RegistryListing(kRoot);
+
+        const CheckRun run = RunCheck("\"" + DataFile(item.file) + "\" --current");
+        EXPECT_NE(std::string::npos, RegText(run.output).find(item.comment)) << RegText(run.output);
+        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
+        EXPECT_EQ(0u, ImportWithRegedit(run.output));
+        EXPECT_EQ(before, RegistryListing(kRoot));
+    }
+}
+
+// After a choice and OK on a fresh registry, --diff lists that attribute and
+// nothing else, with both values and their choices' texts.
+TEST(KestAdvCheck, DiffListsWhatDiffersFromTheFirstApply)
+{
+    struct Case {
+        const char* file;
+        int id;
+        int value;
+        const char* arguments;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"..\\..\\..\\resources\\kestadvconfig.xml", 1001, 2, " --diff --json",
+         "{\"differences\":[{\"property\":\"Общие\",\"name\":\"Язык интерфейса\",\"id\":1001,"
+         "\"key\":\"Software\\\\Tarnwick, Inc.\\\\Quorvelin X8\\\\Settings\\\\General\",\"valueName\":\"Language\","
+         "\"now\":{\"state\":\"dword\",\"value\":2,\"text\":\"Deutsch\"},"
+         "\"firstApply\":{\"value\":1,\"text\":\"Русский\"}}]}\n"},
+        {"fleet.xml", 1, 1, " --diff",
+         "\"Вид & <цвет>\" / \"Режим \"A&B\" <x> -- 'q'\" (Id 1): HKEY_CURRENT_USER\\Software\\Tarnwick, "
+         "Inc.\\Quorvelin X8\\Вид, value \"Режим\": now 1 \"One & \"1\" <2>\", first Apply 2 \"Два\"\n"
+         "1 difference(s)\n"},
+        {"fleet.xml", 0, 0, " --diff", "0 difference(s)\n"},
+    };
+    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.file);
+        AfterChoice(DataFile(item.file), item.id != 0, item.id, item.value);
+        const CheckRun run = RunCheck("\"" + DataFile(item.file) + "\"" + item.arguments);
+        EXPECT_EQ(item.expected, run.output);
+    }
+}
+
+// An XML document as a tree, read with our own reader.
+struct XmlNode {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+    std::string text;
+    std::vector<XmlNode> children;
+
+    std::string operator[](const char* attribute) const
+    {
+        const auto found = attributes.find(attribute);
+        return found != attributes.end() ? found->second : "";
+    }
+    // Every node below this one with the name, in document order.
+    void Find(const std::string& wanted, std::vector<const XmlNode*>* found) const
+    {
+        for (const XmlNode& child : children) {
+            if (child.name == wanted)
+                found->push_back(&child);
+            child.Find(wanted, found);
+        }
+    }
+    std::vector<const XmlNode*> All(const std::string& wanted) const
+    {
+        std::vector<const XmlNode*> found;
+        Find(wanted, &found);
+        return found;
+    }
+};
+
+std::string Utf8(const char16_t* text, std::uint32_t length)
+{
+    return NarrowFromWide(reinterpret_cast<const wchar_t*>(text), static_cast<int>(length)).str();
+}
+
+// False when the document is not well formed; comments go to `comments`.
+bool ReadXml(const std::string& bytes, XmlNode* root, std::string* comments)
+{
+    xml::XmlMemorySource source(bytes.data(), bytes.size());
+    xml::XmlReader reader;
+    reader.SetInput(&source);
+    std::vector<XmlNode*> open{root};
+    xml::XmlNodeType type{};
+    xml::XmlResult result = xml::result::Ok;
+    const char16_t* text = nullptr;
+    std::uint32_t length = 0;
+    while ((result = reader.Read(&type)) == xml::result::Ok) {
+        if (type == xml::XmlNodeType::Element) {
+            XmlNode& node = open.back()->children.emplace_back();
+            reader.GetLocalName(&text, &length);
+            node.name = Utf8(text, length);
+            for (auto moved = reader.MoveToFirstAttribute(); moved == xml::result::Ok;
+                 moved = reader.MoveToNextAttribute()) {
+                reader.GetLocalName(&text, &length);
+                std::string name = Utf8(text, length);
+                reader.GetValue(&text, &length);
+                node.attributes[name] = Utf8(text, length);
+            }
+            reader.MoveToElement();
+            if (!reader.IsEmptyElement())
+                open.push_back(&node);
+        } else if (type == xml::XmlNodeType::EndElement) {
+            open.pop_back();
+        } else if (type == xml::XmlNodeType::Text || type == xml::XmlNodeType::Comment) {
+            reader.GetValue(&text, &length);
+            if (type == xml::XmlNodeType::Text)
+                open.back()->text += Utf8(text, length);
+            else
+                *comments += Utf8(text, length) + "\n";
+        }
+    }
+    return result == xml::result::EndOfInput;
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::string bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The first attribute without a reset action that Apply writes at this place.
+const CPropertyAttributes* AttributeAt(const CPropertyCollection& collection, const std::string& key,
+                                       const std::string& name)
+{
+    for (const auto [property, attribute] : collection.Attributes()) {
+        const CRegistryWrite write = attribute->PendingWrite(kQuorvelinRegistryRoot);
+        if (attribute->m_strReset.IsEmpty() && write.kind == CRegistryWrite::Kind::SetDword &&
+            write.keyPath.str() == key && write.name.str() == name)
+            return attribute;
+    }
+    return nullptr;
+}
+
+// The templates from --admx are well formed, every name is an identifier
+// unique in its file and every reference resolves; each policy is named
+// after a row the dialog shows and everything else is a comment; enabling a
+// policy with item k (or a number) writes what choosing k in that row and
+// pressing OK writes, compared in the registry after a first Apply.
+TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
+{
+    struct Case {
+        const char* file;
+        std::vector<std::string> policies;  // display names, in order
+        std::vector<std::string> comments;  // what each left-out part's comment names
+    };
+    const Case cases[] = {
+        {"..\\..\\..\\resources\\kestadvconfig.xml",
+         {"Язык интерфейса", "Start mode", "Check for updates", "Журнал событий", "Screen resolution (DPI)",
+          "Zoom (%)", "Cache size (KB)", "Заголовок окна", "Папка шаблонов", "Панель инструментов", "Proxy",
+          "Timeout (s)", "Протокол"},
+         {"\"Internal schema version\" (Id 1012)", "\"Clear recent files\" (Id 4001)",
+          "\"Сбросить окно документов\" (Id 4002)", "\"Maintenance\"", "\"Компоненты\""}},
+        {"fleet.xml",
+         {"Режим \"A&B\" <x> -- 'q'", "Depth", "Cache", "Zoom", "Text", "Folder", "Shared"},
+         {"\"Hidden\" (Id 1012)", "\"Wipe\" (Id 20)", "\"Counted\" (Id 7)", "\"\" (Id 8)",
+          "\"After no label\" (Id 9)", "\"Компоненты\""}},
+    };
+    const std::regex identifier("[A-Za-z_][A-Za-z0-9_]*");
+    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    for (const Case& item : cases) {
+        SCOPED_TRACE(item.file);
+        const std::string file = DataFile(item.file);
+        TempFolder folder;
+        const CheckRun run = RunCheck("\"" + file + "\" --admx \"" + folder.Path() + "\\out\"");
+        EXPECT_LE(run.exitCode, 1u) << run.output;
+        XmlNode admx;
+        XmlNode adml;
+        std::string comments;
+        ASSERT_TRUE(ReadXml(ReadFileBytes(folder.Path() + "\\out\\QuorvelinX8.admx"), &admx, &comments));
+        ASSERT_TRUE(ReadXml(ReadFileBytes(folder.Path() + "\\out\\en-US\\QuorvelinX8.adml"), &adml, &comments));
+        for (const std::string& left : item.comments)
+            EXPECT_NE(std::string::npos, comments.find(left)) << left << "\n" << comments;
+
+        std::map<std::string, std::string> strings;
+        for (const XmlNode* text : adml.All("string"))
+            strings[(*text)["id"]] = text->text;
+        std::map<std::string, const XmlNode*> presentations;
+        for (const XmlNode* presentation : adml.All("presentation"))
+            presentations[(*presentation)["id"]] = presentation;
+        const auto resolve = [&strings](const std::string& reference) {
+            const std::string id = reference.substr(9, reference.size() - 10);
+            EXPECT_TRUE(reference.rfind("$(string.", 0) == 0 && strings.count(id)) << reference;
+            return strings.count(id) ? strings[id] : "";
+        };
+        std::set<std::string> names;
+        const std::pair<const char*, const char*> named[] = {
+            {"category", "name"}, {"policy", "name"}, {"definition", "name"}, {"enum", "id"}, {"decimal", "id"}};
+        for (const auto& [kind, attribute] : named) {
+            for (const XmlNode* node : admx.All(kind)) {
+                if (!node->attributes.count(attribute))
+                    continue;  // the data of an enum item
+                const std::string name = (*node)[attribute];
+                EXPECT_TRUE(std::regex_match(name, identifier)) << name;
+                std::string lower = name;
+                CharLowerA(lower.data());
+                EXPECT_TRUE(names.insert(lower).second) << name;
+                if (node->attributes.count("displayName"))
+                    resolve((*node)["displayName"]);
+            }
+        }
+        for (const XmlNode* parent : admx.All("parentCategory")) {
+            std::string lower = (*parent)["ref"];
+            CharLowerA(lower.data());
+            EXPECT_TRUE(names.count(lower)) << lower;
+        }
+
+        std::vector<std::string> policies;
+        for (const XmlNode* policy : admx.All("policy")) {
+            policies.push_back(resolve((*policy)["displayName"]));
+            SCOPED_TRACE(policies.back());
+            resolve((*policy)["explainText"]);
+            EXPECT_EQ("User", (*policy)["class"]);
+            const std::string reference = (*policy)["presentation"];
+            const auto shown = presentations.find(reference.substr(15, reference.size() - 16));
+            ASSERT_TRUE(reference.rfind("$(presentation.", 0) == 0 && shown != presentations.end()) << reference;
+            const std::string key = (*policy)["key"];
+            for (const XmlNode* choice : policy->All("enum")) {
+                const XmlNode* list = shown->second->All("dropdownList").at(0);
+                EXPECT_EQ((*choice)["id"], (*list)["refId"]);
+                EXPECT_EQ("true", (*list)["noSort"]);
+                NoMessageBoxes listener;
+                CPropertyCollection collection;
+                collection.LoadDefinitionFile(file.c_str(), &listener);
+                const CPropertyAttributes* attribute = AttributeAt(collection, key, (*choice)["valueName"]);
+                ASSERT_NE(nullptr, attribute);
+                EXPECT_EQ(std::to_string(attribute->m_nDefault), (*list)["defaultItem"]);
+                const std::vector<const XmlNode*> items = choice->All("item");
+                int k = 0;
+                for (const XmlNode* option : items) {
+                    if (!option->attributes.count("displayName"))
+                        continue;  // an item of a value list
+                    EXPECT_EQ(attribute->m_control.m_values.GetAt(k).str(), resolve((*option)["displayName"]));
+                    std::vector<PolicyWrite> writes{
+                        {key, (*choice)["valueName"], std::stoul((*option->All("decimal").at(0))["value"])}};
+                    for (const XmlNode* also : option->All("item"))
+                        writes.push_back({(*also)["key"], (*also)["valueName"],
+                                          static_cast<DWORD>(std::stoul((*also->All("decimal").at(0))["value"]))});
+                    EXPECT_EQ(AfterChoice(file, true, attribute->m_nId, k), AfterChoice(file, false, 0, 0, writes))
+                        << "item " << k;
+                    ++k;
+                }
+                EXPECT_EQ(attribute->m_control.m_values.GetSize(), k);
+            }
+            // A number above 9999, and -1 as its 32-bit pattern: the bounds
+            // must let both in.
+            for (const DWORD number : {70001ul, 4294967295ul}) {
+                std::vector<PolicyWrite> writes;
+                int id = 0;
+                for (const XmlNode* decimal : policy->All("decimal")) {
+                    if ((*decimal)["id"].empty())
+                        continue;  // the data of an enum item
+                    const std::string at = decimal->attributes.count("key") ? (*decimal)["key"] : key;
+                    EXPECT_LE(number, std::stoul(decimal->attributes.count("maxValue") ? (*decimal)["maxValue"]
+                                                                                      : "9999"));
+                    writes.push_back({at, (*decimal)["valueName"], number});
+                    NoMessageBoxes listener;
+                    CPropertyCollection collection;
+                    collection.LoadDefinitionFile(file.c_str(), &listener);
+                    const CPropertyAttributes* attribute = AttributeAt(collection, at, (*decimal)["valueName"]);
+                    ASSERT_NE(nullptr, attribute);
+                    id = attribute->m_nId;
+                }
+                if (!writes.empty()) {
+                    EXPECT_EQ(AfterChoice(file, true, id, static_cast<int>(number)),
+                              AfterChoice(file, false, 0, 0, writes));
+                }
+            }
+        }
+        EXPECT_EQ(item.policies, policies);
+    }
+}
+
 TEST(KestAdvCheck, WithoutAFileItPrintsUsage)
 {
     const CheckRun run = RunCheck("");
     EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos, run.output.find("usage: KestAdvCheck FILE [--json | --reg]"));
+    EXPECT_NE(std::string::npos,
+              run.output.find("usage: KestAdvCheck FILE [--json | --reg | --current | --diff [--json] | --admx DIR]"));
 }
 
 }  // namespace
