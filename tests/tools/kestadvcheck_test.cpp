@@ -631,6 +631,19 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
     }
 }
 
+// A file the loader stops in or cannot open would give a fleet a partial
+// set of policies: no templates, exit status 2.
+TEST(KestAdvCheck, AdmxOfAFileTheLoaderRefusesWritesNothing)
+{
+    for (const char* file : {"default_before_first_attrib.xml", "no_such_file.xml", "root_only.xml"}) {
+        SCOPED_TRACE(file);
+        TempFolder folder;
+        const CheckRun run = RunCheck("\"" + DataFile(file) + "\" --admx \"" + folder.Path() + "\"");
+        EXPECT_EQ(2u, run.exitCode);
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder.Path() + "\\QuorvelinX8.admx").c_str()));
+    }
+}
+
 TEST(KestAdvCheck, WithoutAFileItPrintsUsage)
 {
     const CheckRun run = RunCheck("");
