@@ -146,10 +146,10 @@ TEST(HelpFileTest, HoldsTheOverviewWindowTypeAndEveryTopicOfItsContents)
     EXPECT_EQ("overview.htm", help.String(Dword(windows, 8 + 104)));
 
     // One topic for the program, one per page of the dialog, one for authors
-    // of definition files; each is in the file.
+    // of definition files, one for administrators; each is in the file.
     const std::vector<std::string> topics = ContentsTopics(help.Read(L"/contents.hhc"));
     EXPECT_EQ((std::vector<std::string>{"overview.htm", "settings_page.htm", "components_page.htm",
-                                        "definition_file.htm"}),
+                                        "definition_file.htm", "administrators.htm"}),
               topics);
     for (const std::string& topic : topics)
         EXPECT_NE(std::string::npos, help.Read(L"/" + std::wstring(topic.begin(), topic.end())).find("</html>"))
