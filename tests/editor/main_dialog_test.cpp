@@ -12,6 +12,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,8 @@ namespace {
 
 constexpr char kCompanyKey[] = "Software\\Tarnwick, Inc.";
 constexpr char kValuesKey[] = "Software\\Tarnwick, Inc.\\Quorvelin X8";
+constexpr char kRulesKey[] = "Software\\Tarnwick, Inc.\\Quorvelin X8\\Rules";
+constexpr char kColumnsKey[] = "Software\\Tarnwick, Inc.\\Quorvelin ACU";
 constexpr char kPositionKey[] = "Software\\Tarnwick, Inc.\\Quorvelin Applet\\Window Position";
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
@@ -31,6 +34,28 @@ constexpr int kLabel = 1004;
 constexpr int kDirectoryTree = 1007;
 
 using Rows = std::vector<std::pair<std::wstring, std::wstring>>;
+
+// Rows of the first page of pages.xml.
+enum PagesRow { kStoredRow, kFirst1010Row, kFirst1011Row, kListRow, kNumberRow, kLongRow, kResetRow, kTextRow };
+
+// The text a control of the program holds (asked of the control itself:
+// GetWindowText does not ask another process's windows).
+std::wstring ControlText(HWND window)
+{
+    wchar_t text[256] = {};
+    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int ColumnWidth(const ProgramUnderTest& program, int column)
+{
+    return static_cast<int>(SendMessageW(program.Grid(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
+int SelectedRow(const ProgramUnderTest& program)
+{
+    return static_cast<int>(SendMessageW(program.Grid(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
 
 std::vector<std::string> Values()
 {
@@ -97,6 +122,31 @@ protected:
     {
         program.Click(kApply);
         return program.WaitUntil([&] { return Enabled(program, kApply) == enabled; });
+    }
+
+    // Opens a number cell's editor and types a number. With no evaluator
+    // installed, as shipped, every number is refused: the balloon names the
+    // cell's range (0 to 0) until a key, the value it opened with comes back
+    // and the editor stays open, as it does for any later commit. Returns
+    // the editor, still open, or null after a failed expectation.
+    static HWND RefusesEveryNumber(const ProgramUnderTest& program, int row)
+    {
+        const HWND number = program.ClickValueCell(row);
+        EXPECT_NE(nullptr, number) << row;
+        const std::wstring opened = ControlText(number);
+        SetWindowTextW(number, L"5");
+        ProgramUnderTest::PostKey(number, VK_RETURN);
+        HWND balloon = nullptr;
+        const bool shown = program.WaitUntil([&] {
+            balloon = program.FindWindowOfClass(TOOLTIPS_CLASSW);
+            return balloon != nullptr && (GetWindowLongPtrW(balloon, GWL_STYLE) & TTS_BALLOON) != 0;
+        });
+        EXPECT_TRUE(shown) << row;
+        EXPECT_EQ(L"0 to 0", ControlText(balloon)) << row;
+        ProgramUnderTest::PostKey(number, VK_SHIFT);  // any key ends the balloon's wait
+        EXPECT_TRUE(program.WaitUntil([&] { return !IsWindowVisible(balloon); })) << row;
+        EXPECT_EQ(opened, ControlText(number)) << row;
+        return shown && IsWindow(number) ? number : nullptr;
     }
 
     // Closes the dialog with its close box and waits for the program to end.
@@ -202,11 +252,34 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
                     {L"Always first too", L"Never"},
                     {L"List", L""},
                     {L"Number", L""},
+                    {L"Long", L""},
+                    {L"Reset the layout", L"No"},
                     {L"Text", L""},
                     {L"Out of range", L""}}),
               program.GridRows());
     ASSERT_TRUE(Choose(program, 0, 0));
     ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+
+    // A click on an item inside the open list commits that item.
+    const HWND list = program.ClickValueCell(kListRow);
+    ASSERT_NE(nullptr, list);
+    const auto itemHeight = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const LPARAM second = MAKELPARAM(5, itemHeight + itemHeight / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, second);
+    PostMessageW(list, WM_LBUTTONUP, 0, second);
+    ASSERT_TRUE(program.WaitUntil([&] { return !IsWindow(list); }));
+    EXPECT_EQ(L"Right", program.GridRows()[kListRow].second);
+
+    // Tab forward from a row's name cell opens its value's editor.
+    ASSERT_TRUE(program.ClickCell(kTextRow, 0));
+    ASSERT_TRUE(program.WaitUntil([&] { return SelectedRow(program) == kTextRow; })) << SelectedRow(program);
+    ProgramUnderTest::PostKey(program.Grid(), VK_TAB);
+    const HWND text = program.OpenEditor();
+    ASSERT_NE(nullptr, text);
+    SetWindowTextW(text, L"typed");
+    ProgramUnderTest::PostKey(text, VK_RETURN);
+    ASSERT_TRUE(program.WaitUntil([&] { return !IsWindow(text); }));
+    EXPECT_EQ(L"typed", program.GridRows()[kTextRow].second);
 
     // A property without attributes is refused with string 112.
     ASSERT_TRUE(program.SelectCategory(2));
@@ -246,8 +319,13 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(about); }));
     EXPECT_TRUE(IsWindowEnabled(program.Dialog()));
 
-    // Cancel after a choice: the values are as they were, every one.
-    program.Click(kCancel);
+    ASSERT_TRUE(program.SelectCategory(1));
+    const HWND number = RefusesEveryNumber(program, kNumberRow);
+    ASSERT_NE(nullptr, number);
+
+    // Escape inside an open editor is the dialog's: it cancels, and after
+    // the choices above every value is as it was.
+    ProgramUnderTest::PostKey(number, VK_ESCAPE);
     EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
     EXPECT_EQ(before, Values());
 }
@@ -300,13 +378,42 @@ TEST_F(MainDialogTest, WithoutPropertiesTheProgramSaysSoAndEndsWithItsPositionSa
     EXPECT_NE("", StoredPosition());
 }
 
-TEST_F(MainDialogTest, TheWindowComesBackWhereItWasLeft)
+TEST_F(MainDialogTest, TheWindowAndTheColumnsComeBackAsTheyWereLeft)
 {
+    for (const auto& [name, value] : {std::pair{"First1010", 1}, {"First1011", 1}, {"Hidden", 4}}) {
+        const DWORD data = static_cast<DWORD>(value);
+        SHSetValueA(HKEY_CURRENT_USER, kRulesKey, name, REG_DWORD, &data, sizeof data);
+    }
     ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
-    // Where the system puts the window when nothing usable is stored.
+    // Where the system puts the window when nothing usable is stored; the
+    // grid's two columns share its width evenly.
     ASSERT_TRUE(Run(program));
     const RECT placed = program.WindowRect();
+    const int nameWidth = ColumnWidth(program, 0);
+    const int valueWidth = ColumnWidth(program, 1);
+    EXPECT_GT(nameWidth, 0);
+    EXPECT_LE(std::abs(nameWidth - valueWidth), 1);
+
+    // Apply writes what the rows that open on their first choice, and the
+    // hidden one, hold, not what they show; a reset action runs once.
+    ASSERT_TRUE(program.SelectCategory(1));
+    ASSERT_TRUE(Choose(program, kResetRow, 1));
+    ASSERT_TRUE(ApplyLeaves(program, false));
+    const std::vector<std::string> applied = Values();
+    for (const char* value : {"Rules\\First1010=1", "Rules\\First1011=1", "Rules\\Hidden=4", "Rules\\Version=17"})
+        EXPECT_NE(applied.end(), std::find(applied.begin(), applied.end(), value)) << value;
+    SHDeleteValueA(HKEY_CURRENT_USER, kRulesKey, "Version");
+    ASSERT_TRUE(Choose(program, kStoredRow, 1));
+    ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
+    ASSERT_TRUE(ApplyLeaves(program, false));
+    const std::vector<std::string> again = Values();
+    EXPECT_EQ(again.end(), std::find(again.begin(), again.end(), "Rules\\Version=17")) << "the reset ran twice";
+
+    // The widths are kept when the dialog closes.
     ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+    EXPECT_EQ((std::vector<std::string>{"Column 0 width=" + std::to_string(nameWidth),
+                                        "Column 1 width=" + std::to_string(valueWidth), "Number of columns=2"}),
+              RegistryListing(kColumnsKey));
     const auto sameAsPlaced = [&] {
         const RECT now = program.WindowRect();
         return EqualRect(&now, &placed) != FALSE;
@@ -322,13 +429,22 @@ TEST_F(MainDialogTest, TheWindowComesBackWhereItWasLeft)
     const LONG height = placed.bottom - placed.top + 40;
     ASSERT_TRUE(Run(program));
     SetWindowPos(program.Dialog(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(program.Grid(), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(nameWidth + 17, 0));
     ASSERT_NE(STILL_ACTIVE, CloseBox(program));
     EXPECT_EQ("0.125000,0.125000," + std::to_string(width) + "," + std::to_string(height), StoredPosition());
     ASSERT_TRUE(Run(program));
     const RECT moved = program.WindowRect();
     EXPECT_EQ((std::vector<LONG>{left, top, left + width, top + height}),
               (std::vector<LONG>{moved.left, moved.top, moved.right, moved.bottom}));
-    ASSERT_NE(STILL_ACTIVE, CloseBox(program));
+    EXPECT_EQ(nameWidth + 17, ColumnWidth(program, 0));
+
+    // A long number cell opens a number editor, refuses every number as
+    // shipped, and Escape there ends the run as Cancel does.
+    ASSERT_TRUE(program.SelectCategory(1));
+    const HWND number = RefusesEveryNumber(program, kLongRow);
+    ASSERT_NE(nullptr, number);
+    ProgramUnderTest::PostKey(number, VK_ESCAPE);
+    ASSERT_NE(STILL_ACTIVE, program.WaitForExit());
 
     // A zero width, and a rectangle outside the virtual screen, are ignored.
     for (const char* text : {"0.5,0.5,0,300", "3.0,3.0,400,300"}) {

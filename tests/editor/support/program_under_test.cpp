@@ -111,12 +111,6 @@ BOOL CALLBACK FindShownIcon(HWND child, LPARAM found)
     return TRUE;
 }
 
-void PostKey(HWND window, UINT key)
-{
-    PostMessageW(window, WM_KEYDOWN, key, 1);
-    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
-}
-
 }  // namespace
 
 std::string TestDataFile(const std::string& relative)
@@ -290,21 +284,38 @@ std::vector<std::pair<std::wstring, std::wstring>> ProgramUnderTest::GridRows() 
     return rows;
 }
 
-HWND ProgramUnderTest::ClickValueCell(int row) const
+bool ProgramUnderTest::ClickCell(int row, int column) const
 {
     const HWND grid = Grid();
     RemoteBlock block(m_process->Handle(), sizeof(RECT));
-    RECT cell{LVIR_BOUNDS, 1, 0, 0};  // sub-item 1, its whole rectangle
+    // Sub-item 0's bounds are the whole row's: its label is the name cell.
+    RECT cell{column == 0 ? LVIR_LABEL : LVIR_BOUNDS, column, 0, 0};
     if (!block.Valid() || !block.Write(0, &cell, sizeof cell) ||
         !SendMessageW(grid, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), block.Param()) ||
         !block.Read(0, &cell, sizeof cell))
-        return nullptr;
+        return false;
     const LPARAM point = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
     PostMessageW(grid, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(grid, WM_LBUTTONUP, 0, point);
+    return true;
+}
+
+HWND ProgramUnderTest::OpenEditor() const
+{
     HWND editor = nullptr;
-    WaitUntil([&] { return (editor = GetDlgItem(grid, kCellEditorId)) != nullptr && IsWindowVisible(editor); });
+    WaitUntil([&] { return (editor = GetDlgItem(Grid(), kCellEditorId)) != nullptr && IsWindowVisible(editor); });
     return editor;
+}
+
+HWND ProgramUnderTest::ClickValueCell(int row) const
+{
+    return ClickCell(row, 1) ? OpenEditor() : nullptr;
+}
+
+void ProgramUnderTest::PostKey(HWND window, UINT key)
+{
+    PostMessageW(window, WM_KEYDOWN, key, 1);
+    PostMessageW(window, WM_KEYUP, key, 0xC0000001);
 }
 
 bool ProgramUnderTest::ChooseInList(HWND editor, int index) const

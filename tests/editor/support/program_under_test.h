@@ -61,8 +61,14 @@ public:
 
     // The grid's rows: the text of column 0 and of column 1.
     std::vector<std::pair<std::wstring, std::wstring>> GridRows() const;
+    // Clicks a cell of the grid (posted; false when the cell has no place).
+    bool ClickCell(int row, int column) const;
+    // The grid's open in-cell editor once it shows; null after a while.
+    HWND OpenEditor() const;
     // Clicks the value cell of a row and returns the editor it opens.
     HWND ClickValueCell(int row) const;
+    // A key pressed and let go, as the program's queue receives it.
+    static void PostKey(HWND window, UINT key);
     // Chooses item `index` in an open drop-down list editor with the keys a
     // user presses (F4, Home, Down, Return) and waits until the editor goes.
     bool ChooseInList(HWND editor, int index) const;
