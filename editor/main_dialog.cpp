@@ -12,10 +12,12 @@
 #include "ui/dialogs/layout_rules.h"
 #include "ui/dialogs/registered_messages.h"
 #include "ui/dialogs/ui_menu_router.h"
+#include "ui/grid/ui_redraw_pause.h"
 
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <unordered_map>
 
 IMPLEMENT_DYNAMIC(CKestAdvConfigDlg, UIDialog)
 
@@ -212,18 +214,25 @@ void CKestAdvConfigDlg::ShowPropertyPage(INT_PTR index)
 {
     m_grid.ShowWindow(SW_SHOW);
     m_dirTree.ShowWindow(SW_HIDE);
+    UIPropertyGridCtrl& grid = m_grid.m_grid;
+    // The page is painted once, when it is complete.
+    const UIRedrawPause pause(grid);
     ClearGrid();
     const CQuorvelinProperty* property = m_properties.FindProperty(index);
     if (property == nullptr)
         return;
-    UIPropertyGridCtrl& grid = m_grid.m_grid;
+    // The values of the page's Ids, found in one pass over the file's attributes.
+    std::unordered_map<int, int> values;
+    for (int i = 0; i < property->GetAttributeCount(); ++i)
+        values.emplace(property->GetAttribute(i)->m_nId, -1);
+    m_properties.FindValuesById(values);
     int row = 0;
     for (int i = 0; i < property->GetAttributeCount(); ++i) {
         const CPropertyAttributes* attribute = property->GetAttribute(i);
         const int id = attribute->m_nId;
         if (id == kHiddenId)
             continue;
-        const int value = m_properties.FindValueById(id);
+        const int value = values[id];
         // An empty label inserts no row; the counter still advances, so the
         // rows after it are not inserted either.
         m_grid.SetRowLabel(row, attribute->m_strName);

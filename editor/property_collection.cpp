@@ -29,6 +29,21 @@ int CPropertyCollection::FindValueById(int id) const
     return -1;
 }
 
+void CPropertyCollection::FindValuesById(std::unordered_map<int, int>& values) const
+{
+    for (auto& [id, value] : values)
+        value = -1;
+    std::unordered_set<int> found;
+    for (const auto [property, attribute] : Attributes()) {
+        const auto wanted = values.find(attribute->m_nId);
+        if (wanted == values.end() || !found.insert(wanted->first).second)
+            continue;  // the first attribute with an Id gives its value
+        wanted->second = attribute->m_nValue;
+        if (found.size() == values.size())
+            return;
+    }
+}
+
 void CPropertyCollection::SetValueById(int id, int value)
 {
     for (const auto [property, attribute] : Attributes()) {

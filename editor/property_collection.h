@@ -6,6 +6,7 @@
 #include "platform/cstring.h"
 #include "platform/cstring_array.h"
 
+#include <unordered_map>
 #include <unordered_set>
 
 class CDefinitionLoadListener;
@@ -73,6 +74,9 @@ public:
     // Value of the first attribute with this Id, in property and then
     // attribute order; -1 when there is none.
     int FindValueById(int id) const;
+    // FindValueById for several Ids in one pass over the attributes: each key
+    // of `values` gets the value FindValueById gives it.
+    void FindValuesById(std::unordered_map<int, int>& values) const;
     // Attributes that share an Id share one value: gives it to every
     // attribute with this Id, in every property.
     void SetValueById(int id, int value);
