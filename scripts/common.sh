@@ -77,6 +77,14 @@ kac_start_prefix() {
         kac_log "creating Wine prefix $WINEPREFIX"
     fi
     "$(kac_wine)" wineboot -i </dev/null >/dev/null 2>&1 3>&- 4>&- 5>&- 6>&- 7>&- 8>&- 9>&-
+    # Wine draws the caption's buttons with the glyphs of its own symbol
+    # font; without it another font shows their letters ("0", "1", "r").
+    # Debian's Wine does not find the font in its data folder, so it goes
+    # where every prefix looks for fonts.
+    local symbols=/usr/share/wine/fonts/marlett.ttf fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [[ -f $symbols && -d $fonts && ! -f $fonts/marlett.ttf ]]; then
+        cp "$symbols" "$fonts/"
+    fi
 }
 
 # Xvfb has no window manager: windows stay unmanaged (Wine then does not wait
