@@ -32,3 +32,15 @@ public:
 private:
     PROCESS_INFORMATION m_process{};
 };
+
+// What a program run to its end gave: its exit code (STILL_ACTIVE when it
+// did not end in time, and was ended) and what it wrote to its standard
+// output and error, in order.
+struct ProgramRun {
+    DWORD exitCode = STILL_ACTIVE;
+    std::string output;
+};
+// Starts `path` with `arguments` and no window of its own, collects its
+// output and waits for it to end.
+ProgramRun RunProgram(const std::string& path, const std::string& arguments, DWORD timeoutMs = 30000,
+                      const char* folder = nullptr);

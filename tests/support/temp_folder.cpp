@@ -82,11 +82,3 @@ std::string TempFolder::CopyFileTo(const std::string& source, const std::string&
     CopyFileA(source.c_str(), path.c_str(), FALSE);
     return path;
 }
-
-std::string ExecutableFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.rfind('\\') + 1);
-}

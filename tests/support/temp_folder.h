@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/test_paths.h"
+
 #include <string>
 
 // A folder of its own under the temporary folder, removed with everything
@@ -20,6 +22,3 @@ public:
 private:
     std::string m_path;
 };
-
-// The folder of the running test executable, with a trailing backslash.
-std::string ExecutableFolder();

@@ -3,6 +3,7 @@
 // to the dialog, and the model operations.
 #include "tests/support/message_pump.h"
 #include "tests/support/plain_evaluator.h"
+#include "tests/support/tool_tip_text.h"
 #include "tests/support/window_image.h"
 #include "tests/ui/grid/support/property_pane.h"
 #include "ui/dialogs/registered_messages.h"
@@ -276,19 +277,6 @@ TEST(UIGridCtrlTest, AClickOutsideAListEditorCommitsThePreselectedItem)
     EXPECT_EQ(0, recorder.To(pane.m_host).back().lParam);
 }
 
-namespace {
-
-CString TipText(const UIErrorTip& tip)
-{
-    char text[256] = {};
-    TTTOOLINFOA tool = tip.GetToolInfo();
-    tool.lpszText = text;
-    SendMessageA(tip.GetTipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
-
-}  // namespace
-
 TEST(UIGridCtrlTest, ARealCellOpensAtFiveDecimalsAndAnInvalidNumberKeepsItsEditorOpen)
 {
     PropertyPane pane;
@@ -312,7 +300,8 @@ TEST(UIGridCtrlTest, ARealCellOpensAtFiveDecimalsAndAnInvalidNumberKeepsItsEdito
     EXPECT_EQ(editor, GetCapture());
     ASSERT_NE(nullptr, real->GetErrorTip().GetTipWindow());
     EXPECT_NE(0, GetWindowLongA(real->GetErrorTip().GetTipWindow(), GWL_STYLE) & TTS_BALLOON);
-    EXPECT_STREQ("0.00000 to 0.00000", TipText(real->GetErrorTip()));
+    const TTTOOLINFOA tool = real->GetErrorTip().GetToolInfo();
+    EXPECT_EQ("0.00000 to 0.00000", ToolTipText(real->GetErrorTip().GetTipWindow(), &tool));
     EXPECT_STREQ("2.50000", WindowText(editor));
     EXPECT_TRUE(recorder.Messages().empty());
 

@@ -5,11 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace {
-
-thread_local PostedMessageRecorder* t_recorder = nullptr;
 
 constexpr UINT kPlaceholderId = 1003;
 
@@ -22,37 +18,6 @@ CStringArray Items(std::initializer_list<const char*> texts)
 }
 
 }  // namespace
-
-PostedMessageRecorder::PostedMessageRecorder(std::vector<UINT> messages) : m_watched(std::move(messages))
-{
-    t_recorder = this;
-    m_hook = SetWindowsHookExA(WH_GETMESSAGE, &Hook, nullptr, GetCurrentThreadId());
-}
-
-PostedMessageRecorder::~PostedMessageRecorder()
-{
-    UnhookWindowsHookEx(m_hook);
-    t_recorder = nullptr;
-}
-
-std::vector<PostedMessage> PostedMessageRecorder::To(HWND window) const
-{
-    std::vector<PostedMessage> found;
-    std::copy_if(m_messages.begin(), m_messages.end(), std::back_inserter(found),
-                 [window](const PostedMessage& posted) { return posted.window == window; });
-    return found;
-}
-
-LRESULT CALLBACK PostedMessageRecorder::Hook(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HC_ACTION && wParam == PM_REMOVE && t_recorder != nullptr) {
-        const auto* msg = reinterpret_cast<const MSG*>(lParam);
-        const auto& watched = t_recorder->m_watched;
-        if (std::find(watched.begin(), watched.end(), msg->message) != watched.end())
-            t_recorder->m_messages.push_back({msg->hwnd, msg->message, msg->wParam, msg->lParam});
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
 
 PropertyPane::PropertyPane()
 {

@@ -2,40 +2,10 @@
 
 #include "platform/cstatic.h"
 #include "platform/cwnd.h"
+#include "tests/support/message_log.h"
 #include "ui/grid/ui_property_grid.h"
 
 #include <windows.h>
-
-#include <vector>
-
-// A named message as it was taken from the queue of the window it was posted to.
-struct PostedMessage {
-    HWND window;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
-// Records, while it lives, every message of the given numbers that this
-// thread takes from its queue (a thread hook: the windows stay as they are).
-class PostedMessageRecorder {
-public:
-    explicit PostedMessageRecorder(std::vector<UINT> messages);
-    ~PostedMessageRecorder();
-    PostedMessageRecorder(const PostedMessageRecorder&) = delete;
-    PostedMessageRecorder& operator=(const PostedMessageRecorder&) = delete;
-
-    const std::vector<PostedMessage>& Messages() const { return m_messages; }
-    std::vector<PostedMessage> To(HWND window) const;
-    void Clear() { m_messages.clear(); }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
-
-    std::vector<UINT> m_watched;
-    std::vector<PostedMessage> m_messages;
-    HHOOK m_hook = nullptr;
-};
 
 // The main dialog's property pane as the dialog sets it up: a visible
 // top-level window holding the placeholder static 1003, bound to a

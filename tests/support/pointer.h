@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+// The mouse pointer as a user moves it: placed on a point of a window, or
+// the window placed under it where a test must not move the pointer.
+
+// Puts the pointer on `client` (client coordinates of `window`).
+inline void PutPointerOn(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
+}
+
+// Moves the top-level window `top` so that `client` of its descendant
+// `window` lies under the pointer, wherever the pointer is.
+inline void MoveUnderPointer(HWND top, HWND window, POINT client)
+{
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ClientToScreen(window, &client);
+    RECT placed{};
+    GetWindowRect(top, &placed);
+    SetWindowPos(top, nullptr, placed.left + pointer.x - client.x, placed.top + pointer.y - client.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Presses or releases a button where the pointer is, as hardware input:
+// MOUSEEVENTF_LEFTDOWN, ..._RIGHTUP, ...
+inline void SendPointerButton(DWORD flag)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof input);
+}

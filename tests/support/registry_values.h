@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <optional>
+#include <string>
+
+// Reads and writes of single values below HKEY_CURRENT_USER, the way a test
+// prepares what the program reads and checks what it wrote. Keys on the way
+// are made. Pair them with RegistryKeyKeeper (registry_listing.h) so the
+// machine is left as it was.
+
+inline bool WriteRegistryDword(const std::string& key, const char* name, DWORD value)
+{
+    return SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_DWORD, &value, sizeof value) == ERROR_SUCCESS;
+}
+
+// `type`: REG_SZ, or another type to store the same bytes under (a test of
+// data the program must refuse).
+inline bool WriteRegistryText(const std::string& key, const char* name, const std::string& text, DWORD type = REG_SZ)
+{
+    return SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, type, text.c_str(),
+                       static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+}
+
+// Nothing when the value is missing or is not a REG_DWORD.
+inline std::optional<DWORD> ReadRegistryDword(const std::string& key, const char* name)
+{
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+// Nothing when the value is missing or is not a string.
+inline std::optional<std::string> ReadRegistryText(const std::string& key, const char* name)
+{
+    char text[2048] = {};
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::string(text);
+}
+
+inline bool RegistryKeyExists(const std::string& key)
+{
+    HKEY opened = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(opened);
+    return true;
+}
+
+// Deletes the key with everything below it; true when it is gone.
+inline bool DeleteRegistryKey(const std::string& key)
+{
+    SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+    return !RegistryKeyExists(key);
+}

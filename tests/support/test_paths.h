@@ -1,0 +1,33 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Where the tests find what they need: the running test executable sits in
+// <source>\build\windows\, beside the programs and stand-ins it built; the
+// test data lies in <source>\tests\data\.
+
+// The folder of the running test executable, with a trailing backslash.
+inline std::string ExecutableFolder()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string module = path;
+    return module.substr(0, module.rfind('\\') + 1);
+}
+
+// The source tree's folder, with a trailing backslash.
+inline std::string SourceFolder()
+{
+    std::string folder = ExecutableFolder();
+    for (int up = 0; up < 2; ++up)  // up from build\windows
+        folder = folder.substr(0, folder.rfind('\\', folder.size() - 2) + 1);
+    return folder;
+}
+
+// A file or folder below tests\data\ of the source tree.
+inline std::string TestDataPath(const std::string& relative)
+{
+    return SourceFolder() + "tests\\data\\" + relative;
+}
