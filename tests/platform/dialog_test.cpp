@@ -85,35 +85,24 @@ void PostKey(HWND target, WPARAM key)
 
 }  // namespace
 
+// Faults: items missing when initialisation runs, the font set after the
+// items, an item bound by data exchange that never sees its messages.
 TEST(DialogTest, InitialisationRunsPreInitThenOnInitAndBindsItems)
 {
     MessageLog log;
     ScenarioDialog dialog(log);
-    dialog.m_onInit = [](ScenarioDialog& d) { d.EndDialog(17); };
+    CWnd* boundObject = nullptr;
+    dialog.m_onInit = [&](ScenarioDialog& d) {
+        boundObject = CWnd::FromHandlePermanent(::GetDlgItem(d.m_hWnd, IDOK));
+        d.EndDialog(17);
+    };
     EXPECT_EQ(17, dialog.DoModal());
     EXPECT_TRUE(dialog.m_itemsExistedBeforeInit);
     // The template's font comes first, stored already, before the items exist.
-    EXPECT_EQ((std::vector<std::string>{"OnSetFont stored=1 items=0", "PreInitDialog", "OnInitDialog",
-                                        "DoDataExchange save=0"}),
-              log.Entries());
+    EXPECT_TRUE(log.Is({"OnSetFont stored=1 items=0", "PreInitDialog", "OnInitDialog", "DoDataExchange save=0"}));
+    EXPECT_EQ(&dialog.m_okButton, boundObject);
     EXPECT_EQ(nullptr, dialog.m_hWnd);
     EXPECT_EQ(nullptr, dialog.m_okButton.m_hWnd);  // unbound when its window went
-}
-
-TEST(DialogTest, ItemBoundByDataExchangeReceivesItsMessages)
-{
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    HWND okInDialog = nullptr;
-    CWnd* boundObject = nullptr;
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        okInDialog = ::GetDlgItem(d.m_hWnd, IDOK);
-        boundObject = CWnd::FromHandlePermanent(okInDialog);
-        d.EndDialog(IDCANCEL);
-    };
-    dialog.DoModal();
-    EXPECT_EQ(&dialog.m_okButton, boundObject);
-    EXPECT_NE(nullptr, okInDialog);
 }
 
 TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
@@ -131,10 +120,9 @@ TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
     };
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
     // IsDialogMessage turned Escape into Cancel after every pre-translation.
-    EXPECT_EQ((std::vector<std::string>{"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN",
-                                        "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"}),
-              std::vector<std::string>(log.Entries().begin() + 4, log.Entries().end()))
-        << log.Text();
+    static const std::vector<std::string> kOrder{"edit:WM_CHAR",    "panel:WM_CHAR",     "dialog:WM_CHAR", "edit:WM_KEYDOWN",
+                                                 "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"};
+    EXPECT_TRUE(log.EndsWith(kOrder));
 }
 
 TEST(DialogTest, MessageHandledByTheTargetGoesNoFurther)
@@ -150,8 +138,7 @@ TEST(DialogTest, MessageHandledByTheTargetGoesNoFurther)
         PostKey(edit.m_hWnd, VK_RETURN);
     };
     EXPECT_EQ(IDOK, dialog.DoModal());  // Enter presses the default button
-    EXPECT_EQ(0u, dialog.m_log.Only({WM_CHAR}).size() - 1) << log.Text();  // only "edit:WM_CHAR"
-    EXPECT_EQ("edit:WM_CHAR", log.Only({WM_CHAR}).front());
+    EXPECT_TRUE(SameSequence({"edit:WM_CHAR"}, log.Only({WM_CHAR})));
 }
 
 TEST(DialogTest, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
@@ -206,9 +193,7 @@ TEST(DialogTest, FailedDataExchangeKeepsTheDialogOpen)
         d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
     };
     EXPECT_EQ(IDCANCEL, dialog.DoModal());  // OK did not close it
-    EXPECT_EQ((std::vector<std::string>{"DoDataExchange save=1", "OnCancel"}),
-              std::vector<std::string>(log.Entries().end() - 2, log.Entries().end()))
-        << log.Text();
+    EXPECT_TRUE(log.EndsWith({"DoDataExchange save=1", "OnCancel"}));
 }
 
 TEST(DialogTest, QuitMessageEndsTheModalLoopAndStaysQueued)
@@ -224,7 +209,6 @@ TEST(DialogTest, QuitMessageEndsTheModalLoopAndStaysQueued)
 
 TEST(DialogTest, MissingTemplateFailsWithMinusOne)
 {
-    MessageLog log;
     CDialog dialog(4242);
     EXPECT_EQ(-1, dialog.DoModal());
     EXPECT_EQ(nullptr, dialog.m_hWnd);

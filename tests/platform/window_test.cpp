@@ -1,12 +1,12 @@
 // CWnd: binding, dispatch with base chaining, reflection and destruction,
 // checked on real windows and real controls by the messages that arrive.
-#include "platform/ctree_ctrl.h"
 #include "platform/cwnd.h"
 #include "tests/support/message_log.h"
-#include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 #include <gtest/gtest-spi.h>
+
+#include <commctrl.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -23,11 +23,6 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         m_log.Add(m_name, message);
-        if (message == WM_TIMER) {
-            ++m_timerTicks;
-            KillTimer(wParam);
-            return 0;
-        }
         if (message == WM_USER + 1)
             throw std::runtime_error("handler failed");
         return CWnd::WindowProc(message, wParam, lParam);
@@ -52,7 +47,6 @@ public:
     const char* m_name;
     HWND m_lastHandle = nullptr;
     bool m_handleReflected = false;
-    int m_timerTicks = 0;
 };
 
 class SelfDeletingWindow : public CWnd {
@@ -72,19 +66,17 @@ TEST(WindowTest, CreatedWindowIsBoundBeforeItsFirstMessage)
     ASSERT_TRUE(window.CreateEx(0, nullptr, "top", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
     EXPECT_EQ(&window, CWnd::FromHandlePermanent(window.m_hWnd));
 
-    const std::vector<std::string> expected{"top:WM_GETMINMAXINFO", "top:WM_NCCREATE", "top:WM_NCCALCSIZE",
-                                            "top:WM_CREATE"};
-    ASSERT_GE(log.Entries().size(), expected.size()) << log.Text();
-    EXPECT_EQ(expected, std::vector<std::string>(log.Entries().begin(), log.Entries().begin() + 4)) << log.Text();
+    static const std::vector<std::string> kCreation{"top:WM_GETMINMAXINFO", "top:WM_NCCREATE", "top:WM_NCCALCSIZE",
+                                                    "top:WM_CREATE"};
+    EXPECT_TRUE(SameSequence(kCreation, log.Only({WM_GETMINMAXINFO, WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE})));
 
     window.m_lastHandle = window.m_hWnd;
     log.Clear();
     EXPECT_TRUE(window.DestroyWindow());
     EXPECT_EQ(nullptr, window.m_hWnd);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(window.m_lastHandle));
-    EXPECT_EQ((std::vector<std::string>{"top:WM_DESTROY", "top:WM_NCDESTROY"}), log.Only({WM_DESTROY, WM_NCDESTROY}));
     // PostNcDestroy comes last, when the binding has already ended.
-    EXPECT_EQ("top:PostNcDestroy bound=no", log.Entries().back()) << log.Text();
+    EXPECT_TRUE(log.EndsWith({"top:WM_DESTROY", "top:WM_NCDESTROY", "top:PostNcDestroy bound=no"}));
 }
 
 TEST(WindowTest, ChildOfBoundParentCreatedInsideWmCreateIsBoundToo)
@@ -132,7 +124,9 @@ TEST(WindowTest, SubclassingAnExistingControlKeepsItsBehaviourAndUnsubclassResto
     DestroyWindow(edit);
 }
 
-TEST(WindowTest, ObjectThatOwnsItselfIsDeletedAfterItsLastMessage)
+// Faults: a self-owning window (a page, a tip) leaks or is deleted while
+// bound; a scoped object leaves its window behind.
+TEST(WindowTest, AnObjectThatOwnsItselfIsDeletedLastAndAScopedOneTakesItsWindow)
 {
     bool deleted = false;
     auto* window = new SelfDeletingWindow(&deleted);
@@ -141,17 +135,13 @@ TEST(WindowTest, ObjectThatOwnsItselfIsDeletedAfterItsLastMessage)
     DestroyWindow(hwnd);
     EXPECT_TRUE(deleted);
     EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(hwnd));
-}
-
-TEST(WindowTest, DestroyingTheObjectDestroysItsWindow)
-{
-    HWND hwnd = nullptr;
+    HWND scopedWindow = nullptr;
     {
-        CWnd window;
-        ASSERT_TRUE(window.CreateEx(0, nullptr, "scoped", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-        hwnd = window.m_hWnd;
+        CWnd scoped;
+        ASSERT_TRUE(scoped.CreateEx(0, nullptr, "scoped", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+        scopedWindow = scoped.m_hWnd;
     }
-    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(IsWindow(scopedWindow));
 }
 
 // Pins the order of reflection that controls rely on to take over their
@@ -167,22 +157,22 @@ TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
     NMHDR header{child.m_hWnd, 42, NM_CLICK};
     log.Clear();
     EXPECT_EQ(0, parent.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)));
-    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_NOTIFY", "parent:WM_NOTIFY"}), log.Entries());
+    EXPECT_TRUE(log.Is({"child:reflected WM_NOTIFY", "parent:WM_NOTIFY"}));
 
     // A child that handles it answers for its parent, which never sees it.
     child.m_handleReflected = true;
     log.Clear();
     EXPECT_EQ(77, parent.SendMessage(WM_NOTIFY, 42, reinterpret_cast<LPARAM>(&header)));
-    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_NOTIFY"}), log.Entries());
+    EXPECT_TRUE(log.Is({"child:reflected WM_NOTIFY"}));
 
     log.Clear();
     parent.SendMessage(WM_COMMAND, MAKEWPARAM(42, BN_CLICKED), reinterpret_cast<LPARAM>(child.m_hWnd));
-    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_COMMAND"}), log.Entries());
+    EXPECT_TRUE(log.Is({"child:reflected WM_COMMAND"}));
     log.Clear();
     const HDC dc = GetDC(parent.m_hWnd);
     EXPECT_EQ(77, parent.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child.m_hWnd)));
     ReleaseDC(parent.m_hWnd, dc);
-    EXPECT_EQ((std::vector<std::string>{"child:reflected WM_CTLCOLORSTATIC"}), log.Entries());
+    EXPECT_TRUE(log.Is({"child:reflected WM_CTLCOLORSTATIC"}));
 
     // Menu commands and owner-drawn menu items are the parent's own.
     log.Clear();
@@ -190,7 +180,7 @@ TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
     DRAWITEMSTRUCT menuItem{};
     menuItem.CtlType = ODT_MENU;
     parent.SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&menuItem));
-    EXPECT_EQ((std::vector<std::string>{"parent:WM_COMMAND", "parent:WM_DRAWITEM"}), log.Entries());
+    EXPECT_TRUE(log.Is({"parent:WM_COMMAND", "parent:WM_DRAWITEM"}));
     parent.DestroyWindow();
 }
 
@@ -243,32 +233,22 @@ TEST(WindowTest, SetUpRunsOnceAfterCreationOrAttachmentAndTellsWhich)
     MessageLog log;
     SetUpRecorder created(log);
     ASSERT_TRUE(created.CreateEx(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, kRect, nullptr, 0));
-    EXPECT_EQ((std::vector<std::string>{"WM_CREATE", "PreSubclassWindow created=1 answers=1"}), log.Entries());
+    EXPECT_TRUE(log.Is({"WM_CREATE", "PreSubclassWindow created=1 answers=1"}));
 
     const HWND existing =
         CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     log.Clear();
     SetUpRecorder attached(log);
     ASSERT_TRUE(attached.SubclassWindow(existing));
-    EXPECT_EQ((std::vector<std::string>{"PreSubclassWindow created=0 answers=1"}), log.Entries());
+    EXPECT_TRUE(log.Is({"PreSubclassWindow created=0 answers=1"}));
     attached.DestroyWindow();
 
     log.Clear();
     SetUpRecorder refused(log);
     refused.m_failCreation = true;
     EXPECT_FALSE(refused.CreateEx(0, nullptr, "", WS_POPUP, kRect, nullptr, 0));
-    EXPECT_EQ((std::vector<std::string>{"WM_CREATE"}), log.Entries());
+    EXPECT_TRUE(log.Is({"WM_CREATE"}));
     created.DestroyWindow();
-}
-
-TEST(WindowTest, TimerMessagesReachTheObject)
-{
-    MessageLog log;
-    RecordingWindow window(log, "t");
-    ASSERT_TRUE(window.CreateEx(0, nullptr, "t", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-    ASSERT_NE(0u, window.SetTimer(7, 10));
-    EXPECT_TRUE(PumpMessagesUntil([&] { return window.m_timerTicks > 0; }));
-    window.DestroyWindow();
 }
 
 TEST(WindowTest, FromHandleWrapsForeignWindowsUntilTheTemporaryMapIsCleared)
@@ -283,41 +263,4 @@ TEST(WindowTest, FromHandleWrapsForeignWindowsUntilTheTemporaryMapIsCleared)
     EXPECT_TRUE(IsWindow(foreign));  // a wrapper never destroys what it does not own
     DestroyWindow(foreign);
     EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
-}
-
-TEST(WindowTest, TreeControlWrapperInsertsFindsAndHitTests)
-{
-    CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "p", WS_OVERLAPPEDWINDOW | WS_VISIBLE, kRect, nullptr, 0));
-    CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT, {0, 0, 200, 150}, &parent, 1000));
-    const HTREEITEM root = tree.InsertItem("Свойства");
-    const HTREEITEM child = tree.InsertItem("grid.ocx", root);
-    ASSERT_TRUE(tree.SetItemData(root, static_cast<DWORD_PTR>(-1)));
-    tree.SetItemData(child, 3);
-    tree.Expand(root, TVE_EXPAND);
-    EXPECT_EQ(2u, tree.GetCount());
-    EXPECT_STREQ("Свойства", tree.GetItemText(root));
-    EXPECT_EQ(static_cast<DWORD_PTR>(-1), tree.GetItemData(root));
-    EXPECT_EQ(child, tree.GetChildItem(root));
-    EXPECT_EQ(root, tree.GetParentItem(child));
-    EXPECT_EQ(nullptr, tree.GetNextSiblingItem(child));
-    EXPECT_TRUE(tree.ItemHasChildren(root) || tree.GetChildItem(root) != nullptr);
-
-    const std::string longName(1000, 'n');
-    const HTREEITEM longItem = tree.InsertItem(longName.c_str(), root);
-    EXPECT_EQ(1000, tree.GetItemText(longItem).GetLength());
-
-    RECT itemRect{};
-    std::memcpy(&itemRect, &child, sizeof child);  // the message takes the item in the rectangle
-    ASSERT_TRUE(tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&itemRect)));
-    UINT flags = 0;
-    EXPECT_EQ(child, tree.HitTest({itemRect.left + 2, (itemRect.top + itemRect.bottom) / 2}, &flags));
-    EXPECT_TRUE(flags & TVHT_ONITEM);
-    EXPECT_EQ(nullptr, tree.HitTest({5, 140}));
-    EXPECT_TRUE(tree.SelectItem(child));
-    EXPECT_EQ(child, tree.GetSelectedItem());
-    EXPECT_TRUE(tree.DeleteAllItems());
-    EXPECT_EQ(0u, tree.GetCount());
-    parent.DestroyWindow();
 }
