@@ -128,18 +128,6 @@ TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsT
         EXPECT_STREQ(c.text, edit->GetWindowText());  // validation never rewrites the text
     }
 
-    // An edit keeps the default it took on its first validation.
-    PlainEvaluator plain;
-    UIEditReal edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, {10, 10, 210, 34}, &host, 1001));
-    {
-        DefaultEvaluator installed(&plain);
-        edit.SetWindowText("1");
-        EXPECT_TRUE(edit.Validate());
-    }
-    edit.SetWindowText("2");
-    EXPECT_TRUE(edit.Validate());
-    EXPECT_EQ(2.0, edit.m_dValue);
 }
 
 TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndTheReportShowsTheRangeAndRestoresTheValue)

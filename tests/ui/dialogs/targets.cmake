@@ -25,3 +25,6 @@ target_link_libraries(kac_help_viewer PRIVATE oleaut32)
 
 # The help viewer test opens the compiled help the build puts beside it.
 add_dependencies(ui_dialogs_tests kac_help)
+
+# The layout test starts the program the build puts beside it.
+add_dependencies(ui_dialogs_tests KestAdvConfig)

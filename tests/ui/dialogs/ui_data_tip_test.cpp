@@ -1,47 +1,111 @@
-// UIDataTip on real controls and a real tooltip window: the fit test, where
-// the tip goes for each kind of owner, and its colours.
+// UIDataTip on real controls and a real tooltip window, one row per owner and
+// point: whether the tip shows, its text, where it lies and its colours.
 #include "ui/dialogs/ui_data_tip.h"
 
 #include "platform/ccombo_box.h"
 #include "platform/clist_box.h"
-#include "platform/cwnd.h"
 #include "tests/support/message_pump.h"
 #include "ui/dialogs/ui_data_tip_owner.h"
+#include "ui/grid/ui_list_ctrl.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace {
 
-const RECT kHostRect{100, 100, 600, 400};
 constexpr char kLongText[] = "Quorvelin X8: number of retained diagnostic sessions";
+const HFONT kFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
-int TextWidthIn(HWND window, const char* text)
+// An edit whose right margin holds a browse button, as a file or folder field's does.
+class BrowseEdit : public CWnd, public UIDataTipOwner {
+public:
+    int GetDataTipExcludedWidth() const override { return 30; }
+};
+
+template <class Control>
+std::unique_ptr<CWnd> Make(CWnd& host, const char* windowClass, DWORD style, RECT rect, const char* text = "")
 {
-    const HDC dc = GetDC(window);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    auto control = std::make_unique<Control>();
+    EXPECT_TRUE(control->CreateEx(0, windowClass, "", WS_CHILD | WS_VISIBLE | style, rect, &host, 1));
+    control->SetFont(kFont, false);
+    control->SetWindowText(text);
+    return control;
+}
+
+// A borderless edit (its client area is its window) `room` pixels wider than its text.
+std::unique_ptr<CWnd> Edit(CWnd& host, int room)
+{
+    auto edit = Make<CWnd>(host, "EDIT", ES_AUTOHSCROLL, {10, 10, 110, 34}, kLongText);
+    const HDC dc = GetDC(*edit);
+    const HGDIOBJ previous = SelectObject(dc, kFont);
     SIZE size{};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
+    GetTextExtentPoint32A(dc, kLongText, static_cast<int>(std::strlen(kLongText)), &size);
     SelectObject(dc, previous);
-    ReleaseDC(window, dc);
-    return size.cx;
+    ReleaseDC(*edit, dc);
+    edit->SetWindowPos(nullptr, 0, 0, size.cx + room, 24, SWP_NOMOVE | SWP_NOZORDER);
+    return edit;
 }
 
-POINT ClientOriginOnScreen(HWND window)
+std::unique_ptr<CWnd> List(CWnd& host)
 {
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    return origin;
+    auto list = Make<CListBox>(host, "LISTBOX", LBS_NOTIFY, {10, 10, 130, 200});
+    for (const char* item : {"short", kLongText})
+        list->SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    return list;
 }
 
-// Where the tip was tracked to: the tooltip puts its client area, inside its
-// border, at the tracking position.
-POINT TipPosition(HWND tip)
+std::unique_ptr<CWnd> OwnerDrawnCombo(CWnd& host, int selection)
 {
-    POINT at{0, 0};
-    ClientToScreen(tip, &at);
-    return at;
+    auto combo = Make<CComboBox>(host, "COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, {10, 10, 130, 200});
+    for (const char* item : {"short", kLongText})
+        combo->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    combo->SendMessage(CB_SETCURSEL, selection);
+    return combo;
+}
+
+// Two columns, 80 and 120 wide: "Name" and the long text.
+std::unique_ptr<CWnd> ListControl(CWnd& host)
+{
+    auto list = Make<UIListCtrl>(host, WC_LISTVIEWA, LVS_REPORT, {10, 10, 310, 200});
+    LVCOLUMNA column{};
+    column.mask = LVCF_WIDTH;
+    for (const int width : {80, 120}) {
+        column.cx = width;
+        list->SendMessage(LVM_INSERTCOLUMNA, width == 80 ? 0 : 1, reinterpret_cast<LPARAM>(&column));
+    }
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.pszText = const_cast<char*>("Name");
+    list->SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    item.iSubItem = 1;
+    item.pszText = const_cast<char*>(kLongText);
+    list->SendMessage(LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
+    return list;
+}
+
+RECT ListItem(CWnd& list, int index)
+{
+    RECT item{};
+    list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return item;
+}
+
+RECT SecondCell(CWnd& list)
+{
+    RECT cell{LVIR_BOUNDS, 1, 0, 0};
+    list.SendMessage(LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
+    return cell;
+}
+
+int ComboButtonLeft(CWnd& combo)
+{
+    RECT client{};
+    combo.GetClientRect(&client);
+    return client.right - (GetSystemMetrics(SM_CXHTHUMB) + 2);
 }
 
 std::string TipText(const UIDataTip& tip)
@@ -53,251 +117,85 @@ std::string TipText(const UIDataTip& tip)
     return text;
 }
 
-LOGFONTA FontOf(HWND window)
-{
-    LOGFONTA logFont{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof logFont, &logFont);
-    return logFont;
-}
-
-class DataTipTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, kHostRect, nullptr, 0));
-        m_font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
-    void TearDown() override { m_host.DestroyWindow(); }
-
-    // A borderless edit: its client area is its window.
-    void CreateEdit(CWnd& edit, const char* text, int width)
-    {
-        ASSERT_TRUE(edit.CreateEx(0, "EDIT", text, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, {10, 10, 10 + width, 34},
-                                  &m_host, 1));
-        edit.SetFont(m_font, false);
-    }
-
-    CWnd m_host;
-    HFONT m_font = nullptr;
-};
-
-// Stand for the toolkit's list control and file/folder edit, which answer the
-// tip through UIDataTipOwner: a real report list view with the list view's
-// own cell hit test, and a real edit whose right margin holds no text.
-class UIListCtrl : public CWnd, public UIDataTipOwner {
-public:
-    bool GetDataTipCell(POINT point, CString* text, RECT* cell) const override
-    {
-        if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT)
-            return false;
-        LVHITTESTINFO hit{};
-        hit.pt = point;
-        if (SendMessage(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) < 0 || hit.iItem < 0)
-            return true;
-        RECT bounds{};
-        bounds.top = hit.iSubItem;
-        bounds.left = LVIR_BOUNDS;
-        SendMessage(LVM_GETSUBITEMRECT, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(&bounds));
-        if (hit.iSubItem == 0)  // the bounds of sub-item 0 are the whole row
-            bounds.right = bounds.left + static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, 0));
-        *cell = bounds;
-        char buffer[256] = {};
-        LVITEMA item{};
-        item.iSubItem = hit.iSubItem;
-        item.pszText = buffer;
-        item.cchTextMax = sizeof buffer;
-        SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(hit.iItem), reinterpret_cast<LPARAM>(&item));
-        *text = buffer;
-        return true;
-    }
-};
-
-class UIEditFileFolder : public CWnd, public UIDataTipOwner {
-public:
-    int GetDataTipExcludedWidth() const override { return HIWORD(SendMessage(EM_GETMARGINS)); }
-};
-
 }  // namespace
 
-TEST_F(DataTipTest, CreateNeedsAnOwnerAndMakesAHiddenTrackingTipInTheOwnersFont)
+TEST(DataTipTest, EachOwnerShowsTheCutOffTextUnderThePointOverItInItsColours)
+{
+    using Place = std::function<POINT(CWnd&)>;
+    constexpr COLORREF kAny = CLR_NONE;
+    const COLORREF window = GetSysColor(COLOR_WINDOW), highlight = GetSysColor(COLOR_HIGHLIGHT);
+    struct Row {
+        const char* name;
+        std::function<std::unique_ptr<CWnd>(CWnd&)> make;
+        bool focus;
+        Place point;    // in the owner's client area
+        bool shown;     // with the long text
+        Place corner;   // where the tip's client area lies; null: not checked
+        COLORREF background;
+    };
+    const auto at = [](int x, int y) { return [=](CWnd&) { return POINT{x, y}; }; };
+    const Row rows[] = {
+        // A text fits while the client area is at least 6 pixels wider than it.
+        {"edit 6 wider than its text", [](CWnd& h) { return Edit(h, 6); }, false, at(5, 5), false, nullptr, kAny},
+        {"edit 5 wider", [](CWnd& h) { return Edit(h, 5); }, false, at(5, 5), true, at(1, 3), window},
+        {"focused edit", [](CWnd& h) { return Edit(h, 5); }, true, at(5, 5), true, at(1, 3), highlight},
+        {"edit, point below it", [](CWnd& h) { return Edit(h, 5); }, false, at(5, 40), false, nullptr, kAny},
+        {"browse edit left of its margin", [](CWnd& h) { return Make<BrowseEdit>(h, "EDIT", ES_AUTOHSCROLL, {10, 10, 210, 34}, kLongText); },
+         false, at(200 - 31, 5), true, nullptr, kAny},
+        {"browse edit over its margin", [](CWnd& h) { return Make<BrowseEdit>(h, "EDIT", ES_AUTOHSCROLL, {10, 10, 210, 34}, kLongText); },
+         false, at(200 - 30, 5), false, nullptr, kAny},
+        {"combo box left of its button", [](CWnd& h) { return Make<CComboBox>(h, "COMBOBOX", CBS_DROPDOWN, {10, 10, 130, 200}, kLongText); },
+         false, [](CWnd& c) { return POINT{ComboButtonLeft(c) - 1, 5}; }, true, nullptr, kAny},
+        {"combo box over its button", [](CWnd& h) { return Make<CComboBox>(h, "COMBOBOX", CBS_DROPDOWN, {10, 10, 130, 200}, kLongText); },
+         false, [](CWnd& c) { return POINT{ComboButtonLeft(c), 5}; }, false, nullptr, kAny},
+        {"owner-drawn combo box, long item chosen", [](CWnd& h) { return OwnerDrawnCombo(h, 1); }, false, at(5, 5), true, nullptr, kAny},
+        {"owner-drawn combo box, short item chosen", [](CWnd& h) { return OwnerDrawnCombo(h, 0); }, false, at(5, 5), false, nullptr, kAny},
+        // Exactly over the item, and never in selection colours.
+        {"focused list box, long item", List, true, [](CWnd& l) { const RECT r = ListItem(l, 1); return POINT{r.left + 4, r.top + 2}; },
+         true, [](CWnd& l) { const RECT r = ListItem(l, 1); return POINT{r.left, r.top}; }, window},
+        {"list box, short item", List, false, [](CWnd& l) { const RECT r = ListItem(l, 0); return POINT{r.left + 4, r.top + 2}; },
+         false, nullptr, kAny},
+        {"list box below its items", List, false, at(10, 150), false, nullptr, kAny},
+        {"list control, long cell", ListControl, false, [](CWnd& l) { const RECT r = SecondCell(l); return POINT{r.left + 5, r.top + 2}; },
+         true, [](CWnd& l) { const RECT r = SecondCell(l); return POINT{r.left + 1, r.top + 3}; }, kAny},
+        {"list control, short first cell of a wide row", ListControl, false, [](CWnd& l) { return POINT{5, SecondCell(l).top + 2}; },
+         false, nullptr, kAny},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CWnd host;
+        ASSERT_TRUE(host.CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {100, 100, 600, 400}, nullptr, 0));
+        const std::unique_ptr<CWnd> owner = row.make(host);
+        if (row.focus)
+            owner->SetFocus();
+        UIDataTip tip;
+        ASSERT_TRUE(tip.Create(owner.get()));
+        const HWND window = tip.GetTipWindow();
+        ASSERT_EQ(row.shown, tip.Track(row.point(*owner)));
+        if (row.shown) {
+            ASSERT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(window) != FALSE; }, 2000));
+            EXPECT_EQ(kLongText, TipText(tip));
+            if (row.corner) {
+                POINT expected = row.corner(*owner), placed{0, 0};
+                owner->ClientToScreen(&expected);
+                ClientToScreen(window, &placed);
+                EXPECT_EQ(expected.x, placed.x);
+                EXPECT_EQ(expected.y, placed.y);
+            }
+            if (row.background != kAny) {
+                EXPECT_EQ(static_cast<LRESULT>(row.background), SendMessageA(window, TTM_GETTIPBKCOLOR, 0, 0));
+            }
+            // The mouse leaves the client area: hidden.
+            EXPECT_FALSE(tip.Track({5, 300}));
+        }
+        EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(window); }, 2000));
+        host.DestroyWindow();
+    }
+}
+
+TEST(DataTipTest, CreateNeedsAnOwner)
 {
     UIDataTip orphan;
     EXPECT_FALSE(orphan.Create(nullptr));
-    EXPECT_EQ(nullptr, orphan.GetTipWindow());
     EXPECT_FALSE(orphan.Track({1, 1}));
-
-    CWnd edit;
-    CreateEdit(edit, "short", 200);
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&edit));
-    const HWND window = tip.GetTipWindow();
-    ASSERT_NE(nullptr, window);
-    char className[32] = {};
-    GetClassNameA(window, className, sizeof className);
-    EXPECT_STREQ(TOOLTIPS_CLASSA, className);
-    EXPECT_FALSE(IsWindowVisible(window));
-    EXPECT_EQ(1, SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
-    LOGFONTA ownerFont{};
-    GetObjectA(m_font, sizeof ownerFont, &ownerFont);
-    EXPECT_STREQ(ownerFont.lfFaceName, FontOf(window).lfFaceName);  // the tooltip keeps a copy
-    EXPECT_EQ(ownerFont.lfHeight, FontOf(window).lfHeight);
-
-    // A copy drives the same tooltip window.
-    const UIDataTip copy(tip);
-    EXPECT_EQ(window, copy.GetTipWindow());
-    EXPECT_EQ(&edit, copy.GetOwner());
-}
-
-TEST_F(DataTipTest, EditTextThatFitsShowsNoTipAndOnePixelLessRoomShowsItAtOneThree)
-{
-    CWnd edit;
-    CreateEdit(edit, kLongText, 100);
-    const int textWidth = TextWidthIn(edit, kLongText);
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&edit));
-
-    // The text fits while the client area is at least 6 pixels wider: a
-    // 100-pixel area holds 94 pixels of text but not 95.
-    edit.SetWindowPos(nullptr, 0, 0, textWidth + 6, 24, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_FALSE(tip.Track({5, 5}));
-    EXPECT_FALSE(IsWindowVisible(tip.GetTipWindow()));
-
-    edit.SetWindowPos(nullptr, 0, 0, textWidth + 5, 24, SWP_NOMOVE | SWP_NOZORDER);
-    ASSERT_TRUE(tip.Track({5, 5}));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(tip.GetTipWindow()) != FALSE; }, 2000));
-    const POINT origin = ClientOriginOnScreen(edit);
-    const POINT at = TipPosition(tip.GetTipWindow());
-    EXPECT_EQ(origin.x + 1, at.x);
-    EXPECT_EQ(origin.y + 3, at.y);
-    EXPECT_EQ(kLongText, TipText(tip));
-    // Not focused: window colours.
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)), SendMessageA(tip.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0));
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_WINDOWTEXT)),
-              SendMessageA(tip.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0));
-
-    // Focused, the tip shows the text highlighted.
-    edit.SetFocus();
-    ASSERT_TRUE(tip.Track({5, 5}));
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_HIGHLIGHT)),
-              SendMessageA(tip.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0));
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_HIGHLIGHTTEXT)),
-              SendMessageA(tip.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0));
-
-    // The mouse leaves the client area: hidden.
-    EXPECT_FALSE(tip.Track({5, 40}));
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(tip.GetTipWindow()); }, 2000));
-}
-
-TEST_F(DataTipTest, OverTheComboBoxButtonTheTipIsHidden)
-{
-    CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWN, {10, 10, 130, 200}, &m_host, 2));
-    combo.SetFont(m_font, false);
-    combo.SetWindowText(kLongText);
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&combo));
-
-    RECT client{};
-    combo.GetClientRect(&client);
-    const int button = GetSystemMetrics(SM_CXHTHUMB) + 2;
-    EXPECT_TRUE(tip.Track({client.right - button - 1, 5}));
-    EXPECT_FALSE(tip.Track({client.right - button, 5}));
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(tip.GetTipWindow()); }, 2000));
-}
-
-TEST_F(DataTipTest, ListBoxTipLiesExactlyOverTheItemInWindowColoursEvenWithTheFocus)
-{
-    CListBox list;
-    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY, {10, 10, 130, 200}, &m_host, 3));
-    list.SetFont(m_font, false);
-    list.AddString("short");
-    list.AddString(kLongText);
-    list.SetFocus();
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&list));
-
-    RECT item{};
-    ASSERT_NE(LB_ERR, list.GetItemRect(1, &item));
-    ASSERT_TRUE(tip.Track({item.left + 4, item.top + 2}));
-    ASSERT_TRUE(PumpMessagesUntil([&] { return IsWindowVisible(tip.GetTipWindow()) != FALSE; }, 2000));
-    list.ClientToScreen(&item);
-    const POINT at = TipPosition(tip.GetTipWindow());
-    EXPECT_EQ(item.left, at.x);
-    EXPECT_EQ(item.top, at.y);
-    EXPECT_EQ(kLongText, TipText(tip));
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_WINDOW)), SendMessageA(tip.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0));
-    EXPECT_EQ(static_cast<LRESULT>(GetSysColor(COLOR_WINDOWTEXT)),
-              SendMessageA(tip.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0));
-
-    // A short item, and the empty space below the items, show nothing.
-    RECT first{};
-    list.GetItemRect(0, &first);
-    EXPECT_FALSE(tip.Track({first.left + 4, first.top + 2}));
-    EXPECT_FALSE(tip.Track({10, 150}));
-}
-
-TEST_F(DataTipTest, OwnerDrawnComboBoxShowsItsSelectionText)
-{
-    CComboBox combo;
-    ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
-                             {10, 10, 130, 200}, &m_host, 4));
-    combo.SetFont(m_font, false);
-    combo.AddString("short");
-    combo.AddString(kLongText);
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&combo));
-
-    combo.SetCurSel(0);
-    EXPECT_FALSE(tip.Track({5, 5}));
-    combo.SetCurSel(1);
-    ASSERT_TRUE(tip.Track({5, 5}));
-    EXPECT_EQ(kLongText, TipText(tip));
-}
-
-TEST_F(DataTipTest, ListControlTipShowsTheCutOffCellAtTheCellsCorner)
-{
-    UIListCtrl list;
-    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, {10, 10, 310, 200}, &m_host, 5));
-    list.SetFont(m_font, false);
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    column.cx = 80;
-    list.SendMessage(LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    column.cx = 120;
-    list.SendMessage(LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.pszText = const_cast<char*>("Name");
-    list.SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(kLongText);
-    list.SendMessage(LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&list));
-
-    RECT cell{};
-    cell.top = 1;
-    cell.left = LVIR_BOUNDS;
-    ASSERT_TRUE(list.SendMessage(LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell)));
-    // The short first cell fits although the row is wide; the long second one does not.
-    EXPECT_FALSE(tip.Track({5, cell.top + 2}));
-    ASSERT_TRUE(tip.Track({cell.left + 5, cell.top + 2}));
-    EXPECT_EQ(kLongText, TipText(tip));
-    list.ClientToScreen(&cell);
-    const POINT at = TipPosition(tip.GetTipWindow());
-    EXPECT_EQ(cell.left + 1, at.x);
-    EXPECT_EQ(cell.top + 3, at.y);
-    EXPECT_FALSE(tip.Track({5, 180}));  // below the rows: no cell
-}
-
-TEST_F(DataTipTest, OverTheFileFolderEditsBrowseMarginTheTipIsHidden)
-{
-    UIEditFileFolder edit;
-    ASSERT_TRUE(edit.CreateEx(0, "EDIT", kLongText, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, {10, 10, 210, 34}, &m_host, 6));
-    edit.SetFont(m_font, false);
-    edit.SendMessage(EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, 30));
-    UIDataTip tip;
-    ASSERT_TRUE(tip.Create(&edit));
-    EXPECT_TRUE(tip.Track({200 - 31, 5}));
-    EXPECT_FALSE(tip.Track({200 - 30, 5}));
 }
