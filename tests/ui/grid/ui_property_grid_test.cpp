@@ -2,6 +2,7 @@
 // resizing, the description label's drawing, row names, what follows the
 // pointer, the data tip over a cell, and children that cannot be created.
 #include "tests/support/message_pump.h"
+#include "tests/support/pointer.h"
 #include "tests/support/window_image.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 #include "tests/ui/grid/support/property_pane.h"
@@ -168,14 +169,7 @@ TEST(UIPropertyGridTest, CursorsAndTheMultiSelectionReportFollowThePointer)
     PropertyPane pane;
     auto& grid = pane.m_pane.m_grid;
     const auto underPointer = [&](POINT gridPoint) {
-        POINT pointer{};
-        GetCursorPos(&pointer);
-        POINT screen = gridPoint;
-        grid.ClientToScreen(&screen);
-        RECT host{};
-        pane.m_host.GetWindowRect(&host);
-        pane.m_host.SetWindowPos(nullptr, host.left + pointer.x - screen.x, host.top + pointer.y - screen.y, 0, 0,
-                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        MoveUnderPointer(pane.m_host, grid, gridPoint);
         Settle();
     };
     const auto centre = [](const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; };
