@@ -42,24 +42,19 @@ function(kac_fuzz_target name)
                    ${corpus} ${FUZZ_SEEDS})
 endfunction()
 
-# Seed folders written at build time from the test data.
+# Seed folders written at build time from the tests' case tables.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
-  add_executable(fuzz_seeds tests/fuzz/fuzz_seeds.cpp tests/xml/differential/xml_corpus.cpp)
+  add_executable(fuzz_seeds tests/fuzz/fuzz_seeds.cpp)
   target_include_directories(fuzz_seeds PRIVATE ${PROJECT_SOURCE_DIR})
   set(KAC_SEEDS ${CMAKE_BINARY_DIR}/fuzz-seeds)
-  add_custom_command(OUTPUT ${KAC_SEEDS}/xml.stamp
-                     COMMAND ${CMAKE_COMMAND} -E rm -rf ${KAC_SEEDS}/xml
-                     COMMAND fuzz_seeds xml ${KAC_SEEDS}/xml
-                     COMMAND ${CMAKE_COMMAND} -E touch ${KAC_SEEDS}/xml.stamp
-                     DEPENDS fuzz_seeds)
-  add_custom_target(xml_fuzz_seeds DEPENDS ${KAC_SEEDS}/xml.stamp)
-  set(KAC_PATTERN_TEST_SOURCE ${PROJECT_SOURCE_DIR}/tests/ui/controls/pattern_test.cpp)
-  add_custom_command(OUTPUT ${KAC_SEEDS}/pattern.stamp
-                     COMMAND ${CMAKE_COMMAND} -E rm -rf ${KAC_SEEDS}/pattern
-                     COMMAND fuzz_seeds pattern ${KAC_PATTERN_TEST_SOURCE} ${KAC_SEEDS}/pattern
-                     COMMAND ${CMAKE_COMMAND} -E touch ${KAC_SEEDS}/pattern.stamp
-                     DEPENDS fuzz_seeds ${KAC_PATTERN_TEST_SOURCE})
-  add_custom_target(pattern_fuzz_seeds DEPENDS ${KAC_SEEDS}/pattern.stamp)
+  foreach(kind xml pattern)
+    add_custom_command(OUTPUT ${KAC_SEEDS}/${kind}.stamp
+                       COMMAND ${CMAKE_COMMAND} -E rm -rf ${KAC_SEEDS}/${kind}
+                       COMMAND fuzz_seeds ${kind} ${KAC_SEEDS}/${kind}
+                       COMMAND ${CMAKE_COMMAND} -E touch ${KAC_SEEDS}/${kind}.stamp
+                       DEPENDS fuzz_seeds)
+    add_custom_target(${kind}_fuzz_seeds DEPENDS ${KAC_SEEDS}/${kind}.stamp)
+  endforeach()
 endif()
 
 # Tests and fuzz targets of the platform-free libraries.
@@ -68,8 +63,7 @@ if(TARGET kac_xml)
   target_link_libraries(xml_reader_native_tests PRIVATE kac_xml)
   # Beside libxml2, which exists only natively: kept out of the folder that
   # the Windows tree gathers tests from.
-  kac_native_test(xml_differential_tests ${PROJECT_SOURCE_DIR}/tests/xml/differential/xml_differential_test.cpp
-                  ${PROJECT_SOURCE_DIR}/tests/xml/differential/xml_corpus.cpp)
+  kac_native_test(xml_differential_tests ${PROJECT_SOURCE_DIR}/tests/xml/differential/xml_differential_test.cpp)
   target_link_libraries(xml_differential_tests PRIVATE kac_xml LibXml2::LibXml2)
   kac_fuzz_target(xml_reader_fuzz
                   SOURCES ${KAC_XML_SOURCES} ${PROJECT_SOURCE_DIR}/tests/fuzz/xml_reader_fuzz.cpp
