@@ -180,22 +180,5 @@ TEST(XmlReader, DeepNestingNeedsNoRecursion) {
     EXPECT_EQ(nodes, 2 * depth);
 }
 
-// A reader that stopped at an error reads a new input from its start.
-TEST(XmlReader, NewInputStartsAfresh) {
-    XmlReader reader;
-    const std::string broken = "<a></b>";
-    XmlMemorySource first(broken.data(), broken.size());
-    reader.SetInput(&first);
-    while (reader.Read(nullptr) == result::Ok) {
-    }
-    const std::string fine = "<a/>";
-    XmlMemorySource second(fine.data(), fine.size());
-    XmlNodeType type = XmlNodeType::None;
-    EXPECT_EQ(reader.SetInput(&second), result::Ok);
-    EXPECT_EQ(reader.Read(&type), result::Ok);
-    EXPECT_EQ(type, XmlNodeType::Element);
-    EXPECT_EQ(reader.Read(&type), result::EndOfInput);
-}
-
 }  // namespace
 }  // namespace xml
