@@ -10,6 +10,7 @@
 #include "ui/dialogs/ui_menu.h"
 
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <cstring>
 #include <vector>
@@ -328,6 +329,11 @@ LRESULT CDirTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             break;
         }
     }
+    // The keyboard's context menu request has no point: it names the selection.
+    if (message == WM_CONTEXTMENU && GET_X_LPARAM(lParam) == -1 && GET_Y_LPARAM(lParam) == -1) {
+        OnContextMenuKey();
+        return 0;
+    }
     const LRESULT result = CTreeCtrl::WindowProc(message, wParam, lParam);
     if (message == TVM_DELETEITEM && (lParam == 0 || reinterpret_cast<HTREEITEM>(lParam) == TVI_ROOT))
         m_deferredProbes.clear();
@@ -408,13 +414,39 @@ void CDirTreeCtrl::OnRightClick(NMHDR*, LRESULT* result)
     ScreenToClient(&client);
     const HTREEITEM hit = HitTest(client);
     if (hit != nullptr) {
-        CString name = GetItemText(hit);
-        name.MakeUpper();
-        if (name.Find(".OCX") < 0 && name.Find(".DLL") < 0 && name.Find(".EXE") < 0)
+        if (!NamesAComponent(hit))
             return;
         SelectItem(hit);
     }
     // On empty space the selection counts as it is, whatever it names.
+    ShowComponentMenu(screen);
+}
+
+void CDirTreeCtrl::OnContextMenuKey()
+{
+    // Shift+F10 or the menu key: what a right click on the selected item
+    // shows, below its label.
+    const HTREEITEM selected = GetSelectedItem();
+    RECT label{};  // TVM_GETITEMRECT takes the item in the rectangle's place
+    static_assert(sizeof selected <= sizeof label);
+    std::memcpy(&label, &selected, sizeof selected);
+    if (selected == nullptr || !NamesAComponent(selected) ||
+        SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&label)) == 0)
+        return;
+    POINT screen{label.left, label.bottom};
+    ClientToScreen(&screen);
+    ShowComponentMenu(screen);
+}
+
+bool CDirTreeCtrl::NamesAComponent(HTREEITEM item) const
+{
+    CString name = GetItemText(item);
+    name.MakeUpper();
+    return name.Find(".OCX") >= 0 || name.Find(".DLL") >= 0 || name.Find(".EXE") >= 0;
+}
+
+void CDirTreeCtrl::ShowComponentMenu(POINT screen)
+{
     const HTREEITEM selected = GetSelectedItem();
     if (selected == nullptr)
         return;

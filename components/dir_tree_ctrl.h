@@ -59,9 +59,16 @@ protected:
 
     void OnItemExpanding(NMHDR* notify, LRESULT* result);
     void OnRightClick(NMHDR* notify, LRESULT* result);
+    void OnContextMenuKey();
     void OnGetDispInfo(NMHDR* notify, LRESULT* result);
 
 private:
+    // Whether a right click on the item offers registration: its name holds
+    // ".OCX", ".DLL" or ".EXE" in any case.
+    bool NamesAComponent(HTREEITEM item) const;
+    // The register/unregister menu for the selected item at a screen point;
+    // runs the registration tool on the choice.
+    void ShowComponentMenu(POINT screen);
     void ReportError(const char* text);
     HTREEITEM InsertPlaceholder(HTREEITEM parent);
     HTREEITEM InsertPath(HTREEITEM parent, const CString& path, bool probeLater);

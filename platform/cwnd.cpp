@@ -522,6 +522,11 @@ void CWnd::ReleaseAccessible()
     }
 }
 
+HRESULT CWnd::get_accName(VARIANT child, BSTR* name)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accName(child, name) : E_NOTIMPL;
+}
+
 HRESULT CWnd::get_accRole(VARIANT child, VARIANT* role)
 {
     return m_pStdObject != nullptr ? m_pStdObject->get_accRole(child, role) : E_NOTIMPL;

@@ -123,9 +123,10 @@ public:
 
     // Accessibility: once enabled, WM_GETOBJECT for the client area is
     // answered with the platform's standard accessible object of the window,
-    // whose role and state come from get_accRole and get_accState; by default
-    // they give the standard object's answers.
+    // whose name, role and state come from get_accName, get_accRole and
+    // get_accState; by default they give the standard object's answers.
     void EnableActiveAccessibility();
+    virtual HRESULT get_accName(VARIANT child, BSTR* name);
     virtual HRESULT get_accRole(VARIANT child, VARIANT* role);
     virtual HRESULT get_accState(VARIANT child, VARIANT* state);
 

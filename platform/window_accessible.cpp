@@ -8,7 +8,7 @@ const IID kIIDAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA,
 
 namespace {
 
-// Forwards every call to the standard object except role and state, which
+// Forwards every call to the standard object except name, role and state, which
 // the window object answers. The window is looked up at each call, so a
 // client that keeps the object longer than the window gets the standard
 // answers.
@@ -85,7 +85,10 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
-        return m_pStandard->get_accName(child, name);
+        if (name == nullptr)
+            return E_POINTER;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accName(child, name) : m_pStandard->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {

@@ -10,7 +10,7 @@ struct IAccessible;
 extern const IID kIIDAccessible;
 
 // The accessible object a window object gives out for its client area: the
-// platform's standard accessible object of the window, with role and state
-// asked of the window object (its get_accRole and get_accState) while it is
+// platform's standard accessible object of the window, with name, role and
+// state asked of the window object (get_accName, get_accRole, get_accState) while it is
 // bound. Returned with one reference.
 IAccessible* CreateWindowAccessible(HWND window, IAccessible* standard);

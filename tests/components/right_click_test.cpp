@@ -334,12 +334,17 @@ TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
     EXPECT_EQ(std::string::npos, commandLine.find("/u")) << commandLine;
     EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;
 
+    // From the keyboard (Shift+F10 or the menu key, which the system turns
+    // into a context-menu request without a point) the selected file gets
+    // the same menu.
     ClearMark();
     toolsBefore = RegistrationToolProcesses();
     {
         PopupWatcher watcher(2);  // 32772
-        PointAt(grid);
-        RightClick();
+        m_tree.SelectItem(grid);
+        m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
+        PumpPendingMessages();
+        ASSERT_EQ(1u, watcher.m_menus.size());
         EXPECT_TRUE(watcher.m_boxes.empty());
     }
     ASSERT_TRUE(WaitForMark(0, toolsBefore, &toolWindow));

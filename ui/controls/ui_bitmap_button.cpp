@@ -1,10 +1,13 @@
 #include "ui/controls/ui_bitmap_button.h"
 
 #include "platform/cimage_list.h"
+#include "platform/text_conversion.h"
 #include "ui/controls/ui_bitmap_checkbox.h"
 #include "ui/controls/ui_bitmap_radio_button.h"
 #include "ui/controls/ui_menu_button.h"
 #include "ui/dialogs/dialog_button.h"
+
+#include <oleacc.h>
 
 #include <memory>
 
@@ -103,6 +106,19 @@ LRESULT UIBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     return UIModalButton::WindowProc(message, wParam, lParam);
+}
+
+HRESULT UIBitmapButton::get_accName(VARIANT child, BSTR* name)
+{
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF || m_strCaption.IsEmpty())
+        return UIModalButton::get_accName(child, name);
+    // As a standard button names itself: its text without the mnemonic marks
+    // and, for a caption that is a tooltip, without the leading bars.
+    CString spoken = m_strCaption;
+    spoken.TrimLeft("|");
+    spoken.Remove('&');
+    *name = SysAllocString(WideFromNarrow(spoken).c_str());
+    return *name != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
 void UIBitmapButton::OnDrawText(CDC& dc, const CRect& rect, const CString& text, UINT format, bool disabled)

@@ -21,6 +21,9 @@ public:
     // Where the image's top left corner lies in the client area.
     CPoint GetImageOrigin() const { return CPoint(m_nImageLeft, m_nImageTop); }
 
+    // A screen reader hears the caption the face does not show.
+    HRESULT get_accName(VARIANT child, BSTR* name) override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnDrawText(CDC& dc, const CRect& rect, const CString& text, UINT format, bool disabled) override;

@@ -308,8 +308,24 @@ void UIGridCtrl::TabToCell(bool backwards)
     BeginCellEdit(m_nEditRow, target->m_nColumn, cellRect);
 }
 
+// The keys that open the selected row's value editor without the mouse, as
+// they open a drop-down list elsewhere: F2, F4 and Alt+Down.
+static bool IsOpenEditorKey(const MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN)
+        return msg.wParam == VK_F2 || msg.wParam == VK_F4;
+    return msg.message == WM_SYSKEYDOWN && msg.wParam == VK_DOWN;
+}
+
 bool UIGridCtrl::PreTranslateMessage(MSG* msg)
 {
+    if (msg->hwnd == m_hWnd && !m_bEditing && IsOpenEditorKey(*msg)) {
+        const int row = GetNextItem(-1, LVNI_SELECTED);
+        RECT cellRect{};
+        if (row >= 0 && GetSubItemRect(row, 1, LVIR_BOUNDS, &cellRect))
+            BeginCellEdit(row, 1, cellRect);
+        return true;
+    }
     if (msg->message == WM_KEYDOWN && msg->wParam == VK_TAB) {
         TabToCell(::GetKeyState(VK_SHIFT) < 0);
         return true;  // Tab never leaves the grid
