@@ -3,16 +3,19 @@
 // selection, a click on a value cell, a choice in its list, Apply, OK,
 // Cancel, the close box), and judged by what it shows and by what it leaves
 // in the registry.
+#include "platform/window_accessible.h"
 #include "tests/editor/support/program_under_test.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/window_image.h"
 
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +48,61 @@ std::wstring ControlText(HWND window)
     wchar_t text[256] = {};
     SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// The name a window's accessible object gives, asked as an assistive program
+// asks, from this process.
+std::wstring AccessibleName(HWND window)
+{
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    std::wstring name;
+    IAccessible* object = nullptr;
+    if (SUCCEEDED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                             reinterpret_cast<void**>(&object)))) {
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR text = nullptr;
+        if (SUCCEEDED(object->get_accName(self, &text)) && text != nullptr)
+            name = text;
+        SysFreeString(text);
+        object->Release();
+    }
+    if (SUCCEEDED(com))
+        CoUninitialize();
+    return name;
+}
+
+// Keys pressed and let go as hardware input: they reach the focused window.
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    for (const WORD key : keys) {
+        INPUT input[2]{};
+        input[0].type = input[1].type = INPUT_KEYBOARD;
+        input[0].ki.wVk = input[1].ki.wVk = key;
+        input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof input[0]);
+    }
+}
+
+HWND FocusOf(const ProgramUnderTest& program)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(program.Dialog(), nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Presses Tab until `window` has the focus; false when ten presses do not
+// reach it.
+bool TabTo(const ProgramUnderTest& program, HWND window)
+{
+    for (int press = 0; press < 10; ++press) {
+        if (program.WaitUntil([&] { return FocusOf(program) == window; }, 500))
+            return true;
+        PressKeys({VK_TAB});
+    }
+    return false;
 }
 
 int ColumnWidth(const ProgramUnderTest& program, int column)
@@ -161,7 +219,7 @@ protected:
 
 TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
 {
-    ProgramUnderTest program(TestDataFile("dialog\\shared_ids.xml"), true);
+    ProgramUnderTest program(TestDataPath("dialog\\shared_ids.xml"), true);
     ASSERT_TRUE(RunPastDuplicate(program));
     EXPECT_FALSE(Enabled(program, kApply));
 
@@ -173,6 +231,9 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
         ASSERT_FALSE(caption.empty()) << "button " << id;
         EXPECT_NE(tips.end(), std::find(tips.begin(), tips.end(), std::make_pair(program.Item(id), caption)))
             << "button " << id;
+        // A screen reader, asking the button's accessible object, hears the
+        // same caption (fault: four unnamed image buttons).
+        EXPECT_EQ(caption, AccessibleName(program.Item(id))) << "button " << id;
     }
 
     // The root names the file, then every property; nothing is shown yet.
@@ -221,12 +282,24 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
     EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
     EXPECT_EQ(applied, Values());
 
-    // OK applies and closes; the values read at start come back unchanged.
+    // With the keyboard only: Tab reaches the tree, whose arrows choose the
+    // category, and then the grid, whose arrows choose the row; F4 opens the
+    // row's list, the arrows and Enter choose; Enter in the dialog is OK,
+    // which applies and closes. The values read at start come back unchanged.
     ASSERT_TRUE(RunPastDuplicate(program));
-    ASSERT_TRUE(program.SelectCategory(2));
+    ASSERT_TRUE(TabTo(program, program.Item(kCategoryTree)));
+    PressKeys({VK_HOME, VK_DOWN, VK_DOWN});
+    ASSERT_TRUE(program.WaitUntil([&] { return program.SelectedCategory() == program.CategoryItems()[2]; }));
     EXPECT_EQ(L"High", program.GridRows()[1].second);
-    ASSERT_TRUE(Choose(program, 1, 0));
-    program.Click(kOk);
+    ASSERT_TRUE(TabTo(program, program.Grid()));
+    PressKeys({VK_END});
+    ASSERT_TRUE(program.WaitUntil([&] { return SelectedRow(program) == 1; }));
+    PressKeys({VK_F4});
+    const HWND list = program.OpenEditor();
+    ASSERT_NE(nullptr, list) << "F4 opened no editor";
+    PressKeys({VK_F4, VK_HOME, VK_RETURN});
+    ASSERT_TRUE(program.WaitUntil([&] { return !IsWindow(list); }));
+    PressKeys({VK_RETURN});
     EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
     EXPECT_EQ((std::vector<std::string>{"Audio\\", "Audio\\Level=0", "Audio\\Mute=1", "Video\\", "Video\\Level=0",
                                         "Video\\Rate=25"}),
@@ -242,7 +315,7 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     }
     const std::vector<std::string> before = Values();
 
-    ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
+    ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     ASSERT_TRUE(Run(program));
     ASSERT_TRUE(program.SelectCategory(1));
     // No row for 1012; 1010 and 1011 on their first choice whatever is
@@ -343,7 +416,7 @@ TEST_F(MainDialogTest, AFailedWriteIsReportedAndKeepsApplyEnabled)
                                              nullptr));
     RegCloseKey(volatileKey);
 
-    ProgramUnderTest program(TestDataFile("dialog\\write_failure.xml"));
+    ProgramUnderTest program(TestDataPath("dialog\\write_failure.xml"));
     ASSERT_TRUE(Run(program));
     ASSERT_TRUE(program.SelectCategory(1));
     ASSERT_TRUE(Choose(program, 0, 0));
@@ -367,7 +440,7 @@ TEST_F(MainDialogTest, AFailedWriteIsReportedAndKeepsApplyEnabled)
 
 TEST_F(MainDialogTest, WithoutPropertiesTheProgramSaysSoAndEndsWithItsPositionSaved)
 {
-    ProgramUnderTest program(TestDataFile("definitions\\root_only.xml"));
+    ProgramUnderTest program(TestDataPath("definitions\\root_only.xml"));
     ASSERT_TRUE(program.Start());
     const auto box = program.AnswerMessageBox(30000);
     ASSERT_TRUE(box.has_value());
@@ -384,7 +457,7 @@ TEST_F(MainDialogTest, TheWindowAndTheColumnsComeBackAsTheyWereLeft)
         const DWORD data = static_cast<DWORD>(value);
         SHSetValueA(HKEY_CURRENT_USER, kRulesKey, name, REG_DWORD, &data, sizeof data);
     }
-    ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
+    ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     // Where the system puts the window when nothing usable is stored; the
     // grid's two columns share its width evenly.
     ASSERT_TRUE(Run(program));
@@ -527,7 +600,7 @@ bool DragGrip(const ProgramUnderTest& program, POINT from, POINT by, int steps)
 // not drawn at all after a resize from outside).
 TEST_F(MainDialogTest, EveryMovedControlLooksPaintedAfreshAfterAnyResize)
 {
-    ProgramUnderTest program(TestDataFile("dialog\\pages.xml"));
+    ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     ASSERT_TRUE(Run(program));
     ASSERT_TRUE(program.SelectCategory(1));
     const auto expectWhole = [&](const char* how) {

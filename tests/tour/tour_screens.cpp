@@ -578,7 +578,7 @@ void TourScreens::TourFile()
 {
     MakeVolatileKey(true);
     {
-        ProgramUnderTest program(TestDataFile("tour\\tour.xml"));
+        ProgramUnderTest program(TestDataPath("tour\\tour.xml"));
         if (program.Start()) {
             Box(program, "box-duplicate-id", L"(string 113) at start, for an Id that two attributes share");
             if (program.WaitForDialog(kStartMs) != nullptr) {

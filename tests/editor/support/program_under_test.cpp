@@ -54,14 +54,6 @@ private:
     char* m_address;
 };
 
-std::string SourceFolder()
-{
-    std::string path = ExecutableFolder();  // <source>\build\windows\ .
-    for (int up = 0; up < 3; ++up)
-        path = path.substr(0, path.rfind('\\'));
-    return path;
-}
-
 std::wstring WindowTextOf(HWND window)
 {
     wchar_t text[kTextChars] = {};
@@ -112,11 +104,6 @@ BOOL CALLBACK FindShownIcon(HWND child, LPARAM found)
 }
 
 }  // namespace
-
-std::string TestDataFile(const std::string& relative)
-{
-    return SourceFolder() + "\\tests\\data\\" + relative;
-}
 
 ProgramUnderTest::ProgramUnderTest(const std::string& definitionFile, bool withHelp)
 {

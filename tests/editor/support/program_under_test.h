@@ -2,6 +2,7 @@
 
 #include "tests/support/program_process.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -12,9 +13,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// The source tree's test data file tests\data\<relative>.
-std::string TestDataFile(const std::string& relative);
 
 // KestAdvConfig.exe as a user runs it: copied, with a definition file as its
 // kestadvconfig.xml, into a folder of its own, started there and driven from
