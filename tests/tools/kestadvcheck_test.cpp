@@ -3,8 +3,10 @@
 #include "editor/definition_load_listener.h"
 #include "editor/property_collection.h"
 #include "platform/text_conversion.h"
+#include "tests/support/program_process.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_paths.h"
 #include "xml/xml_reader.h"
 
 #include <gtest/gtest.h>
@@ -20,64 +22,15 @@
 
 namespace {
 
-std::string ExeFolder()
-{
-    char module[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, module, MAX_PATH);
-    std::string path(module);
-    return path.substr(0, path.rfind('\\'));
-}
-
-std::string SourceFolder()
-{
-    std::string path = ExeFolder();
-    for (int up = 0; up < 2; ++up)
-        path = path.substr(0, path.rfind('\\'));
-    return path;
-}
-
 std::string DataFile(const char* name)
 {
-    return SourceFolder() + "\\tests\\data\\definitions\\" + name;
+    return TestDataPath(std::string("definitions\\") + name);
 }
 
-struct CheckRun {
-    DWORD exitCode = 0xFFFFFFFF;
-    std::string output;
-};
-
-CheckRun RunCheck(const std::string& arguments)
+// KestAdvCheck.exe with these arguments, run to its end.
+ProgramRun RunCheck(const std::string& arguments)
 {
-    CheckRun run;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return run;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::string commandLine = "\"" + ExeFolder() + "\\KestAdvCheck.exe\" " + arguments;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (started) {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0)
-            run.output.append(buffer, got);
-        WaitForSingleObject(process.hProcess, 30000);
-        GetExitCodeProcess(process.hProcess, &run.exitCode);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    return run;
+    return RunProgram(ExecutableFolder() + "KestAdvCheck.exe", arguments);
 }
 
 // The warning lines of the readable report, without the file name.
@@ -100,7 +53,7 @@ std::vector<std::string> Warnings(const std::string& output)
 
 TEST(KestAdvCheck, JsonGivesTheModelWhatTheProgramPrintsAndShowsAndTheWarnings)
 {
-    const CheckRun run = RunCheck("\"" + DataFile("duplicate_ids.xml") + "\" --json");
+    const ProgramRun run = RunCheck("\"" + DataFile("duplicate_ids.xml") + "\" --json");
     EXPECT_EQ(1u, run.exitCode);
     const std::string expected =
         "{\"loaded\":true,\"name\":\"Root\",\"versions\":[],\"properties\":["
@@ -130,12 +83,12 @@ TEST(KestAdvCheck, JsonGivesTheModelWhatTheProgramPrintsAndShowsAndTheWarnings)
 
 TEST(KestAdvCheck, JsonEscapesAndKeepsUtf8AndDiagnostics)
 {
-    const CheckRun run = RunCheck("\"" + DataFile("nodes.xml") + "\" --json");
+    const ProgramRun run = RunCheck("\"" + DataFile("nodes.xml") + "\" --json");
     EXPECT_NE(std::string::npos,
               run.output.find("\"diagnostics\":[\"Processing Instruction name:kest value:build=\\\"12\\\"\","
                               "\"Comment:  top comment \",\"CDATA:  <not text> \",\"Comment:  inner \"]"))
         << run.output;
-    const CheckRun cyrillic = RunCheck("\"" + DataFile("utf16_cyrillic.xml") + "\" --json");
+    const ProgramRun cyrillic = RunCheck("\"" + DataFile("utf16_cyrillic.xml") + "\" --json");
     EXPECT_NE(std::string::npos, cyrillic.output.find("\"values\":[\"Русский\",\"English\"]")) << cyrillic.output;
     EXPECT_EQ(0u, cyrillic.exitCode);
 }
@@ -193,7 +146,7 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
     };
     for (const Case& item : cases) {
         SCOPED_TRACE(item.file);
-        const CheckRun run = RunCheck("\"" + DataFile(item.file) + "\"");
+        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\"");
         EXPECT_EQ(item.exitCode, run.exitCode);
         EXPECT_EQ(item.warnings, Warnings(run.output)) << run.output;
     }
@@ -288,7 +241,7 @@ std::vector<std::string> AfterChoice(const std::string& file, bool choose, int i
 TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
 {
     const std::string file = DataFile("first_apply.xml");
-    const CheckRun run = RunCheck("\"" + file + "\" --reg");
+    const ProgramRun run = RunCheck("\"" + file + "\" --reg");
     EXPECT_EQ(1u, run.exitCode);  // warned of the shared Id
     const std::string text = RegText(run.output);
     EXPECT_EQ(0u, text.find("Windows Registry Editor Version 5.00\r\n")) << text;
@@ -352,7 +305,7 @@ TEST(KestAdvCheck, CurrentImportedByRegeditRestoresTheSubtree)
         RegCloseKey(key);
         const std::vector<std::string> before = RegistryListing(kRoot);
 
-        const CheckRun run = RunCheck("\"" + DataFile(item.file) + "\" --current");
+        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\" --current");
         EXPECT_NE(std::string::npos, RegText(run.output).find(item.comment)) << RegText(run.output);
         SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
         EXPECT_EQ(0u, ImportWithRegedit(run.output));
@@ -387,7 +340,7 @@ TEST(KestAdvCheck, DiffListsWhatDiffersFromTheFirstApply)
     for (const Case& item : cases) {
         SCOPED_TRACE(item.file);
         AfterChoice(DataFile(item.file), item.id != 0, item.id, item.value);
-        const CheckRun run = RunCheck("\"" + DataFile(item.file) + "\"" + item.arguments);
+        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\"" + item.arguments);
         EXPECT_EQ(item.expected, run.output);
     }
 }
@@ -522,7 +475,7 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
         SCOPED_TRACE(item.file);
         const std::string file = DataFile(item.file);
         TempFolder folder;
-        const CheckRun run = RunCheck("\"" + file + "\" --admx \"" + folder.Path() + "\\out\"");
+        const ProgramRun run = RunCheck("\"" + file + "\" --admx \"" + folder.Path() + "\\out\"");
         EXPECT_LE(run.exitCode, 1u) << run.output;
         XmlNode admx;
         XmlNode adml;
@@ -638,7 +591,7 @@ TEST(KestAdvCheck, AdmxOfAFileTheLoaderRefusesWritesNothing)
     for (const char* file : {"default_before_first_attrib.xml", "no_such_file.xml", "root_only.xml"}) {
         SCOPED_TRACE(file);
         TempFolder folder;
-        const CheckRun run = RunCheck("\"" + DataFile(file) + "\" --admx \"" + folder.Path() + "\"");
+        const ProgramRun run = RunCheck("\"" + DataFile(file) + "\" --admx \"" + folder.Path() + "\"");
         EXPECT_EQ(2u, run.exitCode);
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder.Path() + "\\QuorvelinX8.admx").c_str()));
     }
@@ -646,7 +599,7 @@ TEST(KestAdvCheck, AdmxOfAFileTheLoaderRefusesWritesNothing)
 
 TEST(KestAdvCheck, WithoutAFileItPrintsUsage)
 {
-    const CheckRun run = RunCheck("");
+    const ProgramRun run = RunCheck("");
     EXPECT_EQ(2u, run.exitCode);
     EXPECT_NE(std::string::npos,
               run.output.find("usage: KestAdvCheck FILE [--json | --reg | --current | --diff [--json] | --admx DIR]"));
