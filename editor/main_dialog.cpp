@@ -167,10 +167,16 @@ void CKestAdvConfigDlg::FillCategoryTree()
     m_grid.m_label.Invalidate();
     const HTREEITEM root = m_tree.InsertItem(m_properties.m_strName);
     m_tree.SetItemData(root, static_cast<DWORD_PTR>(kRootItemData));
+    // Each item with its text and its property's position in one message.
+    TVINSERTSTRUCTA insert{};
+    insert.hParent = root;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_PARAM;
     for (int i = 0; i < m_properties.GetPropertyCount(); ++i) {
         const CQuorvelinProperty* property = m_properties.GetProperty(i);
-        const HTREEITEM item = m_tree.InsertItem(property->m_strName, root, TVI_LAST);
-        m_tree.SetItemData(item, static_cast<DWORD_PTR>(property->m_nIndex));
+        insert.item.pszText = const_cast<char*>(property->m_strName.GetString());
+        insert.item.lParam = static_cast<LPARAM>(property->m_nIndex);
+        m_tree.InsertItem(&insert);
     }
     m_tree.Expand(root, TVE_EXPAND);
 }
