@@ -14,20 +14,11 @@ inline std::string Utf8FromUtf16(const char16_t* text, std::uint32_t length) {
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < length) {
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (c >> 18));
-            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
+        // Continuation bytes after a lead byte that says how many follow.
+        const int more = c < 0x80 ? 0 : c < 0x800 ? 1 : c < 0x10000 ? 2 : 3;
+        out += static_cast<char>(more == 0 ? c : ((0xFF00 >> (more + 1)) & 0xFF) | (c >> (6 * more)));
+        for (int k = more - 1; k >= 0; --k) {
+            out += static_cast<char>(0x80 | ((c >> (6 * k)) & 0x3F));
         }
     }
     return out;
