@@ -2,6 +2,7 @@
 // control: order, filters, expand buttons, lazy loading, paths and errors.
 #include "components/dir_tree_ctrl.h"
 #include "resources/resource.h"
+#include "tests/support/host_window.h"
 #include "tests/support/popup_watcher.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/message_pump.h"
@@ -19,7 +20,6 @@ class DirTreeTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {0, 0, 320, 480}, nullptr, 0));
         ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS,
                                   {0, 0, 320, 480}, &m_host, IDC_DIRECTORY_TREE));
         m_tree.AddFilter("*.ocx");
@@ -76,7 +76,7 @@ protected:
     }
 
     TempFolder m_folder;
-    CWnd m_host;
+    HostWindow m_host{{0, 0, 320, 480}, WS_POPUP | WS_VISIBLE};
     CDirTreeCtrl m_tree;
     std::vector<std::string> m_drives;
     HTREEITEM m_root = nullptr;

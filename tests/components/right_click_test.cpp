@@ -10,7 +10,10 @@
 #include "tests/components/component/test_component.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/message_pump.h"
+#include "tests/support/pointer.h"
 #include "tests/support/popup_watcher.h"
+#include "tests/support/registry_values.h"
+#include "tests/support/test_paths.h"
 #include "ui/dialogs/ui_menu_router.h"
 
 #include <gtest/gtest.h>
@@ -43,27 +46,12 @@ protected:
     }
 };
 
-std::string ReadMark(const char* value, DWORD* registered = nullptr)
+// The command line the registration tool left, once its mark says `registered`.
+std::string Mark(DWORD registered)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kTestComponentKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return {};
-    char text[4096] = {};
-    DWORD size = sizeof text - 1;
-    std::string result;
-    if (RegQueryValueExA(key, value, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size) == ERROR_SUCCESS)
-        result = text;
-    if (registered != nullptr) {
-        size = sizeof *registered;
-        RegQueryValueExA(key, kTestComponentRegistered, nullptr, nullptr, reinterpret_cast<BYTE*>(registered), &size);
-    }
-    RegCloseKey(key);
-    return result;
-}
-
-void ClearMark()
-{
-    RegDeleteKeyA(HKEY_CURRENT_USER, kTestComponentKey);
+    return ReadRegistryDword(kTestComponentKey, kTestComponentRegistered) == registered
+               ? ReadRegistryText(kTestComponentKey, kTestComponentCommandLine).value_or("")
+               : std::string();
 }
 
 std::vector<DWORD> RegistrationToolProcesses()
@@ -111,10 +99,7 @@ bool WaitForMark(DWORD expected, const std::vector<DWORD>& toolsBefore, std::str
     // The mark comes from another process: a timer wakes the wait to look.
     const UINT_PTR poll = SetTimer(nullptr, 0, 20, nullptr);
     const bool marked = PumpMessagesUntil(
-        [&] {
-            DWORD registered = 2;
-            return !ReadMark(kTestComponentCommandLine, &registered).empty() && registered == expected;
-        },
+        [&] { return !Mark(expected).empty(); },
         20000);
     auto started = [&] {
         std::vector<DWORD> ours;
@@ -147,7 +132,7 @@ class RightClickTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ClearMark();
+        DeleteRegistryKey(kTestComponentKey);
         ASSERT_TRUE(m_dialog.Create(IDD_ABOUTBOX));
         m_dialog.MoveWindow(40, 40, 420, 460);
         m_dialog.ShowWindow(SW_SHOW);
@@ -170,7 +155,7 @@ protected:
     void TearDown() override
     {
         m_dialog.DestroyWindow();
-        ClearMark();
+        DeleteRegistryKey(kTestComponentKey);
     }
 
     void OpenTempFolder()
@@ -204,18 +189,12 @@ protected:
         PutUnderPointer(point);
     }
 
-    // Moves the dialog so that `point` of the tree's client area lies under
-    // the mouse pointer, wherever on or off the screen that puts the dialog.
+    // The tree reads the pointer: the dialog moves so that `point` lies under it.
     void PutUnderPointer(POINT point)
     {
+        MoveUnderPointer(m_dialog.m_hWnd, m_tree.m_hWnd, point);
         POINT pointer{};
         ASSERT_TRUE(GetCursorPos(&pointer));
-        POINT screen = point;
-        m_tree.ClientToScreen(&screen);
-        RECT window{};
-        m_dialog.GetWindowRect(&window);
-        m_dialog.SetWindowPos(nullptr, window.left + pointer.x - screen.x, window.top + pointer.y - screen.y, 0, 0,
-                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         m_tree.ScreenToClient(&pointer);
         ASSERT_EQ(point.x, pointer.x);
         ASSERT_EQ(point.y, pointer.y);
@@ -284,7 +263,11 @@ TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
     }
     PointAt(m_drive);
     RightClick();
+    m_tree.SelectItem(nullptr);  // empty space with nothing selected
+    PointAtEmptySpace();
+    RightClick();
     EXPECT_TRUE(watcher.m_menus.empty());
+    EXPECT_TRUE(watcher.m_boxes.empty());
 
     // The test is on the text, so a folder named like a component passes too.
     for (const char* name : {"my.dll.txt", "setup.exe", "lib.dll.d"}) {
@@ -293,19 +276,6 @@ TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
         EXPECT_EQ(Child(name), m_tree.GetSelectedItem()) << name;
     }
     EXPECT_EQ(3u, watcher.m_menus.size());
-}
-
-TEST_F(RightClickTest, EmptySpaceWithNothingSelectedShowsNothing)
-{
-    m_folder.MakeFile("grid.ocx");
-    OpenTempFolder();
-    m_tree.SelectItem(nullptr);
-    ASSERT_EQ(nullptr, m_tree.GetSelectedItem());
-    PopupWatcher watcher(0);
-    PointAtEmptySpace();
-    RightClick();
-    EXPECT_TRUE(watcher.m_menus.empty());
-    EXPECT_TRUE(watcher.m_boxes.empty());
 }
 
 TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
@@ -328,7 +298,7 @@ TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
         EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
     }
     ASSERT_TRUE(WaitForMark(1, toolsBefore, &toolWindow));
-    std::string commandLine = ReadMark(kTestComponentCommandLine);
+    std::string commandLine = Mark(1);
     EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
     EXPECT_EQ(" " + component, commandLine.substr(commandLine.size() - component.size() - 1)) << commandLine;
     EXPECT_EQ(std::string::npos, commandLine.find("/u")) << commandLine;
@@ -337,7 +307,7 @@ TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
     // From the keyboard (Shift+F10 or the menu key, which the system turns
     // into a context-menu request without a point) the selected file gets
     // the same menu.
-    ClearMark();
+    DeleteRegistryKey(kTestComponentKey);
     toolsBefore = RegistrationToolProcesses();
     {
         PopupWatcher watcher(2);  // 32772
@@ -348,7 +318,7 @@ TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
         EXPECT_TRUE(watcher.m_boxes.empty());
     }
     ASSERT_TRUE(WaitForMark(0, toolsBefore, &toolWindow));
-    commandLine = ReadMark(kTestComponentCommandLine);
+    commandLine = Mark(0);
     EXPECT_EQ(" /u " + component, commandLine.substr(commandLine.size() - component.size() - 4)) << commandLine;
     if (!toolWindow.empty())
         std::printf("registration tool said: %s\n", toolWindow.c_str());
@@ -371,7 +341,7 @@ TEST_F(RightClickTest, EmptySpaceWithAFolderSelectedRegistersTheFolderPath)
     EXPECT_TRUE(watcher.m_boxes.empty());
     std::string toolWindow;
     ASSERT_TRUE(WaitForMark(1, toolsBefore, &toolWindow));
-    const std::string commandLine = ReadMark(kTestComponentCommandLine);
+    const std::string commandLine = Mark(1);
     const std::string folder = m_folder.Path() + "\\regme";
     EXPECT_EQ(" " + folder, commandLine.substr(commandLine.size() - folder.size() - 1)) << commandLine;
 }

@@ -6,12 +6,12 @@
 #include "platform/window_accessible.h"
 #include "tests/editor/support/program_under_test.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
 #include "tests/support/window_image.h"
 
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -85,12 +85,18 @@ void PressKeys(std::initializer_list<WORD> keys)
     }
 }
 
-HWND FocusOf(const ProgramUnderTest& program)
+// What the system knows of the thread of a window: focus, move-size loop.
+GUITHREADINFO ThreadOf(HWND window)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(program.Dialog(), nullptr), &info);
-    return info.hwndFocus;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info;
+}
+
+HWND FocusOf(const ProgramUnderTest& program)
+{
+    return ThreadOf(program.Dialog()).hwndFocus;
 }
 
 // Presses Tab until `window` has the focus; false when ten presses do not
@@ -122,15 +128,12 @@ std::vector<std::string> Values()
 
 void PutPosition(const std::string& text)
 {
-    SHSetValueA(HKEY_CURRENT_USER, kPositionKey, "Position", REG_SZ, text.data(), static_cast<DWORD>(text.size()));
+    WriteRegistryText(kPositionKey, "Position", text);
 }
 
 std::string StoredPosition()
 {
-    char text[64] = {};
-    DWORD size = sizeof text - 1;
-    SHGetValueA(HKEY_CURRENT_USER, kPositionKey, "Position", nullptr, text, &size);
-    return text;
+    return ReadRegistryText(kPositionKey, "Position").value_or("");
 }
 
 // The caption that the main dialog's template gives a control, read from a
@@ -150,7 +153,7 @@ std::wstring TemplateCaption(int id)
 // as it found it.
 class MainDialogTest : public testing::Test {
 protected:
-    void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, kCompanyKey); }
+    void SetUp() override { DeleteRegistryKey(kCompanyKey); }
 
     // Starts the program and waits for its dialog.
     static bool Run(ProgramUnderTest& program) { return program.Start() && program.WaitForDialog() != nullptr; }
@@ -266,7 +269,7 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
     ASSERT_TRUE(program.SelectCategory(1));
     ASSERT_TRUE(Choose(program, 0, 2));
     ASSERT_TRUE(program.WaitUntil([&] { return Enabled(program, kApply); }));
-    SHDeleteKeyA(HKEY_CURRENT_USER, kValuesKey);
+    DeleteRegistryKey(kValuesKey);
     ASSERT_TRUE(ApplyLeaves(program, false));
     EXPECT_EQ(applied, Values());
 
@@ -308,11 +311,8 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
 
 TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
 {
-    for (const auto& [name, value] : {std::pair{"Stored", 2}, {"First1010", 1}, {"First1011", 1}, {"Number", 7}}) {
-        const DWORD data = static_cast<DWORD>(value);
-        SHSetValueA(HKEY_CURRENT_USER, (std::string(kValuesKey) + "\\Rules").c_str(), name, REG_DWORD, &data,
-                    sizeof data);
-    }
+    for (const auto& [name, value] : {std::pair{"Stored", 2u}, {"First1010", 1u}, {"First1011", 1u}, {"Number", 7u}})
+        WriteRegistryDword(kRulesKey, name, value);
     const std::vector<std::string> before = Values();
 
     ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
@@ -453,10 +453,8 @@ TEST_F(MainDialogTest, WithoutPropertiesTheProgramSaysSoAndEndsWithItsPositionSa
 
 TEST_F(MainDialogTest, TheWindowAndTheColumnsComeBackAsTheyWereLeft)
 {
-    for (const auto& [name, value] : {std::pair{"First1010", 1}, {"First1011", 1}, {"Hidden", 4}}) {
-        const DWORD data = static_cast<DWORD>(value);
-        SHSetValueA(HKEY_CURRENT_USER, kRulesKey, name, REG_DWORD, &data, sizeof data);
-    }
+    for (const auto& [name, value] : {std::pair{"First1010", 1u}, {"First1011", 1u}, {"Hidden", 4u}})
+        WriteRegistryDword(kRulesKey, name, value);
     ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     // Where the system puts the window when nothing usable is stored; the
     // grid's two columns share its width evenly.
@@ -564,9 +562,7 @@ std::vector<COLORREF> SettledPixels(const ProgramUnderTest& program, HWND window
 // Whether the window's thread runs the system's move-or-size loop.
 bool InMoveSize(HWND window)
 {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && (info.flags & GUI_INMOVESIZE) != 0;
+    return (ThreadOf(window).flags & GUI_INMOVESIZE) != 0;
 }
 
 void SendMouse(DWORD flags, POINT at = {})

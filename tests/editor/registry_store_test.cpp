@@ -4,11 +4,9 @@
 #include "editor/property_collection.h"
 #include "tests/editor/support/model_building.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <iterator>
@@ -21,8 +19,8 @@ const char kTestsRoot[] = "Software\\KacTests\\Store";
 
 class RegistryStore : public testing::Test {
 protected:
-    void SetUp() override { SHDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot); }
-    void TearDown() override { SHDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot); }
+    void SetUp() override { DeleteRegistryKey(kTestsRoot); }
+    void TearDown() override { DeleteRegistryKey(kTestsRoot); }
 
     std::vector<std::string> Listing() const { return RegistryListing(kTestsRoot); }
 
@@ -41,19 +39,18 @@ protected:
         return text;
     }
 
-    void Put(const char* subKey, const char* valueName, DWORD type, const void* data, DWORD size) const
+    // A value below the test key (`subKey` may be empty).
+    static void PutDword(const std::string& subKey, const char* valueName, DWORD value)
     {
-        const CString path = *subKey ? CString(kTestsRoot) + "\\" + subKey : CString(kTestsRoot);
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, valueName, 0, type, static_cast<const BYTE*>(data), size));
-        RegCloseKey(key);
+        ASSERT_TRUE(WriteRegistryDword(Path(subKey), valueName, value));
     }
-
-    void PutDword(const char* subKey, const char* valueName, DWORD value) const
+    static void PutBytes(const std::string& subKey, const char* valueName, const std::string& text, DWORD type)
     {
-        Put(subKey, valueName, REG_DWORD, &value, sizeof value);
+        ASSERT_TRUE(WriteRegistryText(Path(subKey), valueName, text, type));
+    }
+    static std::string Path(const std::string& subKey)
+    {
+        return subKey.empty() ? kTestsRoot : std::string(kTestsRoot) + "\\" + subKey;
     }
 };
 
@@ -109,7 +106,7 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
     };
     for (const Case& item : cases) {
         SCOPED_TRACE(std::string(item.key) + "|" + item.item + "|" + item.reset + "|" + std::to_string(item.value));
-        SHDeleteKeyA(HKEY_CURRENT_USER, kTestsRoot);
+        DeleteRegistryKey(kTestsRoot);
         PutDword("", "Marker", 1);
         PutDword("K", "Kept", 5);
         PutDword("K\\Sub\\Deeper", "X", 1);
@@ -130,12 +127,9 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
 
 TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
 {
-    const char shortText[] = "ab";     // 3 bytes with its terminator
-    const char longText[] = "abcdef";  // 7 bytes: does not fit
-    const BYTE twoBytes[] = {0x34, 0x12};
-    Put("K", "Short", REG_SZ, shortText, sizeof shortText);
-    Put("K", "Long", REG_SZ, longText, sizeof longText);
-    Put("K", "Binary", REG_BINARY, twoBytes, sizeof twoBytes);
+    PutBytes("K", "Short", "ab", REG_SZ);          // 3 bytes with the terminator
+    PutBytes("K", "Long", "abcdef", REG_SZ);       // 7 bytes: does not fit
+    PutBytes("K", "Binary", "\x34\x12", REG_BINARY);  // 34 12 00
     PutDword("K", "Negative", 0xFFFFFFFE);
     PutDword("K", "", 11);
     PutDword("", "Direct", 12);
@@ -166,7 +160,7 @@ TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
 {
     PutDword("", "Marker", 0);  // the root itself stays non-volatile
     HKEY volatileKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, CString(kTestsRoot) + "\\Volatile", 0, nullptr,
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, Path("Volatile").c_str(), 0, nullptr,
                                              REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr));
     RegCloseKey(volatileKey);
     const std::vector<std::string> before = Listing();

@@ -4,6 +4,8 @@
 // removes all of that and leaves the user's settings.
 #include "platform/module_path.h"
 #include "tests/support/program_process.h"
+#include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
 
 #include <gtest/gtest.h>
 
@@ -16,40 +18,15 @@
 namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\KestAdvConfig";
+constexpr char kCompanyKey[] = "Software\\Tarnwick, Inc.";
 constexpr char kPositionKey[] = "Software\\Tarnwick, Inc.\\Quorvelin Applet\\Window Position";
 constexpr char kTitle[] = "Quorvelin Advanced Configuration";
 const char* const kInstalledFiles[] = {"KestAdvConfig.exe", "KestAdvCheck.exe", "kestadvconfig.xml",
                                        "HELP\\KestAdvConfig.chm", "uninstall.exe"};
 
-bool ReadString(const char* keyPath, const char* name, std::string& value)
-{
-    char data[1024] = {};
-    DWORD size = sizeof data - 1;
-    if (RegGetValueA(HKEY_CURRENT_USER, keyPath, name, RRF_RT_REG_SZ, nullptr, data, &size) != ERROR_SUCCESS)
-        return false;
-    value = data;
-    return true;
-}
-
 std::string ReadString(const char* keyPath, const char* name)
 {
-    std::string value;
-    ReadString(keyPath, name, value);
-    return value;
-}
-
-bool KeyExists(const char* keyPath)
-{
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
-}
-
-void WriteString(const char* keyPath, const char* name, const std::string& value)
-{
-    RegSetKeyValueA(HKEY_CURRENT_USER, keyPath, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+    return ReadRegistryText(keyPath, name).value_or("");
 }
 
 bool Exists(const std::string& path)
@@ -137,24 +114,17 @@ protected:
     void SetUp() override
     {
         CoInitialize(nullptr);
-        m_bHadPosition = ReadString(kPositionKey, "Position", m_savedPosition);
-        ASSERT_FALSE(KeyExists(kUninstallKey)) << "installed before the test";
+        ASSERT_FALSE(RegistryKeyExists(kUninstallKey)) << "installed before the test";
     }
     void TearDown() override
     {
         // A test that stopped half-way still leaves the prefix as it found it.
-        std::string uninstall;
-        if (ReadString(kUninstallKey, "QuietUninstallString", uninstall))
-            RunToCompletion(uninstall, 60000);
-        if (m_bHadPosition)
-            WriteString(kPositionKey, "Position", m_savedPosition);
-        else
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, kPositionKey, "Position");
+        if (const auto uninstall = ReadRegistryText(kUninstallKey, "QuietUninstallString"))
+            RunToCompletion(*uninstall, 60000);
         CoUninitialize();
     }
 
-    bool m_bHadPosition = false;
-    std::string m_savedPosition;
+    RegistryKeyKeeper m_settings{kCompanyKey};
 };
 
 }  // namespace
@@ -162,7 +132,7 @@ protected:
 TEST_F(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUsersSettings)
 {
     // A setting the user has from an earlier run.
-    WriteString(kPositionKey, "Position", "0.100000,0.100000,640,420");
+    WriteRegistryText(kPositionKey, "Position", "0.100000,0.100000,640,420");
 
     const std::string installer =
         std::string(AfxGetModuleFolder()) + "\\KestAdvConfig-" KAC_VERSION "-setup.exe";
@@ -194,6 +164,8 @@ TEST_F(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUse
         ASSERT_TRUE(program.Started()) << GetLastError();
         const HWND dialog = program.WaitForWindow(kTitle, 30000);
         ASSERT_NE(nullptr, dialog);
+        // With a taskbar button of its own (fault: no button to find it by).
+        EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
         EXPECT_EQ(0u, program.CloseAndWait(dialog, 15000));
     }
 
@@ -201,7 +173,7 @@ TEST_F(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUse
     ASSERT_EQ(0, RunToCompletion(quietUninstall, 60000));
     EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(shortcutPath));
-    EXPECT_FALSE(KeyExists(kUninstallKey));
+    EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     // The user's settings stay.
     EXPECT_FALSE(ReadString(kPositionKey, "Position").empty());
 }
