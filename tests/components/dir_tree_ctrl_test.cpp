@@ -264,11 +264,6 @@ TEST_F(DirTreeTest, PathsAreRebuiltFromTheItemTexts)
     const HTREEITEM item = m_tree.InsertPathItem(m_root, m_folder.MakeFile("comp.ocx").c_str());
     EXPECT_EQ("comp.ocx", m_tree.GetItemText(item).str());
     EXPECT_EQ(m_folder.Path() + "\\comp.ocx", m_tree.ItemPath(item).str());
-
-    EXPECT_EQ("name.dll", CDirTreeCtrl::LastPathComponent("C:\\Folder\\name.dll").str());
-    EXPECT_EQ("System32", CDirTreeCtrl::LastPathComponent("C:\\Windows\\System32\\").str());
-    EXPECT_EQ("C:", CDirTreeCtrl::LastPathComponent("C:\\").str());
-    EXPECT_EQ("plain", CDirTreeCtrl::LastPathComponent("plain").str());
 }
 
 TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)

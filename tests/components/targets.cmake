@@ -1,15 +1,9 @@
 # The test component: a DLL the registrar tests register and unregister
-# through the system's registration tool, and whose images the menu tests
-# load from another module.
+# through the system's registration tool.
 add_library(kac_test_component SHARED
-  ${CMAKE_CURRENT_LIST_DIR}/component/test_component.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/component/test_component.rc)
+  ${CMAKE_CURRENT_LIST_DIR}/component/test_component.cpp)
 target_include_directories(kac_test_component PRIVATE ${PROJECT_SOURCE_DIR})
 set_target_properties(kac_test_component PROPERTIES PREFIX "" OUTPUT_NAME kac_test_component)
-set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/component/test_component.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_CURRENT_LIST_DIR}/component/menu_image.png
-  ${CMAKE_CURRENT_LIST_DIR}/component/menu_image.bmp
-  ${CMAKE_CURRENT_LIST_DIR}/component/test_component.h)
 target_link_libraries(kac_test_component PRIVATE advapi32)
 add_dependencies(components_tests kac_test_component)
 if(TARGET ui_dialogs_tests)

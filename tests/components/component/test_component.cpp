@@ -1,7 +1,6 @@
 // Stand-in for a component the user registers: DllRegisterServer and
 // DllUnregisterServer leave a mark in the current user's registry, with the
 // command line of the process that called them (the registration tool).
-// It also carries the images that the menu tests load from another module.
 #include "tests/components/component/test_component.h"
 
 #include <windows.h>
