@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr int kChoicesRoom = 4;
+
 // Where the loader's output goes: the listener's, or else the program's own.
 CDefinitionLoadListener& OutputOf(CDefinitionLoadListener* listener)
 {
@@ -343,7 +345,14 @@ bool CDefinitionFileReader::OnText(xml::XmlReader* reader)
     if (m_element == Element::Versions) {
         m_collection->m_versions.Add(text);
     } else if (m_element == Element::Value) {
-        attribute->m_control.m_values.Add(text);
+        CStringArray& values = attribute->m_control.m_values;
+        if (values.IsEmpty()) {
+            // Room for the usual few choices at once: the array keeps its
+            // room when it shrinks.
+            values.SetSize(kChoicesRoom);
+            values.SetSize(0);
+        }
+        values.Add(text);
     } else {
         *field = std::move(text);
         if (m_element == Element::Attrib)

@@ -6,6 +6,7 @@
 #include "platform/cstring.h"
 #include "platform/cstring_array.h"
 
+#include <memory_resource>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -120,7 +121,10 @@ public:
     CArray<int, int> m_ids;  // Ids accepted so far, to find duplicates while loading
 
 private:
-    std::unordered_set<int> m_acceptedIds;  // m_ids again, found in constant time
+    // m_ids again, found in constant time; its nodes come from a pool of
+    // their own, not one allocation per Id.
+    std::pmr::monotonic_buffer_resource m_idPool;
+    std::pmr::unordered_set<int> m_acceptedIds{&m_idPool};
 };
 
 inline CAttributeOfProperty CAttributeRange::Iterator::operator*() const
