@@ -5,6 +5,7 @@
 // in the registry.
 #include "platform/window_accessible.h"
 #include "tests/editor/support/program_under_test.h"
+#include "tests/support/pointer.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
 #include "tests/support/window_image.h"
@@ -565,27 +566,29 @@ bool InMoveSize(HWND window)
     return (ThreadOf(window).flags & GUI_INMOVESIZE) != 0;
 }
 
-void SendMouse(DWORD flags, POINT at = {})
+// The pointer placed on a screen point, once the system has it there (the
+// move reaches the window under it as a mouse move).
+bool PointerAt(const ProgramUnderTest& program, POINT at)
 {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
-    SendInput(1, &input, sizeof input);
+    SetCursorPos(at.x, at.y);
+    return program.WaitUntil([&] {
+        POINT now{};
+        return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+    });
 }
 
-// Drags the dialog's size grip by steps with the real pointer, as a user's
-// hand does; false when the press did not start the sizing.
+// Drags the dialog's size grip by steps with the real pointer and button,
+// as a user's hand does; false when the press did not start the sizing.
 bool DragGrip(const ProgramUnderTest& program, POINT from, POINT by, int steps)
 {
-    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, from);
-    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    if (!PointerAt(program, from))
+        return false;
+    SendPointerButton(MOUSEEVENTF_LEFTDOWN);
     if (!program.WaitUntil([&] { return InMoveSize(program.Dialog()); }))
         return false;
     for (int step = 1; step <= steps; ++step)
-        SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, {from.x + by.x * step / steps, from.y + by.y * step / steps});
-    SendMouse(MOUSEEVENTF_LEFTUP);
+        PointerAt(program, {from.x + by.x * step / steps, from.y + by.y * step / steps});
+    SendPointerButton(MOUSEEVENTF_LEFTUP);
     return program.WaitUntil([&] { return !InMoveSize(program.Dialog()); });
 }
 
@@ -624,6 +627,7 @@ TEST_F(MainDialogTest, EveryMovedControlLooksPaintedAfreshAfterAnyResize)
     ClientToScreen(program.Dialog(), &grip);
     ASSERT_EQ(program.Dialog(), GetAncestor(WindowFromPoint(grip), GA_ROOT)) << "the grip is covered";
     ASSERT_TRUE(DragGrip(program, grip, {60, 40}, 6));
+    EXPECT_EQ(before.left, program.WindowRect().left) << "the press moved the window instead";
     EXPECT_EQ(60, program.WindowRect().right - before.right);
     expectWhole("grip");
     program.Click(kCancel);
