@@ -39,6 +39,16 @@
 #define IDB_APPLY_IMAGE             7004
 #define IDB_CANCEL_IMAGE            7005
 #define IDB_HELP_IMAGE              7006
+// The same images drawn for 150 % and 200 % of 96 DPI: the 100 % image's id
+// plus 100 and plus 200 (a button finds them by these offsets).
+#define IDB_OK_IMAGE_150            7103
+#define IDB_APPLY_IMAGE_150         7104
+#define IDB_CANCEL_IMAGE_150        7105
+#define IDB_HELP_IMAGE_150          7106
+#define IDB_OK_IMAGE_200            7203
+#define IDB_APPLY_IMAGE_200         7204
+#define IDB_CANCEL_IMAGE_200        7205
+#define IDB_HELP_IMAGE_200          7206
 
 // System-menu command of the About item.
 #define IDM_ABOUTBOX                0x0010

@@ -129,10 +129,16 @@ def scaled(rows, factor):
     return [''.join(ch * factor for ch in row) for row in rows for _ in range(factor)]
 
 
-def write_bmp(path, pixel_map):
-    rows = rows_of(pixel_map)
-    width = height = 16
-    stride = width * 3  # 48 bytes: already a multiple of 4
+def resampled(rows, size):
+    """The map at `size` pixels a side, each pixel taken from the nearest one of the 16-pixel map."""
+    return [''.join(rows[y * 16 // size][x * 16 // size] for x in range(size)) for y in range(size)]
+
+
+def write_bmp(path, pixel_map, size=16):
+    rows = resampled(rows_of(pixel_map), size)
+    width = height = size
+    stride = width * 3  # 48, 72 and 96 bytes: already multiples of 4
+    assert stride % 4 == 0
     pixels = bytearray()
     for row in reversed(rows):  # bottom-up
         for ch in row:
@@ -183,8 +189,10 @@ def write_ico(path, pixel_map):
 
 if __name__ == '__main__':
     here = os.path.dirname(os.path.abspath(__file__))
-    write_bmp(os.path.join(here, 'ok.bmp'), OK)
-    write_bmp(os.path.join(here, 'apply.bmp'), APPLY)
-    write_bmp(os.path.join(here, 'cancel.bmp'), CANCEL)
-    write_bmp(os.path.join(here, 'help.bmp'), HELP)
+    # The button images for 100 %, 150 % and 200 % of 96 DPI.
+    for size, suffix in ((16, ''), (24, '_150'), (32, '_200')):
+        write_bmp(os.path.join(here, 'ok%s.bmp' % suffix), OK, size)
+        write_bmp(os.path.join(here, 'apply%s.bmp' % suffix), APPLY, size)
+        write_bmp(os.path.join(here, 'cancel%s.bmp' % suffix), CANCEL, size)
+        write_bmp(os.path.join(here, 'help%s.bmp' % suffix), HELP, size)
     write_ico(os.path.join(here, 'kestadvconfig.ico'), ICON)

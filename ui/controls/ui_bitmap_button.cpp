@@ -47,10 +47,23 @@ bool CopyBitmap(const CBitmap& source, CBitmap& copy, BITMAP& header)
 
 }  // namespace
 
+UINT UIBitmapButton::ImageIdOffsetForDpi(UINT dpi)
+{
+    // Each scale serves from the midpoint below it: 120 DPI (125 %) lies
+    // halfway between 16 and 24 pixels and takes the larger.
+    if (dpi >= 168)
+        return 200;
+    return dpi >= 120 ? 100 : 0;
+}
+
 bool UIBitmapButton::LoadBitmap(UINT resourceId)
 {
     m_bitmap.DeleteObject();
-    if (!m_bitmap.LoadBitmap(resourceId))
+    // The image drawn nearest the window's DPI, when the module has one: a
+    // 16-pixel image stretched by the system would blur, one left at 16 pixels
+    // would shrink beside text that grows with the DPI.
+    const UINT offset = ImageIdOffsetForDpi(m_hWnd != nullptr ? GetDpiForWindow(m_hWnd) : GetDpiForSystem());
+    if ((offset == 0 || !m_bitmap.LoadBitmap(resourceId + offset)) && !m_bitmap.LoadBitmap(resourceId))
         return false;
     m_nBitmapId = resourceId;
     return ApplyBitmap();

@@ -11,8 +11,12 @@
 class UIBitmapButton : public UIModalButton {
     DECLARE_DYNAMIC(UIBitmapButton)
 public:
-    // Loads the bitmap resource of the resource module and shows it.
+    // Loads the bitmap resource of the resource module and shows it. At a
+    // higher DPI the image drawn for it is taken instead when the module has
+    // one: the id plus ImageIdOffsetForDpi.
     bool LoadBitmap(UINT resourceId);
+    // 0 below 120 DPI (the 100 % image), 100 below 168 (150 %), else 200 (200 %).
+    static UINT ImageIdOffsetForDpi(UINT dpi);
     void SetMaskColour(COLORREF colour) { m_crMask = colour; }
     void GetCaption(CString& caption) const { caption = m_strCaption; }
     void SetCaption(const CString& caption) { m_strCaption = caption; }

@@ -1,0 +1,138 @@
+// The program started at 96 and 144 DPI (this user's LogPixels, which
+// Wine reads when a process starts): the four buttons show the image drawn
+// for that DPI, and the dialog's controls neither overlap nor leave its
+// client area. Faults: a 16-pixel image at every DPI; a layout that keeps
+// pixel sizes of 96 DPI while the font grows. LogPixels is put back.
+#include "resources/resource.h"
+#include "tests/editor/support/program_under_test.h"
+#include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
+#include "tests/support/window_image.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kDesktopKey[] = "Control Panel\\Desktop";
+
+// Sets LogPixels for the programs started while it lives.
+class LogPixelsScope {
+public:
+    explicit LogPixelsScope(DWORD dpi) : m_previous(ReadRegistryDword(kDesktopKey, "LogPixels"))
+    {
+        m_bSet = WriteRegistryDword(kDesktopKey, "LogPixels", dpi);
+    }
+    ~LogPixelsScope()
+    {
+        if (m_previous)
+            WriteRegistryDword(kDesktopKey, "LogPixels", *m_previous);
+        else
+            SHDeleteValueA(HKEY_CURRENT_USER, kDesktopKey, "LogPixels");
+    }
+    LogPixelsScope(const LogPixelsScope&) = delete;
+    LogPixelsScope& operator=(const LogPixelsScope&) = delete;
+    bool Set() const { return m_bSet; }
+
+private:
+    std::optional<DWORD> m_previous;
+    bool m_bSet = false;
+};
+
+// Columns of the button's face that show the image's colour (`colour`), as
+// the screen shows them: 0 when it shows none.
+int ColourSpan(HWND button, COLORREF colour)
+{
+    const WindowImage image(button, WindowImage::Area::Screen);
+    int left = image.Width();
+    int right = -1;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.At(x, y) == colour) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
+}
+
+RECT ScreenRectOf(HWND window)
+{
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+}  // namespace
+
+TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
+{
+    // The columns one colour of each image spans at 100 % (OK's green,
+    // Cancel's red, Help's blue); at 150 % and 200 % the image is 24 and
+    // 32 pixels wide, and the span grows with it.
+    struct Button {
+        int id;
+        COLORREF colour;
+        int span16;
+    };
+    // (Apply is disabled until a change, and its image greyed.)
+    const Button buttons[] = {{IDOK, RGB(0x1E, 0x8C, 0x2E), 12},
+                              {IDCANCEL, RGB(0xD0, 0x24, 0x24), 9},
+                              {IDHELP, RGB(0x20, 0x5A, 0xC8), 9}};
+    const struct {
+        DWORD dpi;
+        int imageSize;
+    } rows[] = {{96, 16}, {144, 24}};
+
+    const RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dpi);
+        const LogPixelsScope dpi(row.dpi);
+        ASSERT_TRUE(dpi.Set());
+        ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
+        ASSERT_TRUE(program.Start());
+        const HWND dialog = program.WaitForDialog();
+        ASSERT_NE(nullptr, dialog);
+        KeepScreenshot(dialog, ("high-dpi-" + std::to_string(row.dpi)).c_str());
+        ASSERT_TRUE(program.WaitUntil([&] {
+            return std::all_of(std::begin(buttons), std::end(buttons),
+                               [&](const Button& b) { return ColourSpan(program.Item(b.id), b.colour) > 0; });
+        }));  // every face painted
+
+        for (const Button& button : buttons) {
+            SCOPED_TRACE(button.id);
+            const int expected = button.span16 * row.imageSize / 16;
+            EXPECT_NEAR(expected, ColourSpan(program.Item(button.id), button.colour), row.imageSize / 16);
+        }
+
+        RECT client{};
+        GetClientRect(dialog, &client);
+        MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        std::vector<std::pair<HWND, RECT>> controls;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+            if (IsWindowVisible(child))
+                controls.emplace_back(child, ScreenRectOf(child));
+        for (size_t i = 0; i < controls.size(); ++i) {
+            RECT inside{};
+            IntersectRect(&inside, &controls[i].second, &client);
+            EXPECT_TRUE(EqualRect(&inside, &controls[i].second)) << "control " << GetDlgCtrlID(controls[i].first)
+                                                                  << " leaves the client area";
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                // The property grid and the directory tree take the same place: a page shows one of them.
+                if (GetDlgCtrlID(controls[i].first) + GetDlgCtrlID(controls[j].first) ==
+                    IDC_PROPERTY_GRID + IDC_DIRECTORY_TREE)
+                    continue;
+                RECT both{};
+                EXPECT_FALSE(IntersectRect(&both, &controls[i].second, &controls[j].second))
+                    << "controls " << GetDlgCtrlID(controls[i].first) << " and " << GetDlgCtrlID(controls[j].first)
+                    << " overlap";
+            }
+        }
+        program.Click(IDCANCEL);
+        EXPECT_EQ(0u, program.WaitForExit());
+    }
+}
