@@ -1,6 +1,6 @@
-// The program started at 96 and 144 DPI (this user's LogPixels, which
-// Wine reads when a process starts): the four buttons show the image drawn
-// for that DPI, and the dialog's controls neither overlap nor leave its
+// The program started at 96, 144 and 192 DPI (this user's LogPixels, which
+// Wine reads when a process starts): the buttons show the image drawn for
+// that DPI, and the dialog's controls neither overlap nor leave its
 // client area. Faults: a 16-pixel image at every DPI; a layout that keeps
 // pixel sizes of 96 DPI while the font grows. LogPixels is put back.
 #include "resources/resource.h"
@@ -67,9 +67,9 @@ RECT ScreenRectOf(HWND window)
     return rect;
 }
 
-}  // namespace
-
-TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
+// Starts the program at `dpi` and checks its buttons' images (`imageSize`
+// pixels wide) and the places of its controls.
+void CheckDialogAt(DWORD dpi, int imageSize)
 {
     // The columns one colour of each image spans at 100 % (OK's green,
     // Cancel's red, Help's blue); at 150 % and 200 % the image is 24 and
@@ -83,21 +83,16 @@ TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
     const Button buttons[] = {{IDOK, RGB(0x1E, 0x8C, 0x2E), 12},
                               {IDCANCEL, RGB(0xD0, 0x24, 0x24), 9},
                               {IDHELP, RGB(0x20, 0x5A, 0xC8), 9}};
-    const struct {
-        DWORD dpi;
-        int imageSize;
-    } rows[] = {{96, 16}, {144, 24}};
-
+    SCOPED_TRACE(dpi);
     const RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.dpi);
-        const LogPixelsScope dpi(row.dpi);
-        ASSERT_TRUE(dpi.Set());
+    {
+        const LogPixelsScope scope(dpi);
+        ASSERT_TRUE(scope.Set());
         ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
         ASSERT_TRUE(program.Start());
         const HWND dialog = program.WaitForDialog();
         ASSERT_NE(nullptr, dialog);
-        KeepScreenshot(dialog, ("high-dpi-" + std::to_string(row.dpi)).c_str());
+        KeepScreenshot(dialog, ("high-dpi-" + std::to_string(dpi)).c_str());
         ASSERT_TRUE(program.WaitUntil([&] {
             return std::all_of(std::begin(buttons), std::end(buttons),
                                [&](const Button& b) { return ColourSpan(program.Item(b.id), b.colour) > 0; });
@@ -105,8 +100,8 @@ TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
 
         for (const Button& button : buttons) {
             SCOPED_TRACE(button.id);
-            const int expected = button.span16 * row.imageSize / 16;
-            EXPECT_NEAR(expected, ColourSpan(program.Item(button.id), button.colour), row.imageSize / 16);
+            const int expected = button.span16 * imageSize / 16;
+            EXPECT_NEAR(expected, ColourSpan(program.Item(button.id), button.colour), imageSize / 16);
         }
 
         RECT client{};
@@ -135,4 +130,22 @@ TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
         program.Click(IDCANCEL);
         EXPECT_EQ(0u, program.WaitForExit());
     }
+}
+
+}  // namespace
+
+TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
+{
+    for (const auto& [dpi, imageSize] : {std::pair<DWORD, int>{96, 16}, {144, 24}})
+        CheckDialogAt(dpi, imageSize);
+}
+
+// At 192 DPI the dialog needs about twice its 96-DPI size, more than the
+// 1024 x 768 screen of the other tests; editor_tests_on_a_large_screen runs
+// this on a larger one.
+TEST(HighDpiTest, At192DpiOnALargeScreen)
+{
+    if (GetSystemMetrics(SM_CXSCREEN) < 2048 || GetSystemMetrics(SM_CYSCREEN) < 1536)
+        GTEST_SKIP() << "needs a screen of 2048 x 1536 pixels";
+    CheckDialogAt(192, 32);
 }
