@@ -1,8 +1,10 @@
 // The program started at 96, 144 and 192 DPI (this user's LogPixels, which
 // Wine reads when a process starts): the buttons show the image drawn for
 // that DPI, and the dialog's controls neither overlap nor leave its
-// client area. Faults: a 16-pixel image at every DPI; a layout that keeps
-// pixel sizes of 96 DPI while the font grows. LogPixels is put back.
+// client area, and the grid's description sits as far below the name as the
+// font has grown. Faults: a 16-pixel image at every DPI; a layout that keeps
+// pixel sizes of 96 DPI while the font grows (controls piled up, the
+// description cut off or over the name). LogPixels is put back.
 #include "resources/resource.h"
 #include "tests/editor/support/program_under_test.h"
 #include "tests/support/registry_listing.h"
@@ -58,6 +60,18 @@ int ColourSpan(HWND button, COLORREF colour)
                 right = std::max(right, x);
             }
     return right < left ? 0 : right - left + 1;
+}
+
+// The first row of the window, as the screen shows it, that holds `colour`;
+// -1 when none does.
+int InkTop(HWND window, COLORREF colour)
+{
+    const WindowImage image(window, WindowImage::Area::Screen);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (image.At(x, y) == colour)
+                return y;
+    return -1;
 }
 
 RECT ScreenRectOf(HWND window)
@@ -127,6 +141,16 @@ void CheckDialogAt(DWORD dpi, int imageSize)
                     << " overlap";
             }
         }
+        // The description label: the description's line lies 20 pixels at
+        // 96 DPI below the name's, more at a higher DPI, as the font grows.
+        ASSERT_TRUE(program.SelectCategory(1));
+        HWND label = GetWindow(program.Grid(), GW_HWNDFIRST);  // the grid's sibling, a static control
+        wchar_t className[16] = {};
+        while (label != nullptr && (GetClassNameW(label, className, 16) == 0 || wcscmp(className, L"Static") != 0))
+            label = GetWindow(label, GW_HWNDNEXT);
+        ASSERT_NE(nullptr, label);
+        ASSERT_TRUE(program.WaitUntil([&] { return InkTop(label, RGB(0, 0, 0)) >= 0; }));
+        EXPECT_NEAR(MulDiv(20, static_cast<int>(dpi), 96), InkTop(label, RGB(0, 0, 0)) - InkTop(label, RGB(0, 0, 255)), 1);
         program.Click(IDCANCEL);
         EXPECT_EQ(0u, program.WaitForExit());
     }

@@ -15,6 +15,13 @@ constexpr int kLabelSpace = 50;   // below the grid: the label and a 4-pixel gap
 constexpr int kLabelHeight = 46;
 constexpr int kNameColumnWidth = 100;
 constexpr int kNameCapacity = 256;  // shown names are cut to 255 bytes
+
+// The label's sizes are pixels at 96 DPI; its text grows with the window's
+// DPI, and the label with it.
+int Scaled(HWND window, int pixels)
+{
+    return ::MulDiv(pixels, static_cast<int>(::GetDpiForWindow(window)), USER_DEFAULT_SCREEN_DPI);
+}
 }  // namespace
 
 UIPropertyGrid::~UIPropertyGrid()
@@ -29,7 +36,9 @@ void UIPropertyGrid::PreSubclassWindow()
     CStatic::PreSubclassWindow();
     GetClientRect(&m_clientRect);
     const CRect& client = m_clientRect;
-    if (!m_grid.Create(kGridStyle, CRect(client.left, client.top, client.right, client.bottom - kLabelSpace), this,
+    const int labelSpace = Scaled(m_hWnd, kLabelSpace);
+    const int labelHeight = Scaled(m_hWnd, kLabelHeight);
+    if (!m_grid.Create(kGridStyle, CRect(client.left, client.top, client.right, client.bottom - labelSpace), this,
                        kGridId)) {
         UIEventLogHook::Log("UIPropertyGrid could not create grid control");
         return;
@@ -37,7 +46,7 @@ void UIPropertyGrid::PreSubclassWindow()
     m_grid.InsertColumn(0, "", LVCFMT_LEFT, kNameColumnWidth);
     m_grid.InsertColumn(1, "", LVCFMT_LEFT, client.Width() - kNameColumnWidth);
     m_grid.SetExtendedStyle(m_grid.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    if (!m_label.Create("", kLabelStyle, CRect(client.left, client.bottom - kLabelHeight, client.right, client.bottom),
+    if (!m_label.Create("", kLabelStyle, CRect(client.left, client.bottom - labelHeight, client.right, client.bottom),
                         this, kLabelId))
         UIEventLogHook::Log("UIPropertyGrid could not create grid label");
 }
@@ -94,8 +103,9 @@ void UIPropertyGrid::Layout(int newWidth)
     const int oldWidth = m_clientRect.Width();
     GetClientRect(&m_clientRect);
     const CRect& client = m_clientRect;
-    m_grid.MoveWindow(client.left, client.top, client.Width(), client.bottom - kLabelSpace - client.top);
-    m_label.MoveWindow(client.left, client.bottom - kLabelHeight, client.Width(), kLabelHeight);
+    const int labelHeight = Scaled(m_hWnd, kLabelHeight);
+    m_grid.MoveWindow(client.left, client.top, client.Width(), client.bottom - Scaled(m_hWnd, kLabelSpace) - client.top);
+    m_label.MoveWindow(client.left, client.bottom - labelHeight, client.Width(), labelHeight);
     // The value column takes the change; the name column keeps its width.
     m_grid.SetColumnWidth(1, m_grid.GetColumnWidth(1) + newWidth - oldWidth);
 }

@@ -21,7 +21,10 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
     const auto font = reinterpret_cast<HFONT>(::SendMessageA(parent, WM_GETFONT, 0, 0));
     if (font == nullptr)
         return;
-    rect.left += kTextIndent;
+    // The indent and the offset are pixels at 96 DPI: they grow with the
+    // window's DPI as the font does, or the description would cover the name.
+    const int dpi = static_cast<int>(::GetDpiForWindow(m_hWnd));
+    rect.left += ::MulDiv(kTextIndent, dpi, USER_DEFAULT_SCREEN_DPI);
     CString name;
     CString description;
     if (auto* grid = dynamic_cast<UIPropertyGrid*>(CWnd::FromHandlePermanent(parent)))
@@ -33,7 +36,7 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
     const COLORREF previousColour = target.SetTextColor(kNameColour);
     target.DrawText(name, name.GetLength(), &rect, DT_VCENTER);
     target.SetTextColor(previousColour);
-    rect.top += kDescriptionOffset;
+    rect.top += ::MulDiv(kDescriptionOffset, dpi, USER_DEFAULT_SCREEN_DPI);
     target.DrawText(description, description.GetLength(), &rect, DT_VCENTER);
     target.SelectObject(previousFont);
     target.Detach();
