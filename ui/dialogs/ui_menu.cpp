@@ -7,6 +7,8 @@
 
 #include <uxtheme.h>
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(UIMenu, CMenu)
 
 namespace {
@@ -94,6 +96,28 @@ void UIMenu::MeasureItem(MEASUREITEMSTRUCT* measureItem)
     const SIZE size = dc.GetTextExtent(item->m_strText, item->m_strText.GetLength());
     measureItem->itemWidth = static_cast<UINT>(size.cx + 12);
     measureItem->itemHeight = static_cast<UINT>(size.cy + 8);
+
+    // Above 96 DPI the item is drawn in the menu font of that DPI, which the
+    // desktop's default font need not follow (Wine's keeps its size, and the
+    // text was cut off): the item is at least as large as that text, after
+    // the text's indent, with the margins grown with the DPI.
+    const int dpi = static_cast<int>(GetDpiForSystem());
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (dpi == USER_DEFAULT_SCREEN_DPI ||
+        !SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)))
+        return;
+    const HFONT menuFont = CreateFontIndirectW(&metrics.lfMenuFont);
+    if (menuFont == nullptr)
+        return;
+    const HGDIOBJ previous = dc.SelectObject(menuFont);
+    const SIZE drawn = dc.GetTextExtent(item->m_strText, item->m_strText.GetLength());
+    dc.SelectObject(previous);
+    DeleteObject(menuFont);
+    const auto width = static_cast<UINT>(drawn.cx + kThemedTextIndent + MulDiv(12, dpi, USER_DEFAULT_SCREEN_DPI));
+    const auto height = static_cast<UINT>(drawn.cy + MulDiv(8, dpi, USER_DEFAULT_SCREEN_DPI));
+    measureItem->itemWidth = std::max(measureItem->itemWidth, width);
+    measureItem->itemHeight = std::max(measureItem->itemHeight, height);
 }
 
 void UIMenu::DrawItem(DRAWITEMSTRUCT* drawItem)
