@@ -344,12 +344,15 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     ASSERT_TRUE(program.WaitUntil([&] { return !IsWindow(list); }));
     EXPECT_EQ(L"Right", program.GridRows()[kListRow].second);
 
-    // Tab forward from a row's name cell opens its value's editor.
+    // Tab forward from a row's name cell opens its value's editor, which
+    // keeps the focus: the key does not go on to the dialog's buttons.
     ASSERT_TRUE(program.ClickCell(kTextRow, 0));
     ASSERT_TRUE(program.WaitUntil([&] { return SelectedRow(program) == kTextRow; })) << SelectedRow(program);
     ProgramUnderTest::PostKey(program.Grid(), VK_TAB);
     const HWND text = program.OpenEditor();
     ASSERT_NE(nullptr, text);
+    SendMessageW(program.Dialog(), WM_NULL, 0, 0);  // the key's handling has ended
+    EXPECT_EQ(text, FocusOf(program));
     SetWindowTextW(text, L"typed");
     ProgramUnderTest::PostKey(text, VK_RETURN);
     ASSERT_TRUE(program.WaitUntil([&] { return !IsWindow(text); }));
