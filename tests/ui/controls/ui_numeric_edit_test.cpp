@@ -114,6 +114,7 @@ TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsT
         {{"real", true, 0, 1, 5, 5, ""}, "1.5", false, 5, 1},
         {{"real", true, 0, 1, 5, 5, ""}, "nan", false, 5, 1},
         {{"real", true, 0, 1, 5, 5, ""}, "1", true, 1, 1},
+        {{"real", true, 0, 1, 5, 5, ""}, "0", true, 0, 1},                  // the smallest allowed
     };
     Host host;
     for (const Case& c : cases) {
