@@ -99,6 +99,9 @@ void CheckDialogAt(DWORD dpi, int imageSize)
                               {IDHELP, RGB(0x20, 0x5A, 0xC8), 9}};
     SCOPED_TRACE(dpi);
     const RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
+    // No window position or column widths from an earlier run: the dialog
+    // starts at its template's size for this DPI.
+    DeleteRegistryKey("Software\\Tarnwick, Inc.");
     {
         const LogPixelsScope scope(dpi);
         ASSERT_TRUE(scope.Set());
@@ -110,7 +113,7 @@ void CheckDialogAt(DWORD dpi, int imageSize)
         ASSERT_TRUE(program.WaitUntil([&] {
             return std::all_of(std::begin(buttons), std::end(buttons),
                                [&](const Button& b) { return ColourSpan(program.Item(b.id), b.colour) > 0; });
-        }));  // every face painted
+        }, 30000));  // every face painted (a first start at a new DPI takes its time)
 
         for (const Button& button : buttons) {
             SCOPED_TRACE(button.id);
@@ -160,16 +163,17 @@ void CheckDialogAt(DWORD dpi, int imageSize)
 
 TEST(HighDpiTest, ButtonImagesFollowTheDpiAndControlsStayApart)
 {
-    for (const auto& [dpi, imageSize] : {std::pair<DWORD, int>{96, 16}, {144, 24}})
-        CheckDialogAt(dpi, imageSize);
+    CheckDialogAt(96, 16);
 }
 
-// At 192 DPI the dialog needs about twice its 96-DPI size, more than the
-// 1024 x 768 screen of the other tests; editor_tests_on_a_large_screen runs
-// this on a larger one.
+// At 144 and 192 DPI the dialog needs one and a half and twice its 96-DPI
+// size: at 144 it is already wider than the 1024 x 768 screen of the other
+// tests, which Wine then clips. editor_tests_on_a_large_screen runs these on
+// a screen that holds it.
 TEST(HighDpiTest, At192DpiOnALargeScreen)
 {
     if (GetSystemMetrics(SM_CXSCREEN) < 2048 || GetSystemMetrics(SM_CYSCREEN) < 1536)
         GTEST_SKIP() << "needs a screen of 2048 x 1536 pixels";
-    CheckDialogAt(192, 32);
+    for (const auto& [dpi, imageSize] : {std::pair<DWORD, int>{144, 24}, {192, 32}})
+        CheckDialogAt(dpi, imageSize);
 }
