@@ -10,6 +10,7 @@
 #include "bench/bench_figures.h"
 #include "bench/generated_definition.h"
 #include "bench/started_program.h"
+#include "tests/support/registry_listing.h"
 #include "tests/support/temp_folder.h"
 
 #include <windows.h>
@@ -62,10 +63,8 @@ int main()
     const std::string& folder = temp.Path();
     const std::string programPath = folder + "\\KestAdvConfig.exe";
     const std::string floorPath = folder + "\\kac_bare_list.exe";
-    HKEY vendor = nullptr;
-    const bool vendorKeyExisted = RegOpenKeyExA(HKEY_CURRENT_USER, kVendorKey, 0, KEY_READ, &vendor) == ERROR_SUCCESS;
-    if (vendorKeyExisted)
-        RegCloseKey(vendor);
+    // The window position and column widths the runs save go again.
+    const RegistryKeyKeeper vendorKey(kVendorKey);
     const std::string xml = GeneratedDefinitionFile(kProperties, kAttributes);
     if (!CopyFileA((buildFolder + "\\dist\\KestAdvConfig.exe").c_str(), programPath.c_str(), FALSE) ||
         !CopyFileA((buildFolder + "\\kac_bare_list.exe").c_str(), floorPath.c_str(), FALSE) ||
@@ -121,8 +120,6 @@ int main()
         bare.Close();
         dialog.Close();
     }
-    if (!vendorKeyExisted)
-        SHDeleteKeyA(HKEY_CURRENT_USER, kVendorKey);  // the window position and column widths the program saved
     if (result != 0)
         return result;
 

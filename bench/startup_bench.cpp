@@ -12,6 +12,7 @@
 #include "bench/bench_figures.h"
 #include "bench/generated_definition.h"
 #include "bench/started_program.h"
+#include "tests/support/registry_listing.h"
 #include "tests/support/temp_folder.h"
 
 #include <windows.h>
@@ -106,10 +107,8 @@ int main()
     const std::string large = folder + "\\large\\KestAdvConfig.exe";
     const std::string sample = folder + "\\sample\\KestAdvConfig.exe";
     const std::string floor = folder + "\\kac_empty_dialog.exe";
-    HKEY vendor = nullptr;
-    const bool vendorKeyExisted = RegOpenKeyExA(HKEY_CURRENT_USER, kVendorKey, 0, KEY_READ, &vendor) == ERROR_SUCCESS;
-    if (vendorKeyExisted)
-        RegCloseKey(vendor);
+    // The window position the runs save goes again.
+    const RegistryKeyKeeper vendorKey(kVendorKey);
 
     // The programs from folders side by side, each definition file beside its program.
     const std::string xml = GeneratedDefinitionFile(kProperties, kAttributes);
@@ -154,8 +153,6 @@ int main()
     SetStdHandle(STD_OUTPUT_HANDLE, output);
     if (nul != INVALID_HANDLE_VALUE)
         CloseHandle(nul);
-    if (!vendorKeyExisted)
-        SHDeleteKeyA(HKEY_CURRENT_USER, kVendorKey);  // the window position the program saved
 
     if (!allShown) {
         std::fprintf(stderr, "the work did not happen: a window was not shown, or a program did not end\n");
