@@ -87,7 +87,8 @@ if(BUILD_TESTING)
   add_library(kac_test_support STATIC
     tests/support/test_main.cpp tests/support/message_pump.cpp tests/support/message_log.cpp
     tests/support/program_process.cpp tests/support/window_image.cpp tests/support/popup_watcher.cpp
-    tests/support/registry_listing.cpp tests/support/temp_folder.cpp)
+    tests/support/registry_listing.cpp tests/support/temp_folder.cpp
+    tests/support/registration_tool.cpp)
   target_include_directories(kac_test_support PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(kac_test_support PUBLIC kac_platform gtest)
 

@@ -1,5 +1,6 @@
-# The end-to-end tests copy the program and its compiled help from beside them.
-add_dependencies(editor_tests KestAdvConfig kac_help)
+# The end-to-end tests copy the program, its compiled help and the test
+# component they register from beside them.
+add_dependencies(editor_tests KestAdvConfig kac_help kac_test_component)
 
 # The dialog at 192 DPI, on a screen large enough for it (its own Xvfb and
 # prefix). A skipped or missing case fails: it must run there.
