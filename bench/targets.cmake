@@ -13,7 +13,8 @@ add_executable(kac_empty_dialog WIN32 bench/empty_dialog_main.cpp bench/empty_di
 set_property(SOURCE bench/empty_dialog.rc APPEND PROPERTY OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/bench/empty_dialog.manifest)
 target_link_options(kac_empty_dialog PRIVATE -s)
 add_executable(kac_startup_bench bench/startup_bench.cpp bench/generated_definition.cpp bench/started_program.cpp
-  tests/support/program_process.cpp tests/support/registry_listing.cpp tests/support/temp_folder.cpp)
+  tests/support/program_process.cpp tests/support/registry_listing.cpp tests/support/temp_folder.cpp
+  platform/registry_key.cpp)
 add_dependencies(kac_startup_bench kac_packages kac_empty_dialog)
 target_include_directories(kac_startup_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(kac_startup_bench PRIVATE user32 shlwapi psapi)
@@ -26,7 +27,7 @@ target_link_libraries(kac_bare_list PRIVATE comctl32)
 target_link_options(kac_bare_list PRIVATE -s)
 add_executable(kac_category_switch_bench bench/category_switch_bench.cpp bench/generated_definition.cpp
   bench/started_program.cpp tests/support/program_process.cpp tests/support/registry_listing.cpp
-  tests/support/temp_folder.cpp)
+  tests/support/temp_folder.cpp platform/registry_key.cpp)
 add_dependencies(kac_category_switch_bench kac_packages kac_bare_list)
 target_include_directories(kac_category_switch_bench PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(kac_category_switch_bench PRIVATE user32 comctl32 shlwapi psapi)
