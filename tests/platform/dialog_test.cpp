@@ -123,13 +123,8 @@ TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
     static const std::vector<std::string> kOrder{"edit:WM_CHAR",    "panel:WM_CHAR",     "dialog:WM_CHAR", "edit:WM_KEYDOWN",
                                                  "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"};
     EXPECT_TRUE(log.EndsWith(kOrder));
-}
-
-TEST(DialogTest, MessageHandledByTheTargetGoesNoFurther)
-{
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    PreTranslateRecorder edit(log, "edit");
+    // A message the target handles goes no further; Enter presses the default button.
+    log.Clear();
     edit.m_swallowChars = true;
     dialog.m_onInit = [&](ScenarioDialog& d) {
         ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, {0, 0, 80, 20}, &d, 501));
@@ -137,50 +132,35 @@ TEST(DialogTest, MessageHandledByTheTargetGoesNoFurther)
         PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
         PostKey(edit.m_hWnd, VK_RETURN);
     };
-    EXPECT_EQ(IDOK, dialog.DoModal());  // Enter presses the default button
+    EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_TRUE(SameSequence({"edit:WM_CHAR"}, log.Only({WM_CHAR})));
 }
 
+// The owner is the given parent, else the active window: disabled while the
+// dialog runs (the user cannot click behind it), enabled after.
 TEST(DialogTest, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
 {
-    MessageLog log;
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
-    ScenarioDialog dialog(log, &owner);
-    bool ownerEnabledDuringDialog = true;
-    HWND dialogOwner = nullptr;
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        ownerEnabledDuringDialog = owner.IsWindowEnabled();
-        dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
-        d.PostMessage(WM_CLOSE);
-    };
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());  // the close box cancels
-    EXPECT_FALSE(ownerEnabledDuringDialog);
-    EXPECT_EQ(owner.m_hWnd, dialogOwner);
-    EXPECT_TRUE(owner.IsWindowEnabled());
-    owner.DestroyWindow();
-}
-
-TEST(DialogTest, DialogWithoutParentIsOwnedByTheActiveWindow)
-{
-    MessageLog log;
-    CWnd active;
-    ASSERT_TRUE(active.CreateEx(0, nullptr, "active", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
-    SetActiveWindow(active.m_hWnd);
-    ASSERT_EQ(active.m_hWnd, GetActiveWindow());
-    ScenarioDialog dialog(log);
-    bool activeEnabledDuringDialog = true;
-    HWND dialogOwner = nullptr;
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        activeEnabledDuringDialog = active.IsWindowEnabled();
-        dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
-        d.EndDialog(IDOK);
-    };
-    EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_EQ(active.m_hWnd, dialogOwner);
-    EXPECT_FALSE(activeEnabledDuringDialog);
-    EXPECT_TRUE(active.IsWindowEnabled());
-    active.DestroyWindow();
+    for (const bool given : {true, false}) {
+        SCOPED_TRACE(given ? "parent given" : "the active window");
+        MessageLog log;
+        CWnd owner;
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
+        SetActiveWindow(owner.m_hWnd);
+        ASSERT_EQ(owner.m_hWnd, GetActiveWindow());
+        ScenarioDialog dialog(log, given ? &owner : nullptr);
+        bool ownerEnabledDuringDialog = true;
+        HWND dialogOwner = nullptr;
+        dialog.m_onInit = [&](ScenarioDialog& d) {
+            ownerEnabledDuringDialog = owner.IsWindowEnabled();
+            dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
+            d.PostMessage(WM_CLOSE);
+        };
+        EXPECT_EQ(IDCANCEL, dialog.DoModal());  // the close box cancels
+        EXPECT_FALSE(ownerEnabledDuringDialog);
+        EXPECT_EQ(owner.m_hWnd, dialogOwner);
+        EXPECT_TRUE(owner.IsWindowEnabled());
+        owner.DestroyWindow();
+    }
 }
 
 TEST(DialogTest, FailedDataExchangeKeepsTheDialogOpen)

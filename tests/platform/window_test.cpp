@@ -250,17 +250,3 @@ TEST(WindowTest, SetUpRunsOnceAfterCreationOrAttachmentAndTellsWhich)
     EXPECT_TRUE(log.Is({"WM_CREATE"}));
     created.DestroyWindow();
 }
-
-TEST(WindowTest, FromHandleWrapsForeignWindowsUntilTheTemporaryMapIsCleared)
-{
-    const HWND foreign = CreateWindowExA(0, "STATIC", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    CWnd* wrapper = CWnd::FromHandle(foreign);
-    ASSERT_NE(nullptr, wrapper);
-    EXPECT_EQ(foreign, wrapper->m_hWnd);
-    EXPECT_EQ(wrapper, CWnd::FromHandle(foreign));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(foreign));
-    CWnd::DeleteTempMap();
-    EXPECT_TRUE(IsWindow(foreign));  // a wrapper never destroys what it does not own
-    DestroyWindow(foreign);
-    EXPECT_EQ(nullptr, CWnd::FromHandle(nullptr));
-}
