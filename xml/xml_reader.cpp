@@ -173,30 +173,39 @@ bool IsUtf16(XmlEncoding encoding) {
     return encoding == XmlEncoding::Utf16LittleEndian || encoding == XmlEncoding::Utf16BigEndian;
 }
 
-// ASCII bytes that runs of each construct take in one go. Each set leaves out
+// Bytes that runs of each construct take in one go. Each set leaves out
 // whatever its construct must look at character by character: markup, the
-// end of the construct, and CR, which becomes a line feed.
+// end of the construct, and CR, which becomes a line feed. Constructs that
+// take any other character also take the lead bytes of two-byte UTF-8
+// sequences (0xC2 to 0xDF), whose characters need no check.
 template <typename Predicate>
-constexpr std::array<bool, 256> AsciiSetOf(Predicate accepts) {
-    std::array<bool, 256> set{};
+constexpr RunSet RunSetOf(Predicate accepts, bool twoByteSequences = true) {
+    RunSet set{};
     for (char32_t c = 0; c < 128; ++c) {
-        set[c] = ((c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n') && accepts(c);
+        if (((c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n') && accepts(c)) {
+            set[c] = c == '\n' ? RunByte::LineFeed : RunByte::Plain;
+        }
+    }
+    for (std::size_t lead = 0xC2; lead <= 0xDF && twoByteSequences; ++lead) {
+        set[lead] = RunByte::TwoByteLead;
     }
     return set;
 }
 
-constexpr auto kTextRun = AsciiSetOf([](char32_t c) { return c != '<' && c != '&' && c != ']' && c != '>'; });
-constexpr auto kSingleQuotedRun = AsciiSetOf(
+constexpr auto kTextRun = RunSetOf([](char32_t c) { return c != '<' && c != '&' && c != ']' && c != '>'; });
+constexpr auto kSingleQuotedRun = RunSetOf(
     [](char32_t c) { return c != '\'' && c != '<' && c != '&' && c != '\t' && c != '\n'; });
-constexpr auto kDoubleQuotedRun = AsciiSetOf(
+constexpr auto kDoubleQuotedRun = RunSetOf(
     [](char32_t c) { return c != '"' && c != '<' && c != '&' && c != '\t' && c != '\n'; });
-constexpr auto kNameRun = AsciiSetOf([](char32_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
-           c == '-' || c == '.';
-});
-constexpr auto kCommentRun = AsciiSetOf([](char32_t c) { return c != '-'; });
-constexpr auto kCDataRun = AsciiSetOf([](char32_t c) { return c != ']' && c != '>'; });
-constexpr auto kWhitespaceRun = AsciiSetOf([](char32_t c) { return c == ' ' || c == '\t' || c == '\n'; });
+constexpr auto kNameRun = RunSetOf(
+    [](char32_t c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
+               c == '-' || c == '.';
+    },
+    false);
+constexpr auto kCommentRun = RunSetOf([](char32_t c) { return c != '-'; });
+constexpr auto kCDataRun = RunSetOf([](char32_t c) { return c != ']' && c != '>'; });
+constexpr auto kWhitespaceRun = RunSetOf([](char32_t c) { return c == ' ' || c == '\t' || c == '\n'; }, false);
 
 }  // namespace
 
@@ -544,40 +553,64 @@ void XmlReader::Next() {
     }
 }
 
-std::size_t XmlReader::TakeAsciiRun(const AsciiSet& accepted, std::u16string* out) {
+std::size_t XmlReader::TakeRun(const RunSet& accepted, std::u16string* out) {
     if (m_hasPeeked || m_inputError != result::Ok || IsUtf16(m_encoding)) {
         return 0;
     }
+    const bool utf8 = m_encoding == XmlEncoding::Utf8;
     std::size_t taken = 0;
     for (;;) {
         const std::uint8_t* begin = m_bytes.data() + m_byteBegin;
         const std::uint8_t* end = m_bytes.data() + m_byteEnd;
         const std::uint8_t* at = begin;
-        while (at != end && accepted[*at]) {
-            ++at;
-        }
-        const auto count = static_cast<std::size_t>(at - begin);
-        const std::uint8_t* lastLineFeed = nullptr;
+        const std::uint8_t* lineStart = nullptr;  // after the last line feed taken
         std::uint32_t lineFeeds = 0;
-        if (accepted['\n']) {
-            for (const std::uint8_t* byte = begin; byte != at; ++byte) {
-                if (*byte == '\n') {
-                    ++lineFeeds;
-                    lastLineFeed = byte;
-                }
+        std::size_t trailBytes = 0;        // second bytes of two-byte sequences
+        std::size_t trailBytesOnLine = 0;  // of them, those after lineStart
+        for (;;) {
+            while (at != end && accepted[*at] == RunByte::Plain) {
+                ++at;
+            }
+            if (at == end) {
+                break;
+            }
+            if (accepted[*at] == RunByte::LineFeed) {
+                ++lineFeeds;
+                lineStart = ++at;
+                trailBytesOnLine = 0;
+            } else if (accepted[*at] == RunByte::TwoByteLead && utf8 && end - at >= 2 && (at[1] & 0xC0) == 0x80) {
+                at += 2;
+                ++trailBytes;
+                ++trailBytesOnLine;
+            } else {
+                break;  // not taken; or another encoding, or a sequence cut by the buffer's end
             }
         }
+        const auto count = static_cast<std::size_t>(at - begin);
         if (out != nullptr && count != 0) {
             const std::size_t size = out->size();
-            out->resize(size + count);
-            std::copy(begin, at, out->begin() + static_cast<std::ptrdiff_t>(size));
+            out->resize(size + count - trailBytes);
+            char16_t* to = out->data() + size;
+            if (trailBytes == 0) {
+                std::copy(begin, at, to);
+            } else {
+                for (const std::uint8_t* byte = begin; byte != at;) {
+                    if (*byte < 0x80) {
+                        *to++ = *byte++;
+                    } else {
+                        *to++ = static_cast<char16_t>((byte[0] & 0x1F) << 6 | (byte[1] & 0x3F));
+                        byte += 2;
+                    }
+                }
+            }
         }
         // Lines and positions as Next would count them, saturating alike.
         if (lineFeeds != 0) {
             m_next.line = m_next.line <= UINT32_MAX - lineFeeds ? m_next.line + lineFeeds : UINT32_MAX;
             m_next.position = 1;
         }
-        const std::size_t sinceLineStart = static_cast<std::size_t>(at - (lastLineFeed != nullptr ? lastLineFeed + 1 : begin));
+        const std::size_t sinceLineStart =
+            static_cast<std::size_t>(at - (lineStart != nullptr ? lineStart : begin)) - trailBytesOnLine;
         m_next.position = sinceLineStart <= UINT32_MAX - m_next.position
                               ? m_next.position + static_cast<std::uint32_t>(sinceLineStart)
                               : UINT32_MAX;
@@ -594,7 +627,7 @@ std::size_t XmlReader::TakeAsciiRun(const AsciiSet& accepted, std::u16string* ou
 }
 
 bool XmlReader::SkipWhitespace() {
-    bool skipped = TakeAsciiRun(kWhitespaceRun, nullptr) != 0;
+    bool skipped = TakeRun(kWhitespaceRun, nullptr) != 0;
     while (IsSpace(Peek())) {
         Next();
         skipped = true;
@@ -674,7 +707,7 @@ XmlResult XmlReader::ReadName(std::u16string* name) {
     do {
         AppendUtf16(name, c);
         Next();
-        TakeAsciiRun(kNameRun, name);
+        TakeRun(kNameRun, name);
         c = Peek();
     } while (IsNameChar(c));
     return result::Ok;
@@ -760,7 +793,7 @@ XmlResult XmlReader::ReadCharacterData() {
     for (;;) {
         if (inRoot) {
             const std::size_t start = m_value.size();
-            if (const std::size_t taken = TakeAsciiRun(kTextRun, &m_value); taken != 0) {
+            if (const std::size_t taken = TakeRun(kTextRun, &m_value); taken != 0) {
                 closingBrackets = 0;
                 whitespaceOnly = whitespaceOnly && std::all_of(m_value.begin() + static_cast<std::ptrdiff_t>(start),
                                                                m_value.end(), [](char16_t c) { return IsSpace(c); });
@@ -950,9 +983,9 @@ XmlResult XmlReader::ReadAttributeValue(std::u16string* value) {
         return Fail(quote == kEndOfInput ? result::UnexpectedEnd : result::MissingQuote);
     }
     Next();
-    const AsciiSet& run = quote == '"' ? kDoubleQuotedRun : kSingleQuotedRun;
+    const RunSet& run = quote == '"' ? kDoubleQuotedRun : kSingleQuotedRun;
     for (;;) {
-        TakeAsciiRun(run, value);
+        TakeRun(run, value);
         const char32_t c = Peek();
         if (c == quote) {
             Next();
@@ -1133,7 +1166,7 @@ XmlResult XmlReader::ReadEndTag() {
 
 XmlResult XmlReader::ReadComment() {
     for (;;) {
-        TakeAsciiRun(kCommentRun, &m_value);
+        TakeRun(kCommentRun, &m_value);
         const char32_t c = Peek();
         if (c == kEndOfInput) {
             return Fail(result::UnexpectedEnd);
@@ -1154,7 +1187,7 @@ XmlResult XmlReader::ReadComment() {
 XmlResult XmlReader::ReadCData() {
     int closingBrackets = 0;
     for (;;) {
-        if (TakeAsciiRun(kCDataRun, &m_value) != 0) {
+        if (TakeRun(kCDataRun, &m_value) != 0) {
             closingBrackets = 0;
         }
         const char32_t c = Peek();

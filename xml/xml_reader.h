@@ -100,6 +100,11 @@ enum class XmlNodeType : std::int32_t {
     XmlDeclaration = 17,
 };
 
+// How a run of the reader treats each byte: where it stops, a character it
+// takes as it is, a line feed, the lead byte of a two-byte UTF-8 sequence.
+enum class RunByte : std::uint8_t { Stop, Plain, LineFeed, TwoByteLead };
+using RunSet = std::array<RunByte, 256>;
+
 enum class XmlReaderProperty : std::int32_t {
     DtdProcessing = 4,
 };
@@ -204,13 +209,15 @@ private:
     char32_t DecodeNextChar();
     char32_t Peek();
     void Next();
-    // Takes the run of ASCII characters at the read position whose bytes
+    // Takes the run of plain characters at the read position whose bytes
     // accepted holds, appending them to out unless it is null, and returns how
-    // many it took. It reads the bytes directly, so it takes nothing in UTF-16,
-    // after an input error, or while a character is peeked; the caller goes on
-    // character by character from where it stops.
-    using AsciiSet = std::array<bool, 256>;  // false for every byte above 0x7F
-    std::size_t TakeAsciiRun(const AsciiSet& accepted, std::u16string* out);
+    // many bytes it took. Plain are the ASCII bytes the set holds and, in
+    // UTF-8 and where the set holds their lead byte, two-byte sequences (every
+    // one of them a legal character; Cyrillic text is made of them). It reads
+    // the bytes directly, so it takes nothing in UTF-16, after an input error,
+    // or while a character is peeked; the caller goes on character by
+    // character from where it stops.
+    std::size_t TakeRun(const RunSet& accepted, std::u16string* out);
     bool SkipWhitespace();
     bool Accept(char32_t expected);
     XmlResult Expect(char32_t expected, XmlResult error);
