@@ -1,6 +1,17 @@
 #include "platform/ctree_ctrl.h"
 
+#include "platform/window_accessible.h"
+
+#include <oleacc.h>
+
+#include <string>
+
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
+
+CTreeCtrl::CTreeCtrl()
+{
+    EnableActiveAccessibility();
+}
 
 bool CTreeCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
@@ -150,4 +161,77 @@ HIMAGELIST CTreeCtrl::SetImageList(HIMAGELIST images, int kind)
 {
     return reinterpret_cast<HIMAGELIST>(SendMessage(TVM_SETIMAGELIST, static_cast<WPARAM>(kind),
                                                     reinterpret_cast<LPARAM>(images)));
+}
+
+HTREEITEM CTreeCtrl::ShownItem(const VARIANT& child) const
+{
+    if (child.vt != VT_I4 || child.lVal <= CHILDID_SELF)
+        return nullptr;
+    HTREEITEM item = GetRootItem();
+    for (LONG position = 1; item != nullptr && position < child.lVal; ++position)
+        item = GetNextItem(item, TVGN_NEXTVISIBLE);
+    return item;
+}
+
+HRESULT CTreeCtrl::get_accChildCount(LONG* count)
+{
+    *count = 0;
+    for (HTREEITEM item = GetRootItem(); item != nullptr; item = GetNextItem(item, TVGN_NEXTVISIBLE))
+        ++*count;
+    return S_OK;
+}
+
+HRESULT CTreeCtrl::get_accChild(VARIANT child, IDispatch** object)
+{
+    *object = nullptr;
+    return ShownItem(child) != nullptr ? S_FALSE : E_INVALIDARG;  // items are simple elements
+}
+
+HRESULT CTreeCtrl::get_accName(VARIANT child, BSTR* name)
+{
+    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
+        return CWnd::get_accName(child, name);
+    const HTREEITEM item = ShownItem(child);
+    return item != nullptr ? AccessibleText(GetItemText(item), name) : E_INVALIDARG;
+}
+
+HRESULT CTreeCtrl::get_accRole(VARIANT child, VARIANT* role)
+{
+    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
+        return AccessibleNumber(ROLE_SYSTEM_OUTLINE, role);
+    return ShownItem(child) != nullptr ? AccessibleNumber(ROLE_SYSTEM_OUTLINEITEM, role) : E_INVALIDARG;
+}
+
+HRESULT CTreeCtrl::get_accState(VARIANT child, VARIANT* state)
+{
+    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
+        return CWnd::get_accState(child, state);
+    TVITEMA tv{};
+    tv.mask = TVIF_STATE | TVIF_CHILDREN;
+    tv.stateMask = TVIS_SELECTED | TVIS_EXPANDED;
+    tv.hItem = ShownItem(child);
+    if (tv.hItem == nullptr || !GetItem(&tv))
+        return E_INVALIDARG;
+    LONG flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if ((tv.state & TVIS_SELECTED) != 0) {
+        flags |= STATE_SYSTEM_SELECTED;
+        if (::GetFocus() == m_hWnd)
+            flags |= STATE_SYSTEM_FOCUSED;
+    }
+    if (tv.cChildren != 0)
+        flags |= (tv.state & TVIS_EXPANDED) != 0 ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
+    return AccessibleNumber(flags, state);
+}
+
+HRESULT CTreeCtrl::get_accValue(VARIANT child, BSTR* value)
+{
+    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
+        return CWnd::get_accValue(child, value);
+    HTREEITEM item = ShownItem(child);
+    if (item == nullptr)
+        return E_INVALIDARG;
+    int level = 0;
+    while ((item = GetParentItem(item)) != nullptr)
+        ++level;
+    return AccessibleText(std::to_string(level).c_str(), value);
 }

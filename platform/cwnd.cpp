@@ -522,6 +522,16 @@ void CWnd::ReleaseAccessible()
     }
 }
 
+HRESULT CWnd::get_accChildCount(LONG* count)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accChildCount(count) : E_NOTIMPL;
+}
+
+HRESULT CWnd::get_accChild(VARIANT child, IDispatch** object)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accChild(child, object) : E_NOTIMPL;
+}
+
 HRESULT CWnd::get_accName(VARIANT child, BSTR* name)
 {
     return m_pStdObject != nullptr ? m_pStdObject->get_accName(child, name) : E_NOTIMPL;
@@ -535,4 +545,9 @@ HRESULT CWnd::get_accRole(VARIANT child, VARIANT* role)
 HRESULT CWnd::get_accState(VARIANT child, VARIANT* state)
 {
     return m_pStdObject != nullptr ? m_pStdObject->get_accState(child, state) : E_NOTIMPL;
+}
+
+HRESULT CWnd::get_accValue(VARIANT child, BSTR* value)
+{
+    return m_pStdObject != nullptr ? m_pStdObject->get_accValue(child, value) : E_NOTIMPL;
 }

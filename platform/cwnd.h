@@ -123,12 +123,19 @@ public:
 
     // Accessibility: once enabled, WM_GETOBJECT for the client area is
     // answered with the platform's standard accessible object of the window,
-    // whose name, role and state come from get_accName, get_accRole and
-    // get_accState; by default they give the standard object's answers.
+    // whose child count, children, name, role, state and value come from the
+    // virtuals below, for the window itself (CHILDID_SELF) and for its child
+    // ids; by default they give the standard object's answers. A window that
+    // reports items of its own as children answers get_accChildCount with
+    // their number and get_accChild with S_FALSE: they are simple elements
+    // with ids 1..n.
     void EnableActiveAccessibility();
+    virtual HRESULT get_accChildCount(LONG* count);
+    virtual HRESULT get_accChild(VARIANT child, IDispatch** object);
     virtual HRESULT get_accName(VARIANT child, BSTR* name);
     virtual HRESULT get_accRole(VARIANT child, VARIANT* role);
     virtual HRESULT get_accState(VARIANT child, VARIANT* state);
+    virtual HRESULT get_accValue(VARIANT child, BSTR* value);
 
     // Receives the text of an exception that a handler let escape.
     using HandlerExceptionReporter = void (*)(const char* what);

@@ -8,8 +8,8 @@ const IID kIIDAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA,
 
 namespace {
 
-// Forwards every call to the standard object except name, role and state, which
-// the window object answers. The window is looked up at each call, so a
+// Forwards every call to the standard object except child count, children,
+// name, role, state and value, which the window object answers. The window is looked up at each call, so a
 // client that keeps the object longer than the window gets the standard
 // answers.
 class WindowAccessible : public IAccessible {
@@ -60,7 +60,7 @@ public:
         return m_pStandard->Invoke(id, iid, locale, flags, parameters, result, exception, argumentError);
     }
 
-    // IAccessible: role and state from the window object
+    // IAccessible: what the window object answers
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override
     {
         if (role == nullptr)
@@ -78,10 +78,20 @@ public:
 
     // IAccessible: everything else from the standard object
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return m_pStandard->get_accParent(parent); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return m_pStandard->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
+    {
+        if (count == nullptr)
+            return E_POINTER;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accChildCount(count) : m_pStandard->get_accChildCount(count);
+    }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
-        return m_pStandard->get_accChild(child, object);
+        if (object == nullptr)
+            return E_POINTER;
+        *object = nullptr;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accChild(child, object) : m_pStandard->get_accChild(child, object);
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
@@ -92,7 +102,11 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {
-        return m_pStandard->get_accValue(child, value);
+        if (value == nullptr)
+            return E_POINTER;
+        *value = nullptr;
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        return window != nullptr ? window->get_accValue(child, value) : m_pStandard->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
@@ -159,4 +173,32 @@ private:
 IAccessible* CreateWindowAccessible(HWND window, IAccessible* standard)
 {
     return new WindowAccessible(window, standard);
+}
+
+LONG AccessibleChildId(const VARIANT& child, LONG count)
+{
+    if (child.vt != VT_I4 || child.lVal < CHILDID_SELF || child.lVal > count)
+        return -1;
+    return child.lVal;
+}
+
+HRESULT AccessibleText(const char* text, BSTR* answer)
+{
+    *answer = nullptr;
+    const int length = text != nullptr ? MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0) : 0;
+    if (length <= 1)
+        return S_FALSE;  // no text: no string, as the standard objects answer
+    *answer = SysAllocStringLen(nullptr, static_cast<UINT>(length - 1));
+    if (*answer == nullptr)
+        return E_OUTOFMEMORY;
+    MultiByteToWideChar(CP_ACP, 0, text, -1, *answer, length);
+    return S_OK;
+}
+
+HRESULT AccessibleNumber(LONG number, VARIANT* answer)
+{
+    VariantInit(answer);
+    answer->vt = VT_I4;
+    answer->lVal = number;
+    return S_OK;
 }

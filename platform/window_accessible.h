@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <oaidl.h>
 
 struct IAccessible;
 
@@ -10,7 +11,17 @@ struct IAccessible;
 extern const IID kIIDAccessible;
 
 // The accessible object a window object gives out for its client area: the
-// platform's standard accessible object of the window, with name, role and
-// state asked of the window object (get_accName, get_accRole, get_accState) while it is
-// bound. Returned with one reference.
+// platform's standard accessible object of the window, with child count,
+// children, name, role, state and value asked of the window object (its
+// get_acc... virtuals) while it is bound. Returned with one reference.
 IAccessible* CreateWindowAccessible(HWND window, IAccessible* standard);
+
+// Helpers for the window objects' answers.
+// The id a client passed: CHILDID_SELF (0), a child's 1..count, or -1 when it
+// is no id of this object.
+LONG AccessibleChildId(const VARIANT& child, LONG count);
+// A narrow text (process code page) as a new string for the client; S_FALSE
+// and no string for an empty text.
+HRESULT AccessibleText(const char* text, BSTR* answer);
+// A role or a state as the client reads it.
+HRESULT AccessibleNumber(LONG number, VARIANT* answer);

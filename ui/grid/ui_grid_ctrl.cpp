@@ -1,5 +1,6 @@
 #include "ui/grid/ui_grid_ctrl.h"
 
+#include "platform/window_accessible.h"
 #include "ui/dialogs/registered_messages.h"
 #include "ui/grid/ui_grid_combobox.h"
 #include "ui/grid/ui_grid_edit.h"
@@ -8,6 +9,7 @@
 #include "ui/grid/ui_grid_edit_real.h"
 #include "ui/grid/ui_grid_listbox.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <climits>
@@ -104,6 +106,11 @@ void OpenListEditor(ListEditor& editor)
 UIGridCtrl::~UIGridCtrl()
 {
     DeleteGridData();
+}
+
+UIGridCtrl::UIGridCtrl()
+{
+    EnableActiveAccessibility();
 }
 
 void UIGridCtrl::PreSubclassWindow()
@@ -423,4 +430,59 @@ LRESULT UIGridCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return UIListCtrl::WindowProc(message, wParam, lParam);
+}
+
+// Accessible children: row r is child id r + 1.
+
+HRESULT UIGridCtrl::get_accChildCount(LONG* count)
+{
+    *count = GetItemCount();
+    return S_OK;
+}
+
+HRESULT UIGridCtrl::get_accChild(VARIANT child, IDispatch** object)
+{
+    *object = nullptr;
+    return AccessibleChildId(child, GetItemCount()) > 0 ? S_FALSE : E_INVALIDARG;  // rows are simple elements
+}
+
+HRESULT UIGridCtrl::get_accName(VARIANT child, BSTR* name)
+{
+    const LONG id = AccessibleChildId(child, GetItemCount());
+    if (id == CHILDID_SELF)
+        return UIListCtrl::get_accName(child, name);
+    return id > 0 ? AccessibleText(GetItemText(id - 1, 0), name) : E_INVALIDARG;
+}
+
+HRESULT UIGridCtrl::get_accValue(VARIANT child, BSTR* value)
+{
+    const LONG id = AccessibleChildId(child, GetItemCount());
+    if (id == CHILDID_SELF)
+        return UIListCtrl::get_accValue(child, value);
+    return id > 0 ? AccessibleText(GetItemText(id - 1, 1), value) : E_INVALIDARG;
+}
+
+HRESULT UIGridCtrl::get_accRole(VARIANT child, VARIANT* role)
+{
+    const LONG id = AccessibleChildId(child, GetItemCount());
+    if (id < 0)
+        return E_INVALIDARG;
+    return AccessibleNumber(id == CHILDID_SELF ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM, role);
+}
+
+HRESULT UIGridCtrl::get_accState(VARIANT child, VARIANT* state)
+{
+    const LONG id = AccessibleChildId(child, GetItemCount());
+    if (id == CHILDID_SELF)
+        return UIListCtrl::get_accState(child, state);
+    if (id < 0)
+        return E_INVALIDARG;
+    const auto row = static_cast<WPARAM>(id - 1);
+    const auto itemState = static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, row, LVIS_SELECTED | LVIS_FOCUSED));
+    LONG flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if ((itemState & LVIS_SELECTED) != 0)
+        flags |= STATE_SYSTEM_SELECTED;
+    if ((itemState & LVIS_FOCUSED) != 0 && ::GetFocus() == m_hWnd)
+        flags |= STATE_SYSTEM_FOCUSED;
+    return AccessibleNumber(flags, state);
 }

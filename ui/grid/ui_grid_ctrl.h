@@ -12,10 +12,14 @@
 // message ("OnSelchange" from the list editors, "OnKillFocus" from the text
 // and number editors); the grid writes the result into the cell and posts
 // the message on to its parent. Cell address: wParam = (row << 16) | column.
+//
+// Assistive programs see the grid as a list whose children are its rows:
+// each is named by its column-0 text, has its column-1 text as its value and
+// reports whether it is selected and focused.
 class UIGridCtrl : public UIListCtrl {
     DECLARE_DYNAMIC(UIGridCtrl)
 public:
-    UIGridCtrl() = default;
+    UIGridCtrl();
     ~UIGridCtrl() override;
 
     // Creates or refills the column-1 cell of a row; false when the row lies
@@ -46,6 +50,13 @@ public:
     int m_nDecimalPlaces = -1;
 
     bool PreTranslateMessage(MSG* msg) override;
+
+    HRESULT get_accChildCount(LONG* count) override;
+    HRESULT get_accChild(VARIANT child, IDispatch** object) override;
+    HRESULT get_accName(VARIANT child, BSTR* name) override;
+    HRESULT get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT get_accValue(VARIANT child, BSTR* value) override;
 
 protected:
     void PreSubclassWindow() override;

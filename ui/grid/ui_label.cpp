@@ -1,5 +1,9 @@
 #include "ui/grid/ui_label.h"
 
+#include "platform/window_accessible.h"
+
+#include <exception>
+
 IMPLEMENT_DYNAMIC(UILabel, CBCGPStatic)
 
 UILabel::UILabel()
@@ -7,6 +11,7 @@ UILabel::UILabel()
       m_crNormalText(m_crText)
 {
     m_brBack.CreateSolidBrush(m_crBack);
+    EnableActiveAccessibility();
 }
 
 void UILabel::PreSubclassWindow()
@@ -56,3 +61,14 @@ bool UILabel::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 }
 
 void UILabel::DrawItem(DRAWITEMSTRUCT*) {}
+
+HRESULT UILabel::get_accName(VARIANT child, BSTR* name)
+{
+    if (!m_shownText || AccessibleChildId(child, 0) != CHILDID_SELF)
+        return CBCGPStatic::get_accName(child, name);
+    try {
+        return AccessibleText(m_shownText(), name);
+    } catch (const std::exception&) {
+        return E_OUTOFMEMORY;  // the text could not be made; nothing escapes to the caller
+    }
+}
