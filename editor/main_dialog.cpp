@@ -113,6 +113,13 @@ bool CKestAdvConfigDlg::OnInitDialog()
     m_grid.m_grid.LoadColumnWidths();
     m_properties.ReadAllValues(m_strRegRoot);
     FillCategoryTree();
+    // The description pane draws the selected row's texts; assistive programs read the same.
+    m_grid.m_label.SetShownText([this] {
+        CString name;
+        CString description;
+        m_grid.GetLabelTexts(name, description, -1);
+        return name.IsEmpty() && description.IsEmpty() ? CString() : name + "\n" + description;
+    });
     m_toolTip.Create(this, kToolTipStyle);
     m_toolTip.Activate(true);
     AddButtonTips();
@@ -177,8 +184,16 @@ void CKestAdvConfigDlg::FillCategoryTree()
         insert.item.pszText = const_cast<char*>(property->m_strName.GetString());
         insert.item.lParam = static_cast<LPARAM>(property->m_nIndex);
         m_tree.InsertItem(&insert);
+        // The directory tree is named after its page's category for assistive programs.
+        const CPropertyAttributes* first = property->FindAttribute(0);
+        if (first != nullptr && first->m_nId == kComponentsId)
+            m_dirTree.SetWindowText(property->m_strName);
     }
     m_tree.Expand(root, TVE_EXPAND);
+    // Assistive programs name the tree, and the grid until a page is chosen,
+    // after the file's name: neither shows a caption.
+    m_tree.SetWindowText(m_properties.m_strName);
+    m_grid.m_grid.SetWindowText(m_properties.m_strName);
 }
 
 void CKestAdvConfigDlg::OnCategorySelChanged(const NMTREEVIEWA& change)
@@ -201,6 +216,7 @@ void CKestAdvConfigDlg::OnCategorySelChanged(const NMTREEVIEWA& change)
     }
     if (first->m_nId != kComponentsId) {
         ShowPropertyPage(index);
+        m_grid.m_grid.SetWindowText(property->m_strName);  // the grid's name for assistive programs
         m_grid.m_label.Invalidate();
     } else {
         ShowComponentsPage();
