@@ -25,42 +25,36 @@ constexpr int kDescriptionLabel = 57341;
 
 using Items = std::vector<std::pair<std::wstring, std::wstring>>;  // name, value
 
-VARIANT Id(LONG child)
-{
-    VARIANT id{};
-    id.vt = VT_I4;
-    id.lVal = child;
-    return id;
-}
-
-// What a window's accessible object answers for itself (CHILDID_SELF) or a child.
+// What a window's accessible object answers for itself (child 0) and its children.
 struct Accessible {
     explicit Accessible(HWND window)
     {
         AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
                                    reinterpret_cast<void**>(&object));
     }
-    ~Accessible()
-    {
-        if (object != nullptr)
-            object->Release();
-    }
+    ~Accessible() { if (object != nullptr) object->Release(); }
     Accessible(const Accessible&) = delete;
     Accessible& operator=(const Accessible&) = delete;
 
+    template <typename Answer>
+    HRESULT Ask(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, Answer*), LONG child, Answer* answer) const
+    {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        return object != nullptr ? (object->*get)(id, answer) : E_FAIL;
+    }
     std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), LONG child = 0) const
     {
         BSTR text = nullptr;
-        const bool read = object != nullptr && SUCCEEDED((object->*get)(Id(child), &text)) && text != nullptr;
-        const std::wstring result = read ? text : L"";
+        const std::wstring result = SUCCEEDED(Ask(get, child, &text)) && text != nullptr ? text : L"";
         SysFreeString(text);
         return result;
     }
     LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), LONG child) const
     {
         VARIANT answer{};
-        return object != nullptr && SUCCEEDED((object->*get)(Id(child), &answer)) && answer.vt == VT_I4 ? answer.lVal
-                                                                                                       : -1;
+        return SUCCEEDED(Ask(get, child, &answer)) && answer.vt == VT_I4 ? answer.lVal : -1;
     }
     bool Has(LONG child, LONG state) const { return (Number(&IAccessible::get_accState, child) & state) != 0; }
     // The simple children AccessibleChildren gives, with their names and values.
@@ -70,8 +64,7 @@ struct Accessible {
         if (object == nullptr || FAILED(object->get_accChildCount(&count)))
             return {};
         std::vector<VARIANT> children(static_cast<size_t>(count));
-        LONG obtained = 0;
-        AccessibleChildren(object, 0, count, children.data(), &obtained);
+        AccessibleChildren(object, 0, count, children.data(), &count);
         Items items;
         for (VARIANT& child : children) {
             if (child.vt == VT_I4)
