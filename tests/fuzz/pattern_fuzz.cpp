@@ -6,6 +6,7 @@
 // shorter the text, which keeps every input well under a second while loops
 // that never end still show up as timeouts.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,11 +18,6 @@
 namespace {
 
 constexpr std::size_t kMaxPattern = 32;
-
-std::size_t MaxTextFor(std::size_t patternLength) {
-    const std::size_t shortened = 10 - patternLength / 4;
-    return shortened > 2 ? shortened : 2;
-}
 
 void Check(bool condition) {
     if (!condition) {
@@ -72,14 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    std::size_t patternLength = data[0] % (kMaxPattern + 1);
-    if (patternLength > size - 1) {
-        patternLength = size - 1;
-    }
-    std::size_t textLength = size - 1 - patternLength;
-    if (textLength > MaxTextFor(patternLength)) {
-        textLength = MaxTextFor(patternLength);
-    }
+    const std::size_t patternLength = std::min<std::size_t>(data[0] % (kMaxPattern + 1), size - 1);
+    const std::size_t textLength = std::min(size - 1 - patternLength, 10 - patternLength / 4);
     const std::unique_ptr<char[]> pattern = Terminated(data + 1, patternLength);
     const std::unique_ptr<char[]> text = Terminated(data + 1 + patternLength, textLength);
 

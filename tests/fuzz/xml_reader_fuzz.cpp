@@ -18,32 +18,22 @@ void Check(bool condition) {
     }
 }
 
-void AppendString(std::u16string* out, xml::XmlResult (xml::XmlReader::*get)(const char16_t**, std::uint32_t*) const,
-                  const xml::XmlReader& reader) {
-    const char16_t* text = nullptr;
-    std::uint32_t length = 0;
-    Check((reader.*get)(&text, &length) == xml::result::Ok);
-    Check(text != nullptr && text[length] == u'\0');
-    out->append(text, length);
-    out->push_back(u'|');
-}
-
+// Appends the node or attribute the reader is on: type, position, and its
+// prefix, local name and value, each of which must end in a zero.
 void AppendNode(std::u16string* out, const xml::XmlReader& reader) {
     xml::XmlNodeType type = xml::XmlNodeType::None;
-    Check(reader.GetNodeType(&type) == xml::result::Ok);
     std::uint32_t line = 0;
     std::uint32_t position = 0;
-    Check(reader.GetLineNumber(&line) == xml::result::Ok);
-    Check(reader.GetLinePosition(&position) == xml::result::Ok);
-    Check(line >= 1 && position >= 1);
-    out->push_back(static_cast<char16_t>(type));
-    out->push_back(static_cast<char16_t>(line & 0xFFFF));
-    out->push_back(static_cast<char16_t>(position & 0xFFFF));
-    out->push_back(reader.IsEmptyElement() ? u'/' : u'.');
-    Check(!reader.IsDefault());
-    AppendString(out, &xml::XmlReader::GetPrefix, reader);
-    AppendString(out, &xml::XmlReader::GetLocalName, reader);
-    AppendString(out, &xml::XmlReader::GetValue, reader);
+    Check(reader.GetNodeType(&type) == xml::result::Ok && reader.GetLineNumber(&line) == xml::result::Ok &&
+          reader.GetLinePosition(&position) == xml::result::Ok && line >= 1 && position >= 1 && !reader.IsDefault());
+    *out += {static_cast<char16_t>(type), static_cast<char16_t>(line), static_cast<char16_t>(position),
+             reader.IsEmptyElement() ? u'/' : u'.'};
+    for (auto get : {&xml::XmlReader::GetPrefix, &xml::XmlReader::GetLocalName, &xml::XmlReader::GetValue}) {
+        const char16_t* text = nullptr;
+        std::uint32_t length = 0;
+        Check((reader.*get)(&text, &length) == xml::result::Ok && text != nullptr && text[length] == u'\0');
+        out->append(text, length).push_back(u'|');
+    }
 }
 
 std::u16string ReadAll(const std::uint8_t* data, std::size_t size, std::size_t chunk) {
@@ -70,11 +60,7 @@ std::u16string ReadAll(const std::uint8_t* data, std::size_t size, std::size_t c
             Check(++attributes <= size);
             AppendNode(&trace, reader);
         }
-        if (attributes != 0) {
-            Check(reader.MoveToElement() == xml::result::Ok);
-        } else {
-            Check(reader.MoveToElement() == xml::result::NothingToMoveTo);
-        }
+        Check(reader.MoveToElement() == (attributes != 0 ? xml::result::Ok : xml::result::NothingToMoveTo));
     }
     Check(outcome == xml::result::EndOfInput || xml::Failed(outcome));
     Check(reader.Read(nullptr) == outcome);  // the end and errors are final

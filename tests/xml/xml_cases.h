@@ -49,18 +49,14 @@ inline constexpr XmlCase kXmlCases[] = {
      "W(\\n  ) </Property> W(\\n) </Quorvelin_Properties> W(\\n)"},
     {"bad-no-root", "", "!UnexpectedEnd"}, {"bad-only-space", " \n\t ", "W( \\n\\t ) !UnexpectedEnd"},
     {"bad-only-comment", "<!--only a comment-->", "C(only a comment) !UnexpectedEnd"},
-    {"bad-unclosed", "<a><b></b>", "<a> <b> </b> !UnexpectedEnd"}, {"bad-unclosed-start", "<a>", "<a> !UnexpectedEnd"},
-    {"bad-unclosed-text", "<a>text", "<a> !UnexpectedEnd"}, {"bad-unclosed-end-tag", "<a></a ", "<a> !UnexpectedEnd"},
-    {"bad-unclosed-bang", "<a><!", "<a> !UnexpectedEnd"}, {"bad-unclosed-name", "<a", "!UnexpectedEnd"},
-    {"bad-less-than-alone", "<", "!UnexpectedEnd"},
+    {"bad-unclosed", "<a><b></b>", "<a> <b> </b> !UnexpectedEnd"},
+    {"bad-unclosed-name", "<a", "!UnexpectedEnd"},
     {"bad-mismatch", "<a>\n  <b></c></a>", "<a> W(\\n  ) <b> !EndTagMismatch@2:6"},
-    {"bad-mismatch-nested", "<a><b></a>", "<a> <b> !EndTagMismatch"},
     {"bad-mismatch-case", "<a></A>", "<a> !EndTagMismatch"},
     {"bad-mismatch-prefix", "<p:a xmlns:p='u'></a>", "<p:a xmlns:p=u> !EndTagMismatch"},
     {"bad-end-without-start", "</a>", "!EndTagMismatch"}, {"bad-end-after-empty", "<a/></a>", "<a/> !EndTagMismatch"},
     {"bad-two-roots", "<a/><b/>", "<a/> !MultipleRoots"},
-    {"bad-two-roots-spaced", "<a></a>\n<b></b>", "<a> </a> W(\\n) !MultipleRoots"},
-    {"bad-text-after-root", "<a/>x", "<a/> !Syntax"}, {"bad-text-after-root-spaced", "<a/>\ntext ", "<a/> !Syntax"},
+    {"bad-text-after-root", "<a/>x", "<a/> !Syntax"},
     {"bad-text-before-root", "x<a/>", "!Syntax"}, {"bad-reference-after-root", "<a/>&amp;", "<a/> !Syntax"},
     {"bad-end-tag-attribute", "<a></a x='1'>", "<a> !MissingGreaterThan"},
     {"bad-empty-tag-space", "<a/ >", "!MissingGreaterThan"},
@@ -72,8 +68,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"declaration", "<?xml version='1.0'?><a/>", "<?xml version=1.0?> <a/>"},
     {"declaration-full", "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\" ?><a/>",
      "<?xml version=1.0 encoding=UTF-8 standalone=yes?> <a/>"},
-    {"declaration-standalone-no", "<?xml version='1.0' standalone='no'?><a/>",
-     "<?xml version=1.0 standalone=no?> <a/>"},
     {"declaration-spaces", "<?xml  version = '1.0'  encoding = 'utf-8'  ?>\r\n<a/>",
      "<?xml version=1.0 encoding=utf-8?> W(\\n) <a/>"},
     {"declaration-1.1", "<?xml version='1.1'?><a/>", "<?xml version=1.1?> <a/>"},
@@ -106,13 +100,11 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-comment-double-hyphen", "<a><!-- a -- b --></a>", "<a> !BadComment"},
     {"bad-comment-ending-hyphen", "<a><!-- a ---></a>", "<a> !BadComment"},
     {"bad-comment-start", "<a><!- x --></a>", "<a> !BadComment"},
-    {"bad-comment-unclosed", "<a><!-- x </a>", "<a> !UnexpectedEnd"},
     {"bad-pi-reserved", "<a><?xml version='1.0'?></a>", "<a> !ReservedPiTarget"},
     {"bad-pi-reserved-case", "<a><?XmL x?></a>", "<a> !ReservedPiTarget"},
     {"bad-pi-question-mark", "<a><?pi?x?></a>", "<a> !BadProcessingInstruction"},
     {"bad-pi-no-space", "<a><?pi!x?></a>", "<a> !BadProcessingInstruction"},
     {"bad-pi-no-target", "<a><? pi?></a>", "<a> !BadNameCharacter"},
-    {"bad-pi-unclosed", "<a><?pi x ?</a>", "<a> !UnexpectedEnd"},
     {"bad-pi-colon", "<a><?p:i x?></a>", "<a> !ColonInName"},
 
     // CDATA sections.
@@ -121,9 +113,7 @@ inline constexpr XmlCase kXmlCases[] = {
     {"cdata-brackets", "<a><![CDATA[]]]]></a>", "<a> CDATA(]]) </a>"},
     {"cdata-adjacent", "<a><![CDATA[1]]><![CDATA[2]]></a>", "<a> CDATA(1) CDATA(2) </a>"},
     {"bad-cdata-outside-root", "<![CDATA[x]]><a/>", "!Syntax"},
-    {"bad-cdata-after-root", "<a/><![CDATA[x]]>", "<a/> !Syntax"},
     {"bad-cdata-keyword", "<a><![CDAT[x]]></a>", "<a> !BadCdataStart"},
-    {"bad-cdata-unclosed", "<a><![CDATA[x]]</a>", "<a> !UnexpectedEnd"},
 
     // Attributes.
     {"attributes", "<a x='1' y=\"2\" z=''/>", "<a x=1 y=2 z=/>"},
@@ -138,7 +128,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-attribute-duplicate-later", "<r><a/>\n<b x='1'\n x='1'/></r>", "<r> <a/> W(\\n) !DuplicateAttribute@3:2"},
     {"bad-attribute-unquoted", "<a x=1/>", "!MissingQuote"}, {"bad-attribute-no-value", "<a x/>", "!MissingEquals"},
     {"bad-attribute-no-space", "<a x='1'y='2'/>", "!MissingWhitespace"},
-    {"bad-attribute-unclosed", "<a x='1/>", "!UnexpectedEnd"},
     {"bad-attribute-mixed-quotes", "<a x='1\"/>", "!UnexpectedEnd"},
     {"bad-attribute-less-than", "<a x='<'/>", "!LessThanInAttribute"},
     {"bad-attribute-ampersand", "<a x='&'/>", "!BadNameCharacter"},
@@ -154,7 +143,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"char-reference-space", "<a> &#32; </a>", "<a> T(   ) </a>"},  // text, though it stands for white space
     {"char-reference-carriage-return", "<a>&#13;&#xD;</a>", "<a> T(\\r\\r) </a>"},  // kept as it is named
     {"bad-reference-entity", "<a>&nbsp;</a>", "<a> !UndeclaredEntity"},
-    {"bad-reference-case", "<a>&Amp;</a>", "<a> !UndeclaredEntity"},
     {"bad-reference-no-semicolon", "<a>&amp</a>", "<a> !MissingSemicolon"},
     {"bad-reference-space", "<a>& b</a>", "<a> !BadNameCharacter"},
     {"bad-reference-position", "<a>\n &bogus;</a>", "<a> !UndeclaredEntity@2:2"},
@@ -169,7 +157,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-char-reference-fffe", "<a>&#xFFFE;</a>", "<a> !IllegalCharacter"},
     {"bad-char-reference-too-big", "<a>&#x110000;</a>", "<a> !IllegalCharacter"},
     {"bad-char-reference-huge", "<a>&#99999999999999999999999999;</a>", "<a> !IllegalCharacter"},
-    {"bad-char-reference-cut", "<a>&#x41", "<a> !UnexpectedEnd"},
 
     // Names.
     {"name-characters", "<_a-b.c\xC2\xB7\xCC\x80/>", "<_a-b.c\xC2\xB7\xCC\x80/>"},
@@ -284,7 +271,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-utf16-lone-low-surrogate", "<a>x\xED\xB0\x80</a>", "<a> !InvalidByteSequence", XmlForm::Utf16BE},
     {"bad-utf16-odd-byte", "\xFF\xFE<\0a\0/\0>\0 "sv, "<a/> !InvalidByteSequence"},
     {"bad-utf16-without-mark", "<\0?\0x\0m\0l\0"sv, "!UnknownSignature"},
-    {"bad-utf16-be-without-mark", "\0<\0?\0x"sv, "!UnknownSignature"},
     {"bad-utf32", "\0\0\xFE\xFF\0\0\0<\0\0\0a\0\0\0/\0\0\0>"sv, "!UnknownSignature"},
 
     // Document type declarations.
