@@ -4,6 +4,8 @@
 
 #include <oleacc.h>
 
+#include <new>
+
 const IID kIIDAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 namespace {
@@ -65,49 +67,49 @@ public:
     {
         if (role == nullptr)
             return E_POINTER;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accRole(child, role) : m_pStandard->get_accRole(child, role);
+        return Ask([&](CWnd& window) { return window.get_accRole(child, role); },
+                   [&] { return m_pStandard->get_accRole(child, role); });
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override
     {
         if (state == nullptr)
             return E_POINTER;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accState(child, state) : m_pStandard->get_accState(child, state);
+        return Ask([&](CWnd& window) { return window.get_accState(child, state); },
+                   [&] { return m_pStandard->get_accState(child, state); });
     }
 
-    // IAccessible: everything else from the standard object
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return m_pStandard->get_accParent(parent); }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override
     {
         if (count == nullptr)
             return E_POINTER;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accChildCount(count) : m_pStandard->get_accChildCount(count);
+        return Ask([&](CWnd& window) { return window.get_accChildCount(count); },
+                   [&] { return m_pStandard->get_accChildCount(count); });
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override
     {
         if (object == nullptr)
             return E_POINTER;
         *object = nullptr;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accChild(child, object) : m_pStandard->get_accChild(child, object);
+        return Ask([&](CWnd& window) { return window.get_accChild(child, object); },
+                   [&] { return m_pStandard->get_accChild(child, object); });
     }
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override
     {
         if (name == nullptr)
             return E_POINTER;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accName(child, name) : m_pStandard->get_accName(child, name);
+        return Ask([&](CWnd& window) { return window.get_accName(child, name); },
+                   [&] { return m_pStandard->get_accName(child, name); });
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override
     {
         if (value == nullptr)
             return E_POINTER;
         *value = nullptr;
-        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
-        return window != nullptr ? window->get_accValue(child, value) : m_pStandard->get_accValue(child, value);
+        return Ask([&](CWnd& window) { return window.get_accValue(child, value); },
+                   [&] { return m_pStandard->get_accValue(child, value); });
     }
+    // IAccessible: everything else from the standard object
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return m_pStandard->get_accParent(parent); }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override
     {
         return m_pStandard->get_accDescription(child, description);
@@ -163,6 +165,24 @@ public:
     }
 
 private:
+    // The window object's answer while the window is bound, else the standard
+    // object's. An exception (a text that could not be made) ends the call
+    // with an error: none may reach the client's marshalling code.
+    template <typename FromWindow, typename FromStandard>
+    HRESULT Ask(FromWindow fromWindow, FromStandard fromStandard) const
+    {
+        CWnd* window = CWnd::FromHandlePermanent(m_hWnd);
+        if (window == nullptr)
+            return fromStandard();
+        try {
+            return fromWindow(*window);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        } catch (...) {
+            return E_FAIL;
+        }
+    }
+
     LONG m_references = 1;
     HWND m_hWnd;
     IAccessible* m_pStandard;

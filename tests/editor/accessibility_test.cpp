@@ -68,7 +68,8 @@ struct Accessible {
         Items items;
         for (VARIANT& child : children) {
             if (child.vt == VT_I4)
-                items.emplace_back(Text(&IAccessible::get_accName, child.lVal), Text(&IAccessible::get_accValue, child.lVal));
+                items.emplace_back(Text(&IAccessible::get_accName, child.lVal),
+                                   Text(&IAccessible::get_accValue, child.lVal));
             VariantClear(&child);
         }
         return items;

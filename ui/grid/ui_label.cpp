@@ -2,8 +2,6 @@
 
 #include "platform/window_accessible.h"
 
-#include <exception>
-
 IMPLEMENT_DYNAMIC(UILabel, CBCGPStatic)
 
 UILabel::UILabel()
@@ -66,9 +64,5 @@ HRESULT UILabel::get_accName(VARIANT child, BSTR* name)
 {
     if (!m_shownText || AccessibleChildId(child, 0) != CHILDID_SELF)
         return CBCGPStatic::get_accName(child, name);
-    try {
-        return AccessibleText(m_shownText(), name);
-    } catch (const std::exception&) {
-        return E_OUTOFMEMORY;  // the text could not be made; nothing escapes to the caller
-    }
+    return AccessibleText(m_shownText(), name);
 }
