@@ -29,7 +29,7 @@ bool UIPersistentState::Query(DWORD* type, BYTE* data, DWORD* size)
 {
     if (m_strValueName.IsEmpty() || m_key.Open(HKEY_CURRENT_USER, m_strKeyPath, kAccess) != ERROR_SUCCESS)
         return false;
-    const bool read = RegQueryValueExA(m_key.m_hKey, m_strValueName, nullptr, type, data, size) == ERROR_SUCCESS;
+    const bool read = m_key.m_key.Query(m_strValueName, data, size, type);
     m_key.Close();
     return read;
 }
@@ -64,7 +64,7 @@ bool UIPersistentState::Write(DWORD type, const BYTE* data, DWORD size)
     if (m_key.Open(HKEY_CURRENT_USER, m_strKeyPath, kAccess) != ERROR_SUCCESS &&
         m_key.Create(HKEY_CURRENT_USER, m_strKeyPath, kAccess) != ERROR_SUCCESS)
         return false;
-    const bool written = RegSetValueExA(m_key.m_hKey, m_strValueName, 0, type, data, size) == ERROR_SUCCESS;
+    const bool written = m_key.m_key.Set(m_strValueName, type, data, size);
     m_key.Close();
     return written;
 }

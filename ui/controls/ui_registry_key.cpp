@@ -1,5 +1,7 @@
 #include "ui/controls/ui_registry_key.h"
 
+#include <utility>
+
 namespace {
 
 using OpenKeyTransacted = LONG(WINAPI*)(HKEY, LPCSTR, DWORD, REGSAM, PHKEY, HANDLE, PVOID);
@@ -17,11 +19,11 @@ Function TransactedCall(const char* name)
 
 }  // namespace
 
-LONG UIRegistryKey::Keep(LONG result, HKEY key)
+LONG UIRegistryKey::Keep(RegistryKey key)
 {
-    if (result == ERROR_SUCCESS) {
-        Close();
-        m_hKey = key;
+    const LONG result = key.Status();
+    if (key) {
+        m_key = std::move(key);
         m_dwAccess = 0;
     }
     return result;
@@ -35,35 +37,33 @@ bool UIRegistryKey::UsesPlainCalls() const
 
 LONG UIRegistryKey::Open(HKEY root, const char* path, REGSAM access)
 {
+    if (UsesPlainCalls())
+        return Keep(RegistryKey::Open(root, path, access));
     HKEY key = nullptr;
     LONG result = ERROR_INVALID_FUNCTION;
-    if (UsesPlainCalls()) {
-        result = RegOpenKeyExA(root, path, 0, access, &key);
-    } else if (m_pTransaction->m_hTransaction != nullptr) {
+    if (m_pTransaction->m_hTransaction != nullptr) {
         if (const auto open = TransactedCall<OpenKeyTransacted>("RegOpenKeyTransactedA"))
             result = open(root, path, 0, access, &key, m_pTransaction->m_hTransaction, nullptr);
     }
-    return Keep(result, key);
+    return Keep(RegistryKey(key, result));
 }
 
 LONG UIRegistryKey::Create(HKEY root, const char* path, REGSAM access)
 {
+    if (UsesPlainCalls())
+        return Keep(RegistryKey::Create(root, path, access));
     HKEY key = nullptr;
     LONG result = ERROR_INVALID_FUNCTION;
-    if (UsesPlainCalls()) {
-        result = RegCreateKeyExA(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr);
-    } else if (m_pTransaction->m_hTransaction != nullptr) {
+    if (m_pTransaction->m_hTransaction != nullptr) {
         if (const auto create = TransactedCall<CreateKeyTransacted>("RegCreateKeyTransactedA"))
             result = create(root, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr,
                             m_pTransaction->m_hTransaction, nullptr);
     }
-    return Keep(result, key);
+    return Keep(RegistryKey(key, result));
 }
 
 void UIRegistryKey::Close()
 {
-    if (m_hKey != nullptr)
-        RegCloseKey(m_hKey);
-    m_hKey = nullptr;
+    m_key.Close();
     m_dwAccess = 0;
 }

@@ -58,9 +58,8 @@ TEST(UIPersistentStateTest, AKeyInATransactionWithoutHandleUsesThePlainCallsOnly
     UIRegistryKey key;
     key.m_pTransaction = &transaction;
     EXPECT_EQ(ERROR_INVALID_FUNCTION, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
-    HKEY made = nullptr;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, kEditStates, 0, KEY_READ, &made));
+    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kEditStates));
     transaction.m_bAllowFallback = true;
     EXPECT_EQ(ERROR_SUCCESS, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
-    EXPECT_NE(nullptr, key.m_hKey);
+    EXPECT_TRUE(key.m_key);
 }
