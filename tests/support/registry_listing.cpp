@@ -1,6 +1,7 @@
 #include "tests/support/registry_listing.h"
 
-#include <windows.h>
+#include "platform/registry_key.h"
+
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -14,44 +15,30 @@ const char kCopy[] = "Software\\KacTests\\Kept";
 // False when `from` does not exist.
 bool CopyTree(const char* from, const char* to)
 {
-    HKEY source = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, from, 0, KEY_READ, &source) != ERROR_SUCCESS)
+    const RegistryKey source = RegistryKey::Open(HKEY_CURRENT_USER, from);
+    if (!source)
         return false;
-    HKEY target = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &target, nullptr) ==
-        ERROR_SUCCESS) {
-        RegCopyTreeA(source, nullptr, target);
-        RegCloseKey(target);
-    }
-    RegCloseKey(source);
+    if (const RegistryKey target = RegistryKey::Create(HKEY_CURRENT_USER, to))
+        RegCopyTreeA(source.Handle(), nullptr, target.Handle());
     return true;
 }
 
 void ListKey(const std::string& path, const std::string& shown, std::vector<std::string>* entries)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof name;
-        DWORD type = 0;
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, path.c_str());
+    std::string name;
+    DWORD type = 0;
+    for (DWORD i = 0; key.ValueAt(i, &name, &type); ++i) {
         DWORD data = 0;
-        DWORD size = sizeof data;
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) ==
-            ERROR_NO_MORE_ITEMS)
-            break;
-        entries->push_back(shown + (*name ? name : "@") + "=" +
-                           (type == REG_DWORD ? std::to_string(static_cast<int>(data)) : "?"));
+        entries->push_back(shown + (name.empty() ? "@" : name) + "=" +
+                           (type == REG_DWORD && key.QueryDword(name.c_str(), &data)
+                                ? std::to_string(static_cast<int>(data))
+                                : "?"));
     }
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof name;
-        if (RegEnumKeyExA(key, i, name, &nameSize, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
+    for (DWORD i = 0; key.SubKeyAt(i, &name); ++i) {
         entries->push_back(shown + name + "\\");
         ListKey(path + "\\" + name, shown + name + "\\", entries);
     }
-    RegCloseKey(key);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <windows.h>
+#include "platform/registry_key.h"
+
 #include <shlwapi.h>
 
 #include <optional>
@@ -46,11 +47,7 @@ inline std::optional<std::string> ReadRegistryText(const std::string& key, const
 
 inline bool RegistryKeyExists(const std::string& key)
 {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(opened);
-    return true;
+    return static_cast<bool>(RegistryKey::Open(HKEY_CURRENT_USER, key.c_str()));
 }
 
 // Deletes the key with everything below it; true when it is gone.
