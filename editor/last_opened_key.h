@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/cstring.h"
-
-#include <windows.h>
+#include "platform/registry_key.h"
 
 // The registry key below HKEY_CURRENT_USER that the value store opened last,
 // kept open so that attributes in a row that share a key open it once. A
@@ -12,23 +11,18 @@
 // another path or access is asked for, by Close and at the end of the pass.
 class CLastOpenedKey {
 public:
-    CLastOpenedKey() = default;
-    CLastOpenedKey(const CLastOpenedKey&) = delete;
-    CLastOpenedKey& operator=(const CLastOpenedKey&) = delete;
-    ~CLastOpenedKey() { Close(); }
-
-    // The key at path opened for reading; nullptr when it cannot be opened.
-    HKEY OpenForReading(const CString& path);
+    // The key at path opened for reading; closed when it cannot be opened.
+    const RegistryKey& OpenForReading(const CString& path);
     // The key at path created (with any missing keys along it) or opened
-    // with full access; nullptr when that fails.
-    HKEY CreateForWriting(const CString& path);
+    // with full access; closed when that fails.
+    const RegistryKey& CreateForWriting(const CString& path);
     void Close();
 
 private:
-    HKEY Open(const CString& path, bool forWriting);
+    const RegistryKey& Open(const CString& path, bool forWriting);
 
     CString m_strPath;
     bool m_bTried = false;
     bool m_bForWriting = false;
-    HKEY m_key = nullptr;
+    RegistryKey m_key;
 };

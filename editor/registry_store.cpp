@@ -6,9 +6,6 @@
 #include "editor/property_collection.h"
 #include "editor/registry.h"
 
-#include <windows.h>
-#include <shlwapi.h>
-
 namespace {
 
 CString KeyPathOf(const CString& root, const CPropertyAttributes& attribute)
@@ -21,25 +18,20 @@ CString KeyPathOf(const CString& root, const CPropertyAttributes& attribute)
 // Creates the key (and any missing ones along the path) and stores value.
 bool StoreDword(CLastOpenedKey& keys, const CString& keyPath, const CString& valueName, int value)
 {
-    const HKEY key = keys.CreateForWriting(keyPath);
-    if (!key)
-        return false;
-    const DWORD data = static_cast<DWORD>(value);
-    return RegSetValueExA(key, valueName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data) ==
-           ERROR_SUCCESS;
+    return keys.CreateForWriting(keyPath).SetDword(valueName, static_cast<DWORD>(value));
 }
 
 // False only when the parent key cannot be opened: whether the sub-key
 // existed does not matter, afterwards it is gone.
 bool DeleteSubKey(const CString& keyPath, const CString& subKey)
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, keyPath, KEY_ALL_ACCESS);
+    if (!key)
         return false;
     CRegistry opened;
     opened.m_strKeyPath = keyPath;
-    SHDeleteKeyA(key, subKey);
-    if (RegCloseKey(key) == ERROR_SUCCESS)
+    key.DeleteTree(subKey);
+    if (key.Close())
         opened.m_strKeyPath.Empty();
     return true;
 }
@@ -72,14 +64,9 @@ bool CPropertyAttributes::ReadValue(const CString& root, CLastOpenedKey& keys)
     // command, never a stored setting.
     if (m_strRegKey.IsEmpty() || m_strRegItem.IsEmpty() || !m_strReset.IsEmpty())
         return false;
-    const HKEY key = keys.OpenForReading(root + "\\" + m_strRegKey);
-    if (!key)
-        return false;
     // The type is not checked: shorter data fills only its own bytes.
     DWORD data = 0;
-    DWORD size = sizeof data;
-    const bool read =
-        RegQueryValueExA(key, m_strRegItem, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) == ERROR_SUCCESS;
+    const bool read = keys.OpenForReading(root + "\\" + m_strRegKey).QueryDword(m_strRegItem, &data);
     if (read)
         m_nValue = static_cast<int>(data);
     return read;

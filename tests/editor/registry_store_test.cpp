@@ -159,10 +159,7 @@ TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
 TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
 {
     PutDword("", "Marker", 0);  // the root itself stays non-volatile
-    HKEY volatileKey = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, Path("Volatile").c_str(), 0, nullptr,
-                                             REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &volatileKey, nullptr));
-    RegCloseKey(volatileKey);
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, Path("Volatile").c_str(), KEY_ALL_ACCESS, REG_OPTION_VOLATILE));
     const std::vector<std::string> before = Listing();
 
     CPropertyCollection collection;
