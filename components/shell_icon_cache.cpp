@@ -1,6 +1,7 @@
 #include "components/shell_icon_cache.h"
 
 #include "components/trailing_backslash.h"
+#include "platform/registry_key.h"
 
 #include <shellapi.h>
 
@@ -30,22 +31,19 @@ std::string Extension(const CString& path)
     return extension;
 }
 
+// The unnamed value of a key of HKEY_CLASSES_ROOT; empty when it is missing.
 std::string RegistryDefault(const std::string& key)
 {
     char value[512] = {};
-    LONG size = sizeof value - 1;
-    if (RegQueryValueA(HKEY_CLASSES_ROOT, key.c_str(), value, &size) != ERROR_SUCCESS)
+    DWORD size = sizeof value - 1;
+    if (!RegistryKey::Open(HKEY_CLASSES_ROOT, key.c_str()).Query(nullptr, value, &size))
         return {};
     return value;
 }
 
 bool RegistryKeyExists(const std::string& key)
 {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(handle);
-    return true;
+    return static_cast<bool>(RegistryKey::Open(HKEY_CLASSES_ROOT, key.c_str()));
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 #include "tools/stored_value.h"
 
 #include "editor/property_attributes.h"
-
-#include <windows.h>
+#include "platform/registry_key.h"
 
 bool StoredValueLocation(const CPropertyAttributes& attribute, CString* keyPath, CString* name)
 {
@@ -20,23 +19,19 @@ bool StoredValueLocation(const CPropertyAttributes& attribute, CString* keyPath,
 CStoredValue ReadStoredValue(const CString& keyPath, const CString& name)
 {
     CStoredValue stored;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, keyPath);
+    if (!key)
         return stored;
     DWORD type = 0;
-    DWORD size = 0;
-    const LONG found = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
     DWORD data = 0;
-    if (found != ERROR_SUCCESS) {
+    DWORD size = 0;
+    if (!key.Query(name, nullptr, &size, &type)) {
         stored.state = CStoredValue::State::Missing;
-    } else if (type != REG_DWORD || size != sizeof data ||
-               RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size) !=
-                   ERROR_SUCCESS) {
+    } else if (type != REG_DWORD || size != sizeof data || !key.Query(name, &data, &size)) {
         stored.state = CStoredValue::State::NotDword;
     } else {
         stored.state = CStoredValue::State::Dword;
         stored.value = static_cast<int>(data);
     }
-    RegCloseKey(key);
     return stored;
 }

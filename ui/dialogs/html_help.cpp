@@ -2,6 +2,7 @@
 
 #include "platform/afx_message_box.h"
 #include "platform/module_path.h"
+#include "platform/registry_key.h"
 #include "platform/text_conversion.h"
 
 #include <htmlhelp.h>
@@ -38,15 +39,10 @@ UIHtmlHelp& UIHtmlHelp::Viewer()
 
 CString UIHtmlHelp::RegisteredViewerPath()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return CString();
     char value[kPathBytes + 1] = {};
     DWORD type = REG_NONE;
     DWORD size = kPathBytes;
-    const LONG read = RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(key);
-    if (read != ERROR_SUCCESS)
+    if (!RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey).Query(nullptr, value, &size, &type))
         return CString();
     if (type == REG_SZ)
         return CString(value);

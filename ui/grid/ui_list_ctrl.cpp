@@ -1,5 +1,6 @@
 #include "ui/grid/ui_list_ctrl.h"
 
+#include "platform/registry_key.h"
 #include "ui/dialogs/registered_messages.h"
 
 #include <windowsx.h>
@@ -19,17 +20,6 @@ CString ColumnWidthValue(int column)
     CString name;
     name.Format("Column %d width", column);
     return name;
-}
-
-bool ReadDword(HKEY key, const char* name, DWORD* value)
-{
-    DWORD size = sizeof *value;
-    return RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
-}
-
-void WriteDword(HKEY key, const char* name, DWORD value)
-{
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
 }
 
 }  // namespace
@@ -96,22 +86,20 @@ void UIListCtrl::SaveColumnWidths()
     if (!IsReportView() || m_strColumnKeyPath.IsEmpty())
         return;
     const int columns = GetHeaderCtrl()->GetItemCount();
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, m_strColumnKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, m_strColumnKeyPath);
+    if (!key)
         return;
     for (int i = 0; i < columns; ++i)
-        WriteDword(key, ColumnWidthValue(i), static_cast<DWORD>(GetColumnWidth(i)));
-    WriteDword(key, kColumnCountValue, static_cast<DWORD>(columns));
-    RegCloseKey(key);
+        key.SetDword(ColumnWidthValue(i), static_cast<DWORD>(GetColumnWidth(i)));
+    key.SetDword(kColumnCountValue, static_cast<DWORD>(columns));
 }
 
 void UIListCtrl::LoadColumnWidths()
 {
     if (!IsReportView() || m_strColumnKeyPath.IsEmpty())
         return;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, m_strColumnKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, m_strColumnKeyPath);
+    if (!key) {
         // First start: spread the client width evenly, the rest to the last column.
         RECT client{};
         GetClientRect(&client);
@@ -125,15 +113,14 @@ void UIListCtrl::LoadColumnWidths()
         return;
     }
     DWORD count = 0;
-    if (ReadDword(key, kColumnCountValue, &count)) {
+    if (key.QueryDword(kColumnCountValue, &count)) {
         // The stored count rules, even when the control has fewer columns.
         for (DWORD i = 0; i < count; ++i) {
             DWORD width = 0;
             const int column = static_cast<int>(i);
-            SetColumnWidth(column, ReadDword(key, ColumnWidthValue(column), &width) ? LOWORD(width) : kMissingWidth);
+            SetColumnWidth(column, key.QueryDword(ColumnWidthValue(column), &width) ? LOWORD(width) : kMissingWidth);
         }
     }
-    RegCloseKey(key);
 }
 
 void UIListCtrl::ReportMultiSelection()

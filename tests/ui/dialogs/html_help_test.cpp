@@ -5,6 +5,7 @@
 #include "ui/dialogs/html_help.h"
 
 #include "platform/cwnd.h"
+#include "platform/registry_key.h"
 #include "tests/components/component/test_component.h"
 #include "tests/support/popup_watcher.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
@@ -28,43 +29,29 @@ class ViewerRegistration {
 public:
     ViewerRegistration()
     {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            DWORD size = sizeof m_original;
-            m_bHadValue = RegQueryValueExA(key, nullptr, nullptr, &m_originalType,
-                                           reinterpret_cast<BYTE*>(m_original), &size) == ERROR_SUCCESS;
-            m_originalSize = size;
-            RegCloseKey(key);
-        }
+        DWORD size = sizeof m_original;
+        m_bHadValue = RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey)
+                          .Query(nullptr, m_original, &size, &m_originalType);
+        m_originalSize = size;
     }
     ~ViewerRegistration()
     {
         if (!m_bChanged)
             return;
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return;
+        const RegistryKey key = RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE);
         if (m_bHadValue)
-            RegSetValueExA(key, nullptr, 0, m_originalType, reinterpret_cast<const BYTE*>(m_original), m_originalSize);
+            key.Set(nullptr, m_originalType, m_original, m_originalSize);
         else
-            RegDeleteValueA(key, nullptr);
-        RegCloseKey(key);
+            key.DeleteValue(nullptr);
     }
     ViewerRegistration(const ViewerRegistration&) = delete;
     ViewerRegistration& operator=(const ViewerRegistration&) = delete;
 
     bool Set(DWORD type, const std::string& path)
     {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, kViewerServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-            ERROR_SUCCESS)
-            return false;
-        m_bChanged = true;
-        const bool set = RegSetValueExA(key, nullptr, 0, type, reinterpret_cast<const BYTE*>(path.c_str()),
-                                        static_cast<DWORD>(path.size() + 1)) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        return set;
+        const RegistryKey key = RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE);
+        m_bChanged = m_bChanged || key;
+        return key.Set(nullptr, type, path.c_str(), static_cast<DWORD>(path.size() + 1));
     }
 
     std::string Original() const { return m_bHadValue ? std::string(m_original) : std::string(); }
