@@ -5,6 +5,7 @@
 #include "platform/afx_message_box.h"
 #include "platform/cdc.h"
 #include "platform/cmenu.h"
+#include "platform/registry_key.h"
 #include "platform/resource_module.h"
 #include "resources/resource.h"
 #include "ui/controls/ui_bitmap_button.h"
@@ -23,7 +24,6 @@ IMPLEMENT_DYNAMIC(CKestAdvConfigDlg, UIDialog)
 
 namespace {
 
-constexpr char kRegistryRoot[] = "Software\\Tarnwick, Inc.\\Quorvelin X8";
 constexpr char kWindowPositionKey[] = "Software\\Tarnwick, Inc.\\Quorvelin Applet\\Window Position";
 constexpr char kWindowPositionValue[] = "Position";
 constexpr char kColumnWidthKey[] = "Software\\Tarnwick, Inc.\\Quorvelin ACU";
@@ -101,7 +101,7 @@ bool CKestAdvConfigDlg::OnInitDialog()
     AddAboutItemToSystemMenu();
     SetIcon(m_hIcon, true);
     SetIcon(m_hIcon, false);
-    m_strRegRoot = kRegistryRoot;
+    m_strRegRoot = kQuorvelinRegistryRoot;
 
     if (m_properties.GetPropertyCount() == 0) {
         AfxMessageBox(IDS_DEFINITION_FILE_MISSING, MB_OK);
@@ -359,38 +359,22 @@ bool CKestAdvConfigDlg::PreTranslateMessage(MSG* msg)
 
 void CKestAdvConfigDlg::SaveWindowPosition()
 {
-    HKEY user = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, nullptr, 0, KEY_ALL_ACCESS, &user) != ERROR_SUCCESS)
+    // The key is made below HKEY_CURRENT_USER opened with full access.
+    const RegistryKey user = RegistryKey::Open(HKEY_CURRENT_USER, nullptr, KEY_ALL_ACCESS);
+    const RegistryKey key = user ? RegistryKey::Create(user.Handle(), kWindowPositionKey) : RegistryKey();
+    if (!key)
         return;
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(user, kWindowPositionKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS) {
-        RegCloseKey(user);
-        return;
-    }
     RECT window{};
     GetWindowRect(&window);
-    const std::string text =
-        FormatWindowPosition(PositionRect(window), GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    // The characters without a terminating NUL.
-    RegSetValueExA(key, kWindowPositionValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.data()),
-                   static_cast<DWORD>(text.size()));
-    RegCloseKey(key);
-    RegCloseKey(user);
+    key.SetString(kWindowPositionValue, FormatWindowPosition(PositionRect(window), GetSystemMetrics(SM_CXSCREEN),
+                                                             GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void CKestAdvConfigDlg::RestoreWindowPosition()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kWindowPositionKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
     char stored[kStoredPositionSize] = {};
     DWORD size = sizeof stored;
-    const bool read =
-        RegQueryValueExA(key, kWindowPositionValue, nullptr, nullptr, reinterpret_cast<BYTE*>(stored), &size) ==
-        ERROR_SUCCESS;
-    RegCloseKey(key);
-    if (!read)
+    if (!RegistryKey::Open(HKEY_CURRENT_USER, kWindowPositionKey).Query(kWindowPositionValue, stored, &size))
         return;
 
     const int virtualLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
