@@ -4,9 +4,11 @@
 // Cancel, the close box), and judged by what it shows and by what it leaves
 // in the registry.
 #include "platform/window_accessible.h"
+#include "tests/components/component/test_component.h"
 #include "tests/editor/support/program_under_test.h"
 #include "tests/support/pointer.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/registration_tool.h"
 #include "tests/support/registry_values.h"
 #include "tests/support/window_image.h"
 
@@ -18,6 +20,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -83,6 +86,31 @@ void PressKeys(std::initializer_list<WORD> keys)
         input[0].ki.wVk = input[1].ki.wVk = key;
         input[1].ki.dwFlags = KEYEVENTF_KEYUP;
         SendInput(2, input, sizeof input[0]);
+    }
+}
+
+// Text typed as a user types it: each character's key, with Shift where
+// the keyboard layout needs it.
+void PressWithShift(WORD key)
+{
+    INPUT input[4]{};
+    for (INPUT& each : input)
+        each.type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[3].ki.wVk = VK_SHIFT;
+    input[1].ki.wVk = input[2].ki.wVk = key;
+    input[2].ki.dwFlags = input[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, input, sizeof input[0]);
+}
+
+void TypeText(const std::string& text)
+{
+    for (const char character : text) {
+        const SHORT key = VkKeyScanA(character);
+        const auto code = static_cast<WORD>(key & 0xFF);
+        if ((key & 0x100) != 0)
+            PressWithShift(code);
+        else
+            PressKeys({code});
     }
 }
 
@@ -308,6 +336,69 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
     EXPECT_EQ((std::vector<std::string>{"Audio\\", "Audio\\Level=0", "Audio\\Mute=1", "Video\\", "Video\\Level=0",
                                         "Video\\Rate=25"}),
               Values());
+}
+
+// With the keyboard only, on the Components page: Tab to the category tree,
+// End to Components, Tab to the directory tree; there the typed name of each
+// folder selects it and Right opens it, down to the test component; the menu
+// key opens its menu, whose first item registers and second unregisters it
+// with the system's tool (faults: the keyboard's menu request without a point
+// ignored, the wrong item's path, a choice that starts nothing).
+TEST_F(MainDialogTest, AComponentIsRegisteredAndUnregisteredWithKeysOnly)
+{
+    const TempFolder components;
+    const std::string component =
+        components.CopyFileTo(ExecutableFolder() + kTestComponentFileName, "grid.ocx");
+    ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
+    ASSERT_TRUE(Run(program));
+    ASSERT_TRUE(TabTo(program, program.Item(kCategoryTree)));
+    PressKeys({VK_END});
+    ASSERT_TRUE(TabTo(program, program.Item(kDirectoryTree)));
+
+    // The tree forgets typed letters after a pause (half a second on this
+    // system); a user pauses between names, so each name is a search of its own.
+    const HWND tree = program.Item(kDirectoryTree);
+    ULONGLONG typed = 0;
+    const auto select = [&](const std::string& name, const std::string& keys) {
+        program.WaitUntil([&] { return GetTickCount64() - typed > 1000; }, 1500);
+        TypeText(keys);
+        typed = GetTickCount64();
+        return program.WaitUntil([&] {
+            return lstrcmpiW(program.TreeItemText(kDirectoryTree, program.SelectedTreeItem(kDirectoryTree)).c_str(),
+                             std::wstring(name.begin(), name.end()).c_str()) == 0;
+        });
+    };
+    ASSERT_TRUE(select(component.substr(0, 2), component.substr(0, 1)));  // the drive, C:
+    for (size_t from = 3; from != 0;) {
+        const size_t end = component.find('\\', from);
+        const std::string name = component.substr(from, end == std::string::npos ? end : end - from);
+        const HTREEITEM folder = program.SelectedTreeItem(kDirectoryTree);
+        PressKeys({VK_RIGHT});
+        ASSERT_TRUE(program.WaitUntil([&] {
+            return (SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(folder), TVIS_EXPANDED) &
+                    TVIS_EXPANDED) != 0;
+        })) << name;
+        ASSERT_TRUE(select(name, name)) << name;
+        from = end == std::string::npos ? 0 : end + 1;
+    }
+
+    // Register, then unregister, by the menu's keys.
+    for (const auto& [keys, registered, parameters] :
+         {std::tuple{std::vector<WORD>{VK_DOWN, VK_RETURN}, 1ul, " " + component},
+          std::tuple{std::vector<WORD>{VK_DOWN, VK_DOWN, VK_RETURN}, 0ul, " /u " + component}}) {
+        SetForegroundWindow(program.Dialog());  // after the tool's own window
+        const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+        PressKeys({VK_APPS});
+        ASSERT_TRUE(program.WaitUntil([&] { return program.FindWindowOfClass(L"#32768") != nullptr; })) << registered;
+        for (const WORD key : keys)
+            PressKeys({key});
+        ASSERT_TRUE(WaitForRegistrationMark(registered, toolsBefore)) << registered;
+        const std::string commandLine = RegistrationMark(registered);
+        EXPECT_TRUE(commandLine.ends_with(parameters)) << commandLine;
+        EXPECT_EQ(program.Item(kDirectoryTree), FocusOf(program));
+    }
+    program.Click(kCancel);
+    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
 }
 
 TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)

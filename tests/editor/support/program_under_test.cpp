@@ -209,7 +209,7 @@ std::vector<HTREEITEM> ProgramUnderTest::CategoryItems() const
     return items;
 }
 
-std::wstring ProgramUnderTest::CategoryText(HTREEITEM item) const
+std::wstring ProgramUnderTest::TreeItemText(int treeId, HTREEITEM item) const
 {
     RemoteBlock block(m_process->Handle(), sizeof(TVITEMW) + kTextChars * sizeof(wchar_t));
     TVITEMW request{};
@@ -218,14 +218,14 @@ std::wstring ProgramUnderTest::CategoryText(HTREEITEM item) const
     request.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof request));
     request.cchTextMax = static_cast<int>(kTextChars);
     if (!block.Valid() || !block.Write(0, &request, sizeof request) ||
-        !SendMessageW(Item(1000), TVM_GETITEMW, 0, block.Param()))
+        !SendMessageW(Item(treeId), TVM_GETITEMW, 0, block.Param()))
         return {};
     return block.ReadText(sizeof request);
 }
 
-HTREEITEM ProgramUnderTest::SelectedCategory() const
+HTREEITEM ProgramUnderTest::SelectedTreeItem(int treeId) const
 {
-    return reinterpret_cast<HTREEITEM>(SendMessageW(Item(1000), TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return reinterpret_cast<HTREEITEM>(SendMessageW(Item(treeId), TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 bool ProgramUnderTest::SelectCategory(int position) const

@@ -51,8 +51,12 @@ public:
 
     // The category tree's items in display order: the root, then its children.
     std::vector<HTREEITEM> CategoryItems() const;
-    std::wstring CategoryText(HTREEITEM item) const;
-    HTREEITEM SelectedCategory() const;
+    std::wstring CategoryText(HTREEITEM item) const { return TreeItemText(1000, item); }
+    HTREEITEM SelectedCategory() const { return SelectedTreeItem(1000); }
+    // The text of an item of the dialog's tree control `treeId`, and the
+    // tree's selected item.
+    std::wstring TreeItemText(int treeId, HTREEITEM item) const;
+    HTREEITEM SelectedTreeItem(int treeId) const;
     // Clicks the label of the item at `position` of CategoryItems and waits
     // until the tree has selected it.
     bool SelectCategory(int position) const;
