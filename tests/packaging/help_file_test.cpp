@@ -110,7 +110,9 @@ std::vector<std::string> ContentsTopics(const std::string& contents)
 
 }  // namespace
 
-TEST(HelpFileTest, ContextMapSendsTheHelpButtonsContextToTheOverviewTopic)
+// The Help button's context reaches the overview topic; the window type it
+// asks for is there; every topic of the contents is in the file.
+TEST(HelpFileTest, HoldsTheHelpButtonsContextItsWindowTypeAndEveryTopic)
 {
     const CompiledHelp help(HelpFile());
     ASSERT_TRUE(help.IsOpen()) << "no compiled help beside the test";
@@ -123,35 +125,21 @@ TEST(HelpFileTest, ContextMapSendsTheHelpButtonsContextToTheOverviewTopic)
     for (size_t at = 4; at + 8 <= map.size(); at += 8)
         if (Dword(map, at) == kOverviewContext)
             topic = help.String(Dword(map, at + 4));
-    ASSERT_EQ("overview.htm", topic);
-
-    const std::string page = help.Read(L"/" + std::wstring(topic.begin(), topic.end()));
-    EXPECT_NE(std::string::npos, page.find("<title>Quorvelin Advanced Configuration</title>")) << page;
-}
-
-TEST(HelpFileTest, HoldsTheOverviewWindowTypeAndEveryTopicOfItsContents)
-{
-    const CompiledHelp help(HelpFile());
-    ASSERT_TRUE(help.IsOpen());
+    EXPECT_EQ("overview.htm", topic);
 
     // #WINDOWS: entry count, entry size, then window-type records whose
     // strings are #STRINGS offsets: type name at 8, default topic at 104.
     const std::string windows = help.Read(L"#WINDOWS");
     ASSERT_GE(windows.size(), 8u);
-    const uint32_t count = Dword(windows, 0);
-    const uint32_t entrySize = Dword(windows, 4);
-    ASSERT_EQ(1u, count);
-    ASSERT_GE(windows.size(), 8 + entrySize);
+    ASSERT_EQ(1u, Dword(windows, 0));
+    ASSERT_GE(windows.size(), 8 + Dword(windows, 4));
     EXPECT_EQ("overview", help.String(Dword(windows, 8 + 8)));
     EXPECT_EQ("overview.htm", help.String(Dword(windows, 8 + 104)));
 
-    // One topic for the program, one per page of the dialog, one for authors
-    // of definition files, one for administrators; each is in the file.
     const std::vector<std::string> topics = ContentsTopics(help.Read(L"/contents.hhc"));
-    EXPECT_EQ((std::vector<std::string>{"overview.htm", "settings_page.htm", "components_page.htm",
-                                        "definition_file.htm", "administrators.htm"}),
-              topics);
-    for (const std::string& topic : topics)
-        EXPECT_NE(std::string::npos, help.Read(L"/" + std::wstring(topic.begin(), topic.end())).find("</html>"))
-            << topic;
+    EXPECT_GE(topics.size(), 5u);  // the program, its two pages, authors and administrators
+    for (const std::string& name : topics)
+        EXPECT_NE(std::string::npos, help.Read(L"/" + std::wstring(name.begin(), name.end())).find("</html>"))
+            << name;
+    EXPECT_NE(std::string::npos, help.Read(L"/overview.htm").find("<title>Quorvelin Advanced Configuration</title>"));
 }

@@ -5,6 +5,7 @@
 #include "platform/text_conversion.h"
 #include "tests/support/program_process.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_paths.h"
 #include "xml/xml_reader.h"
@@ -14,17 +15,24 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+// A definition file of the test data, and the same quoted for a command line.
 std::string DataFile(const char* name)
 {
     return TestDataPath(std::string("definitions\\") + name);
+}
+std::string Quoted(const char* name)
+{
+    return "\"" + DataFile(name) + "\"";
 }
 
 // KestAdvCheck.exe with these arguments, run to its end.
@@ -33,64 +41,53 @@ ProgramRun RunCheck(const std::string& arguments)
     return RunProgram(ExecutableFolder() + "KestAdvCheck.exe", arguments);
 }
 
+const char kSample[] = "..\\..\\..\\resources\\kestadvconfig.xml";
+
 // The warning lines of the readable report, without the file name.
 std::vector<std::string> Warnings(const std::string& output)
 {
     std::vector<std::string> warnings;
-    size_t start = 0;
-    while (start < output.size()) {
-        size_t end = output.find('\n', start);
-        if (end == std::string::npos)
-            end = output.size();
-        const std::string line = output.substr(start, end - start);
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
         const size_t open = line.rfind(".xml(");
         if (open != std::string::npos && line.find("): warning: ") != std::string::npos)
             warnings.push_back(line.substr(open + 4));
-        start = end + 1;
     }
     return warnings;
 }
 
-TEST(KestAdvCheck, JsonGivesTheModelWhatTheProgramPrintsAndShowsAndTheWarnings)
+// Command line -> exit status and what the output holds.
+TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
 {
-    const ProgramRun run = RunCheck("\"" + DataFile("duplicate_ids.xml") + "\" --json");
-    EXPECT_EQ(1u, run.exitCode);
-    const std::string expected =
-        "{\"loaded\":true,\"name\":\"Root\",\"versions\":[],\"properties\":["
-        "{\"index\":0,\"name\":\"P1\",\"kxisw\":false,\"attributes\":["
-        "{\"index\":0,\"id\":7,\"name\":\"First\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
-        "\"default\":1,\"value\":1,\"type\":5,\"values\":[\"x\",\"y\"]}]},"
-        "{\"index\":1,\"name\":\"P2\",\"kxisw\":false,\"attributes\":["
-        "{\"index\":0,\"id\":7,\"name\":\"Second\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
-        "\"default\":3,\"value\":3,\"type\":6,\"values\":[]},"
-        "{\"index\":1,\"id\":8,\"name\":\"Third\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
-        "\"default\":4,\"value\":4,\"type\":6,\"values\":[]},"
-        "{\"index\":2,\"id\":8,\"name\":\"Fourth\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
-        "\"default\":0,\"value\":0,\"type\":6,\"values\":[]}]}],"
-        "\"diagnostics\":[],"
-        "\"messages\":[\"Duplicate Attribute ID found for 7.  Please check the 'KestAdvConfig.xml' file.\","
-        "\"Duplicate Attribute ID found for 8.  Please check the 'KestAdvConfig.xml' file.\"],"
-        "\"warnings\":["
-        "{\"line\":6,\"column\":5,\"text\":\"combo box \\\"Second\\\" has no Value: it gets no cell\"},"
-        "{\"line\":6,\"column\":25,\"text\":\"duplicate Id 7: the box is shown and the attribute shares its value "
-        "with the first one; not read after it: Type, Extra\"},"
-        "{\"line\":7,\"column\":5,\"text\":\"combo box \\\"Third\\\" has no Value: it gets no cell\"},"
-        "{\"line\":8,\"column\":5,\"text\":\"combo box \\\"Fourth\\\" has no Value: it gets no cell\"},"
-        "{\"line\":8,\"column\":13,\"text\":\"duplicate Id 8: the box is shown and the attribute shares its value "
-        "with the first one; not read after it: Default\"}]}\n";
-    EXPECT_EQ(expected, run.output);
-}
-
-TEST(KestAdvCheck, JsonEscapesAndKeepsUtf8AndDiagnostics)
-{
-    const ProgramRun run = RunCheck("\"" + DataFile("nodes.xml") + "\" --json");
-    EXPECT_NE(std::string::npos,
-              run.output.find("\"diagnostics\":[\"Processing Instruction name:kest value:build=\\\"12\\\"\","
-                              "\"Comment:  top comment \",\"CDATA:  <not text> \",\"Comment:  inner \"]"))
-        << run.output;
-    const ProgramRun cyrillic = RunCheck("\"" + DataFile("utf16_cyrillic.xml") + "\" --json");
-    EXPECT_NE(std::string::npos, cyrillic.output.find("\"values\":[\"Русский\",\"English\"]")) << cyrillic.output;
-    EXPECT_EQ(0u, cyrillic.exitCode);
+    const struct {
+        std::string arguments;
+        DWORD exitCode;
+        std::vector<std::string> fragments;
+    } cases[] = {
+        // The model as the program reads it, what it prints and shows, and
+        // the warnings; a quote in a warning is escaped.
+        {Quoted("duplicate_ids.xml") + " --json", 1,
+         {"{\"loaded\":true,\"name\":\"Root\",\"versions\":[],\"properties\":["
+          "{\"index\":0,\"name\":\"P1\",\"kxisw\":false,\"attributes\":["
+          "{\"index\":0,\"id\":7,\"name\":\"First\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
+          "\"default\":1,\"value\":1,\"type\":5,\"values\":[\"x\",\"y\"]}]},",
+          "{\"index\":2,\"id\":8,\"name\":\"Fourth\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
+          "\"default\":0,\"value\":0,\"type\":6,\"values\":[]}]}],\"diagnostics\":[],"
+          "\"messages\":[\"Duplicate Attribute ID found for 7.  Please check the 'KestAdvConfig.xml' file.\",",
+          "{\"line\":6,\"column\":5,\"text\":\"combo box \\\"Second\\\" has no Value: it gets no cell\"},"}},
+        {Quoted("nodes.xml") + " --json", 1,
+         {"\"diagnostics\":[\"Processing Instruction name:kest value:build=\\\"12\\\"\",\"Comment:  top comment \","
+          "\"CDATA:  <not text> \",\"Comment:  inner \"]"}},
+        {Quoted("utf16_cyrillic.xml") + " --json", 0, {"\"values\":[\"Русский\",\"English\"]"}},
+        {"", 2, {"usage: KestAdvCheck FILE [--json | --reg | --current | --diff [--json] | --admx DIR]"}},
+    };
+    for (const auto& item : cases) {
+        SCOPED_TRACE(item.arguments);
+        const ProgramRun run = RunCheck(item.arguments);
+        EXPECT_EQ(item.exitCode, run.exitCode);
+        for (const std::string& fragment : item.fragments)
+            EXPECT_NE(std::string::npos, run.output.find(fragment)) << fragment << "\n" << run.output;
+    }
 }
 
 // File -> exit status and the warnings, "(line,column): warning: text".
@@ -103,7 +100,7 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
     };
     const Case cases[] = {
         // The shipped sample: clean, and its Components page is no grid.
-        {"..\\..\\..\\resources\\kestadvconfig.xml", 0, {}},
+        {kSample, 0, {}},
         {"empty_elements.xml", 1,
          {"(2,3): warning: <Property/> has no end tag: the property is never added",
           "(4,5): warning: <Attrib/> has no end tag: the attribute is never added"}},
@@ -146,7 +143,7 @@ TEST(KestAdvCheck, WarnsWithLineAndColumnForWhatTheLoaderDropsOrWillSurprise)
     };
     for (const Case& item : cases) {
         SCOPED_TRACE(item.file);
-        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\"");
+        const ProgramRun run = RunCheck(Quoted(item.file));
         EXPECT_EQ(item.exitCode, run.exitCode);
         EXPECT_EQ(item.warnings, Warnings(run.output)) << run.output;
     }
@@ -156,31 +153,6 @@ class NoMessageBoxes : public CDefinitionLoadListener {
     void PrintDiagnostic(const CString&, bool) override {}
     void ShowDuplicateIdBox(const CString&) override {}
 };
-
-DWORD RunAndWait(std::string commandLine)
-{
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD exitCode = 0xFFFFFFFF;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
-        return exitCode;
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return exitCode;
-}
-
-void PutDword(const std::string& path, const char* name, DWORD value)
-{
-    HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
-}
 
 // The text of a .reg file as KestAdvCheck writes it: UTF-16LE after a BOM.
 std::string RegText(const std::string& output)
@@ -195,12 +167,8 @@ std::string RegText(const std::string& output)
 DWORD ImportWithRegedit(const std::string& bytes)
 {
     TempFolder folder;
-    const std::string regFile = folder.Path() + "\\import.reg";
-    HANDLE out = CreateFileA(regFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    WriteFile(out, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(out);
-    return RunAndWait("regedit.exe /s \"" + regFile + "\"");
+    std::ofstream(folder.Path() + "\\import.reg", std::ios::binary) << bytes;
+    return RunProgram("regedit.exe", "/s \"" + folder.Path() + "\\import.reg\"").exitCode;
 }
 
 const std::string kRoot = kQuorvelinRegistryRoot;
@@ -217,13 +185,13 @@ struct PolicyWrite {
 std::vector<std::string> AfterChoice(const std::string& file, bool choose, int id = 0, int value = 0,
                                      const std::vector<PolicyWrite>& policy = {})
 {
-    SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
+    DeleteRegistryKey(kRoot);
     NoMessageBoxes listener;
     CPropertyCollection first;
     EXPECT_TRUE(first.LoadDefinitionFile(file.c_str(), &listener));
     first.WriteAllValues(kQuorvelinRegistryRoot);
     for (const PolicyWrite& write : policy)
-        PutDword(write.key, write.name.c_str(), write.value);
+        WriteRegistryDword(write.key, write.name.c_str(), write.value);
     if (choose) {
         CPropertyCollection dialog;
         dialog.LoadDefinitionFile(file.c_str(), &listener);
@@ -241,7 +209,7 @@ std::vector<std::string> AfterChoice(const std::string& file, bool choose, int i
 TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
 {
     const std::string file = DataFile("first_apply.xml");
-    const ProgramRun run = RunCheck("\"" + file + "\" --reg");
+    const ProgramRun run = RunCheck(Quoted("first_apply.xml") + " --reg");
     EXPECT_EQ(1u, run.exitCode);  // warned of the shared Id
     const std::string text = RegText(run.output);
     EXPECT_EQ(0u, text.find("Windows Registry Editor Version 5.00\r\n")) << text;
@@ -250,11 +218,11 @@ TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
     RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
     // What the Delete actions find: a sub-key to remove, one to keep, and a key to empty.
     const auto seed = [] {
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
-        PutDword(kRoot + "\\Cache\\Old\\Deeper", "X", 1);
-        PutDword(kRoot + "\\Cache\\Kept", "Y", 2);
-        PutDword(kRoot + "\\Emptied\\Sub", "Z", 3);
-        PutDword(kRoot + "\\Emptied", "W", 4);
+        DeleteRegistryKey(kRoot);
+        WriteRegistryDword(kRoot + "\\Cache\\Old\\Deeper", "X", 1);
+        WriteRegistryDword(kRoot + "\\Cache\\Kept", "Y", 2);
+        WriteRegistryDword(kRoot + "\\Emptied\\Sub", "Z", 3);
+        WriteRegistryDword(kRoot + "\\Emptied", "W", 4);
     };
     seed();
     EXPECT_EQ(0u, ImportWithRegedit(run.output));
@@ -275,73 +243,55 @@ TEST(KestAdvCheck, RegImportedByRegeditWritesWhatTheFirstApplyWrites)
               imported);
 }
 
-// A dialog's choice, then a value removed: --current exported, the subtree
-// wiped and the file imported gives the same subtree back (a value written
-// under the wrong key or name, a wrong number or a missing key line fails).
-TEST(KestAdvCheck, CurrentImportedByRegeditRestoresTheSubtree)
+// After a choice and OK on a fresh registry (and a value removed), --diff
+// lists that attribute and nothing else, with both values and their choices'
+// texts; --current exported, the subtree wiped and the file imported gives
+// the same subtree back (a value under the wrong key or name, a wrong number
+// or a missing key line fails).
+TEST(KestAdvCheck, DiffAndCurrentExportWhatTheRegistryHolds)
 {
-    struct Case {
+    const struct {
         const char* file;
         int id;
         int value;
-        const char* removedKey;  // below the root
+        const char* removedKey;  // below the root, with its value removedValue
         const char* removedValue;
-        const char* comment;     // in the .reg for the removed value
-    };
-    const Case cases[] = {
-        {"..\\..\\..\\resources\\kestadvconfig.xml", 1001, 2, "Settings\\Network", "Timeout",
-         "; \"Timeout (s)\" (Id 3002): \"Timeout\" is missing"},
-        // The only value of its key: the key line brings back the empty key.
-        {"fleet.xml", 1, 0, "Вид\\Advanced", "Depth", "; \"Depth\" (Id 2): \"Depth\" is missing"},
-    };
-    RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
-    for (const Case& item : cases) {
-        SCOPED_TRACE(item.file);
-        AfterChoice(DataFile(item.file), true, item.id, item.value);
-        HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, (kRoot + "\\" + item.removedKey).c_str(), 0,
-                                               KEY_ALL_ACCESS, &key));
-        EXPECT_EQ(ERROR_SUCCESS, RegDeleteValueA(key, item.removedValue));
-        RegCloseKey(key);
-        const std::vector<std::string> before = RegistryListing(kRoot);
-
-        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\" --current");
-        EXPECT_NE(std::string::npos, RegText(run.output).find(item.comment)) << RegText(run.output);
-        SHDeleteKeyA(HKEY_CURRENT_USER, kRoot.c_str());
-        EXPECT_EQ(0u, ImportWithRegedit(run.output));
-        EXPECT_EQ(before, RegistryListing(kRoot));
-    }
-}
-
-// After a choice and OK on a fresh registry, --diff lists that attribute and
-// nothing else, with both values and their choices' texts.
-TEST(KestAdvCheck, DiffListsWhatDiffersFromTheFirstApply)
-{
-    struct Case {
-        const char* file;
-        int id;
-        int value;
         const char* arguments;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"..\\..\\..\\resources\\kestadvconfig.xml", 1001, 2, " --diff --json",
+        std::string expected;  // the whole output of --diff, or a line of the .reg
+    } cases[] = {
+        {kSample, 1001, 2, nullptr, nullptr, " --diff --json",
          "{\"differences\":[{\"property\":\"Общие\",\"name\":\"Язык интерфейса\",\"id\":1001,"
          "\"key\":\"Software\\\\Tarnwick, Inc.\\\\Quorvelin X8\\\\Settings\\\\General\",\"valueName\":\"Language\","
          "\"now\":{\"state\":\"dword\",\"value\":2,\"text\":\"Deutsch\"},"
          "\"firstApply\":{\"value\":1,\"text\":\"Русский\"}}]}\n"},
-        {"fleet.xml", 1, 1, " --diff",
+        {"fleet.xml", 1, 1, nullptr, nullptr, " --diff",
          "\"Вид & <цвет>\" / \"Режим \"A&B\" <x> -- 'q'\" (Id 1): HKEY_CURRENT_USER\\Software\\Tarnwick, "
          "Inc.\\Quorvelin X8\\Вид, value \"Режим\": now 1 \"One & \"1\" <2>\", first Apply 2 \"Два\"\n"
          "1 difference(s)\n"},
-        {"fleet.xml", 0, 0, " --diff", "0 difference(s)\n"},
+        {"fleet.xml", 0, 0, nullptr, nullptr, " --diff", "0 difference(s)\n"},
+        {kSample, 1001, 2, "Settings\\Network", "Timeout", " --current",
+         "; \"Timeout (s)\" (Id 3002): \"Timeout\" is missing"},
+        // The only value of its key: the key line brings back the empty key.
+        {"fleet.xml", 1, 0, "Вид\\Advanced", "Depth", " --current", "; \"Depth\" (Id 2): \"Depth\" is missing"},
     };
     RegistryKeyKeeper keeper("Software\\Tarnwick, Inc.");
-    for (const Case& item : cases) {
-        SCOPED_TRACE(item.file);
+    for (const auto& item : cases) {
+        SCOPED_TRACE(std::string(item.file) + item.arguments);
         AfterChoice(DataFile(item.file), item.id != 0, item.id, item.value);
-        const ProgramRun run = RunCheck("\"" + DataFile(item.file) + "\"" + item.arguments);
-        EXPECT_EQ(item.expected, run.output);
+        if (item.removedKey != nullptr) {
+            EXPECT_EQ(ERROR_SUCCESS, SHDeleteValueA(HKEY_CURRENT_USER, (kRoot + "\\" + item.removedKey).c_str(),
+                                                    item.removedValue));
+        }
+        const std::vector<std::string> before = RegistryListing(kRoot);
+        const ProgramRun run = RunCheck(Quoted(item.file) + item.arguments);
+        if (item.removedKey == nullptr) {
+            EXPECT_EQ(item.expected, run.output);
+            continue;
+        }
+        EXPECT_NE(std::string::npos, RegText(run.output).find(item.expected)) << RegText(run.output);
+        DeleteRegistryKey(kRoot);
+        EXPECT_EQ(0u, ImportWithRegedit(run.output));
+        EXPECT_EQ(before, RegistryListing(kRoot));
     }
 }
 
@@ -358,78 +308,55 @@ struct XmlNode {
         return found != attributes.end() ? found->second : "";
     }
     // Every node below this one with the name, in document order.
-    void Find(const std::string& wanted, std::vector<const XmlNode*>* found) const
-    {
-        for (const XmlNode& child : children) {
-            if (child.name == wanted)
-                found->push_back(&child);
-            child.Find(wanted, found);
-        }
-    }
     std::vector<const XmlNode*> All(const std::string& wanted) const
     {
         std::vector<const XmlNode*> found;
-        Find(wanted, &found);
+        for (const XmlNode& child : children) {
+            if (child.name == wanted)
+                found.push_back(&child);
+            const std::vector<const XmlNode*> below = child.All(wanted);
+            found.insert(found.end(), below.begin(), below.end());
+        }
         return found;
     }
 };
 
-std::string Utf8(const char16_t* text, std::uint32_t length)
+// False when the file is not well formed; comments go to `comments`.
+bool ReadXml(const std::string& path, XmlNode* root, std::string* comments)
 {
-    return NarrowFromWide(reinterpret_cast<const wchar_t*>(text), static_cast<int>(length)).str();
-}
-
-// False when the document is not well formed; comments go to `comments`.
-bool ReadXml(const std::string& bytes, XmlNode* root, std::string* comments)
-{
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     xml::XmlMemorySource source(bytes.data(), bytes.size());
     xml::XmlReader reader;
     reader.SetInput(&source);
+    const auto string = [&reader](xml::XmlResult (xml::XmlReader::*get)(const char16_t**, std::uint32_t*) const) {
+        const char16_t* text = nullptr;
+        std::uint32_t length = 0;
+        (reader.*get)(&text, &length);
+        return NarrowFromWide(reinterpret_cast<const wchar_t*>(text), static_cast<int>(length)).str();
+    };
     std::vector<XmlNode*> open{root};
     xml::XmlNodeType type{};
     xml::XmlResult result = xml::result::Ok;
-    const char16_t* text = nullptr;
-    std::uint32_t length = 0;
     while ((result = reader.Read(&type)) == xml::result::Ok) {
         if (type == xml::XmlNodeType::Element) {
             XmlNode& node = open.back()->children.emplace_back();
-            reader.GetLocalName(&text, &length);
-            node.name = Utf8(text, length);
+            node.name = string(&xml::XmlReader::GetLocalName);
             for (auto moved = reader.MoveToFirstAttribute(); moved == xml::result::Ok;
-                 moved = reader.MoveToNextAttribute()) {
-                reader.GetLocalName(&text, &length);
-                std::string name = Utf8(text, length);
-                reader.GetValue(&text, &length);
-                node.attributes[name] = Utf8(text, length);
-            }
+                 moved = reader.MoveToNextAttribute())
+                node.attributes[string(&xml::XmlReader::GetLocalName)] = string(&xml::XmlReader::GetValue);
             reader.MoveToElement();
             if (!reader.IsEmptyElement())
                 open.push_back(&node);
         } else if (type == xml::XmlNodeType::EndElement) {
             open.pop_back();
-        } else if (type == xml::XmlNodeType::Text || type == xml::XmlNodeType::Comment) {
-            reader.GetValue(&text, &length);
-            if (type == xml::XmlNodeType::Text)
-                open.back()->text += Utf8(text, length);
-            else
-                *comments += Utf8(text, length) + "\n";
+        } else if (type == xml::XmlNodeType::Text) {
+            open.back()->text += string(&xml::XmlReader::GetValue);
+        } else if (type == xml::XmlNodeType::Comment) {
+            *comments += string(&xml::XmlReader::GetValue) + "\n";
         }
     }
     return result == xml::result::EndOfInput;
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got != 0)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
 }
 
 // The first attribute without a reset action that Apply writes at this place.
@@ -458,7 +385,7 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
         std::vector<std::string> comments;  // what each left-out part's comment names
     };
     const Case cases[] = {
-        {"..\\..\\..\\resources\\kestadvconfig.xml",
+        {kSample,
          {"Язык интерфейса", "Start mode", "Check for updates", "Журнал событий", "Screen resolution (DPI)",
           "Zoom (%)", "Cache size (KB)", "Заголовок окна", "Папка шаблонов", "Панель инструментов", "Proxy",
           "Timeout (s)", "Протокол"},
@@ -475,13 +402,13 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
         SCOPED_TRACE(item.file);
         const std::string file = DataFile(item.file);
         TempFolder folder;
-        const ProgramRun run = RunCheck("\"" + file + "\" --admx \"" + folder.Path() + "\\out\"");
+        const ProgramRun run = RunCheck(Quoted(item.file) + " --admx \"" + folder.Path() + "\\out\"");
         EXPECT_LE(run.exitCode, 1u) << run.output;
         XmlNode admx;
         XmlNode adml;
         std::string comments;
-        ASSERT_TRUE(ReadXml(ReadFileBytes(folder.Path() + "\\out\\QuorvelinX8.admx"), &admx, &comments));
-        ASSERT_TRUE(ReadXml(ReadFileBytes(folder.Path() + "\\out\\en-US\\QuorvelinX8.adml"), &adml, &comments));
+        ASSERT_TRUE(ReadXml(folder.Path() + "\\out\\QuorvelinX8.admx", &admx, &comments));
+        ASSERT_TRUE(ReadXml(folder.Path() + "\\out\\en-US\\QuorvelinX8.adml", &adml, &comments));
         for (const std::string& left : item.comments)
             EXPECT_NE(std::string::npos, comments.find(left)) << left << "\n" << comments;
 
@@ -496,6 +423,10 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
             EXPECT_TRUE(reference.rfind("$(string.", 0) == 0 && strings.count(id)) << reference;
             return strings.count(id) ? strings[id] : "";
         };
+        const auto lower = [](std::string name) {
+            CharLowerA(name.data());
+            return name;
+        };
         std::set<std::string> names;
         const std::pair<const char*, const char*> named[] = {
             {"category", "name"}, {"policy", "name"}, {"definition", "name"}, {"enum", "id"}, {"decimal", "id"}};
@@ -505,19 +436,17 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
                     continue;  // the data of an enum item
                 const std::string name = (*node)[attribute];
                 EXPECT_TRUE(std::regex_match(name, identifier)) << name;
-                std::string lower = name;
-                CharLowerA(lower.data());
-                EXPECT_TRUE(names.insert(lower).second) << name;
+                EXPECT_TRUE(names.insert(lower(name)).second) << name;
                 if (node->attributes.count("displayName"))
                     resolve((*node)["displayName"]);
             }
         }
-        for (const XmlNode* parent : admx.All("parentCategory")) {
-            std::string lower = (*parent)["ref"];
-            CharLowerA(lower.data());
-            EXPECT_TRUE(names.count(lower)) << lower;
-        }
+        for (const XmlNode* parent : admx.All("parentCategory"))
+            EXPECT_TRUE(names.count(lower((*parent)["ref"]))) << (*parent)["ref"];
 
+        NoMessageBoxes listener;
+        CPropertyCollection collection;
+        ASSERT_TRUE(collection.LoadDefinitionFile(file.c_str(), &listener));
         std::vector<std::string> policies;
         for (const XmlNode* policy : admx.All("policy")) {
             policies.push_back(resolve((*policy)["displayName"]));
@@ -532,9 +461,6 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
                 const XmlNode* list = shown->second->All("dropdownList").at(0);
                 EXPECT_EQ((*choice)["id"], (*list)["refId"]);
                 EXPECT_EQ("true", (*list)["noSort"]);
-                NoMessageBoxes listener;
-                CPropertyCollection collection;
-                collection.LoadDefinitionFile(file.c_str(), &listener);
                 const CPropertyAttributes* attribute = AttributeAt(collection, key, (*choice)["valueName"]);
                 ASSERT_NE(nullptr, attribute);
                 EXPECT_EQ(std::to_string(attribute->m_nDefault), (*list)["defaultItem"]);
@@ -567,9 +493,6 @@ TEST(KestAdvCheck, AdmxPoliciesWriteWhatTheDialogWrites)
                     EXPECT_LE(number, std::stoul(decimal->attributes.count("maxValue") ? (*decimal)["maxValue"]
                                                                                       : "9999"));
                     writes.push_back({at, (*decimal)["valueName"], number});
-                    NoMessageBoxes listener;
-                    CPropertyCollection collection;
-                    collection.LoadDefinitionFile(file.c_str(), &listener);
                     const CPropertyAttributes* attribute = AttributeAt(collection, at, (*decimal)["valueName"]);
                     ASSERT_NE(nullptr, attribute);
                     id = attribute->m_nId;
@@ -591,18 +514,10 @@ TEST(KestAdvCheck, AdmxOfAFileTheLoaderRefusesWritesNothing)
     for (const char* file : {"default_before_first_attrib.xml", "no_such_file.xml", "root_only.xml"}) {
         SCOPED_TRACE(file);
         TempFolder folder;
-        const ProgramRun run = RunCheck("\"" + DataFile(file) + "\" --admx \"" + folder.Path() + "\"");
+        const ProgramRun run = RunCheck(Quoted(file) + " --admx \"" + folder.Path() + "\"");
         EXPECT_EQ(2u, run.exitCode);
         EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((folder.Path() + "\\QuorvelinX8.admx").c_str()));
     }
-}
-
-TEST(KestAdvCheck, WithoutAFileItPrintsUsage)
-{
-    const ProgramRun run = RunCheck("");
-    EXPECT_EQ(2u, run.exitCode);
-    EXPECT_NE(std::string::npos,
-              run.output.find("usage: KestAdvCheck FILE [--json | --reg | --current | --diff [--json] | --admx DIR]"));
 }
 
 }  // namespace
