@@ -146,12 +146,14 @@ TEST_F(AccessibilityTest, EveryReachableControlIsNamedAndTheTreesAndTheGridReadO
     const Items dirItems = Accessible(program.Item(kDirectoryTree)).Children();
     EXPECT_NE(dirItems.end(), std::ranges::find(dirItems, std::make_pair(std::wstring(L"C:"), std::wstring(L"0"))));
 
-    // Each grid row reads out the attribute's name and the value the grid
-    // shows (fault: columns swapped, rows missing or shifted).
+    // The grid is named after its page (fault: the file's name kept), and
+    // each row reads out the attribute's name and the value the grid shows
+    // (fault: columns swapped, rows missing or shifted).
     ASSERT_TRUE(program.SelectCategory(1));
     const Items rows = program.GridRows();
     ASSERT_LT(2u, rows.size());
     const Accessible grid(program.Grid());
+    EXPECT_EQ(program.CategoryText(categories[1]), grid.Text(&IAccessible::get_accName));
     EXPECT_EQ(rows, grid.Children());
     EXPECT_EQ(ROLE_SYSTEM_LISTITEM, grid.Number(&IAccessible::get_accRole, 1));
 
