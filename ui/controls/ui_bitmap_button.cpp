@@ -1,11 +1,13 @@
 #include "ui/controls/ui_bitmap_button.h"
 
 #include "platform/cimage_list.h"
+#include "platform/resource_module.h"
 #include "platform/text_conversion.h"
 #include "ui/controls/ui_bitmap_checkbox.h"
 #include "ui/controls/ui_bitmap_radio_button.h"
 #include "ui/controls/ui_menu_button.h"
 #include "ui/dialogs/dialog_button.h"
+#include "ui/dialogs/window_dpi.h"
 
 #include <oleacc.h>
 
@@ -62,10 +64,11 @@ bool UIBitmapButton::LoadBitmap(UINT resourceId)
     // The image drawn nearest the window's DPI, when the module has one: a
     // 16-pixel image stretched by the system would blur, one left at 16 pixels
     // would shrink beside text that grows with the DPI.
-    const UINT offset = ImageIdOffsetForDpi(m_hWnd != nullptr ? GetDpiForWindow(m_hWnd) : GetDpiForSystem());
+    const UINT offset = ImageIdOffsetForDpi(WindowDpi(m_hWnd));
     if ((offset == 0 || !m_bitmap.LoadBitmap(resourceId + offset)) && !m_bitmap.LoadBitmap(resourceId))
         return false;
     m_nBitmapId = resourceId;
+    m_hImageModule = AfxGetResourceHandle();
     return ApplyBitmap();
 }
 
@@ -112,6 +115,11 @@ void UIBitmapButton::HideCaption()
 
 LRESULT UIBitmapButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == DpiChangedMessage() && m_nBitmapId != 0) {
+        const CResourceModuleScope module(m_hImageModule);
+        LoadBitmap(m_nBitmapId);
+        return 0;
+    }
     if (message == WM_SIZE) {
         const LRESULT result = UIModalButton::WindowProc(message, wParam, lParam);
         if (m_bitmap.m_hObject != nullptr)

@@ -13,7 +13,8 @@ class UIBitmapButton : public UIModalButton {
 public:
     // Loads the bitmap resource of the resource module and shows it. At a
     // higher DPI the image drawn for it is taken instead when the module has
-    // one: the id plus ImageIdOffsetForDpi.
+    // one: the id plus ImageIdOffsetForDpi. When the window's DPI changes,
+    // the image for the new DPI is taken from the same module.
     bool LoadBitmap(UINT resourceId);
     // 0 below 120 DPI (the 100 % image), 100 below 168 (150 %), else 200 (200 %).
     static UINT ImageIdOffsetForDpi(UINT dpi);
@@ -37,6 +38,7 @@ private:
     void HideCaption();
 
     UINT m_nBitmapId = 0;
+    HINSTANCE m_hImageModule = nullptr;  // the resource module the image came from
     CBitmap m_bitmap;  // as loaded; the image list is given a copy, as it changes what it is given
     COLORREF m_crMask = RGB(192, 192, 192);
     CString m_strCaption;

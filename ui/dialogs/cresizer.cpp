@@ -9,6 +9,14 @@ LayoutRect ToLayoutRect(const RECT& rect)
     return LayoutRect{rect.left, rect.top, rect.right, rect.bottom};
 }
 
+LayoutRect Scaled(const LayoutRect& rect, UINT newDpi, UINT oldDpi)
+{
+    const auto scale = [&](std::int32_t value) {
+        return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+    };
+    return LayoutRect{scale(rect.left), scale(rect.top), scale(rect.right), scale(rect.bottom)};
+}
+
 }  // namespace
 
 bool CResizer::SetLayout(CWnd* window, const LayoutRule* rules, int count)
@@ -35,6 +43,17 @@ bool CResizer::SetLayout(CWnd* window, const LayoutRule* rules, int count)
     }
     m_newRects = m_firstRects;
     return true;
+}
+
+void CResizer::Scale(UINT newDpi, UINT oldDpi)
+{
+    if (newDpi == 0 || oldDpi == 0 || newDpi == oldDpi)
+        return;
+    m_rcFirstClient = Scaled(m_rcFirstClient, newDpi, oldDpi);
+    for (LayoutRect& rect : m_firstRects)
+        rect = Scaled(rect, newDpi, oldDpi);
+    for (LayoutRect& rect : m_newRects)
+        rect = Scaled(rect, newDpi, oldDpi);
 }
 
 void CResizer::Move()

@@ -20,6 +20,9 @@ public:
     bool SetLayout(CWnd* window, const LayoutRule* rules, int count);
     // Lays the controls out for the window's current client area.
     void Move();
+    // Scales the first client area and rectangles by newDpi / oldDpi, as if
+    // the rules had been set at the new DPI; the next Move lays out with them.
+    void Scale(UINT newDpi, UINT oldDpi);
 
     int GetControlCount() const { return static_cast<int>(m_rules.size()); }
     // The rectangle the last layout gave the control of rule `index`.

@@ -3,6 +3,7 @@
 #include "platform/resource_module.h"
 #include "ui/controls/ui_bitmap_button.h"
 #include "ui/controls/ui_png_button.h"
+#include "ui/dialogs/window_dpi.h"
 
 #include <commctrl.h>
 #include <uxtheme.h>
@@ -59,6 +60,10 @@ bool UIDialog::OnInitDialog()
                           this, 0);
     }
     m_font.Init(this, true);
+    if ((GetStyle() & WS_CHILD) == 0) {
+        SetWindowDpi(m_hWnd, WindowDpi(m_hWnd));
+        DisableSystemDpiScaling();
+    }
     PlaceBesideTabControl();
     if (m_nConvertButtons == 1)
         ConvertButtons();
@@ -125,6 +130,65 @@ void UIDialog::OnSetFont(HFONT font)
     m_bInFontChange = false;
 }
 
+void UIDialog::DisableSystemDpiScaling()
+{
+    // The dialog scales its font and layout itself, on every system. Where
+    // the system would also rescale a dialog and its controls, it is told
+    // not to, or they would be scaled twice. Older systems (and Wine) lack
+    // these functions and never rescale.
+    using DialogBehavior = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    using ControlBehavior =
+        BOOL(WINAPI*)(HWND, DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS, DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS);
+    const HMODULE user32 = ::GetModuleHandleA("user32.dll");
+    if (user32 == nullptr)
+        return;
+    if (const auto setDialog =
+            reinterpret_cast<DialogBehavior>(reinterpret_cast<void*>(::GetProcAddress(user32, "SetDialogDpiChangeBehavior"))))
+        setDialog(m_hWnd, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    const auto setControl = reinterpret_cast<ControlBehavior>(
+        reinterpret_cast<void*>(::GetProcAddress(user32, "SetDialogControlDpiChangeBehavior")));
+    if (setControl == nullptr)
+        return;
+    const auto all = static_cast<DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS>(DCDC_DISABLE_FONT_UPDATE | DCDC_DISABLE_RELAYOUT);
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        setControl(child, all, all);
+}
+
+void UIDialog::OnDpiChanged(UINT newDpi, const RECT* suggested)
+{
+    const UINT oldDpi = WindowDpi(m_hWnd);
+    if (newDpi != 0 && newDpi != oldDpi) {
+        SetWindowDpi(m_hWnd, newDpi);
+        // What the windows below scale of their own first; the move below
+        // then lays them out at their new sizes.
+        NotifyDpiChanged(m_hWnd, newDpi, oldDpi);
+        ScaleForDpi(newDpi, oldDpi);
+    }
+    if (suggested != nullptr)
+        SetWindowPos(nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void UIDialog::ScaleForDpi(UINT newDpi, UINT oldDpi)
+{
+    if (newDpi == 0 || oldDpi == 0)
+        return;
+    const auto scale = [&](LONG value) {
+        return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+    };
+    if (m_font.GetSafeHandle() != nullptr) {
+        LOGFONTA font = m_font.GetLogFont();
+        font.lfHeight = scale(font.lfHeight);
+        font.lfWidth = scale(font.lfWidth);
+        m_bInFontChange = true;
+        m_font.ModifyCurrentFont(this, font, true);
+        m_bInFontChange = false;
+    }
+    m_resizer.Scale(newDpi, oldDpi);
+    m_rcFirstWindow.right = m_rcFirstWindow.left + scale(m_rcFirstWindow.Width());
+    m_rcFirstWindow.bottom = m_rcFirstWindow.top + scale(m_rcFirstWindow.Height());
+}
+
 void UIDialog::OnSize()
 {
     if (m_sizeGrip.GetSafeHwnd() == nullptr)
@@ -138,6 +202,10 @@ void UIDialog::OnSize()
 
 LRESULT UIDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == DpiChangedMessage()) {  // a dialog inside one whose DPI changed
+        ScaleForDpi(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+        return 0;
+    }
     switch (message) {
     case WM_USER:
         return kSignature;
@@ -172,6 +240,12 @@ LRESULT UIDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_ACTIVATE:
         return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    case WM_DESTROY:
+        SetWindowDpi(m_hWnd, 0);
+        break;
     default:
         break;
     }

@@ -15,7 +15,10 @@
 // Cancel, Apply and Help buttons, and a solid button-face background. A
 // resizable dialog (WS_THICKFRAME) also gets a size grip and lays its
 // controls out by rule (CResizer) whenever its size changes; a dialog made
-// as a child beside a tab control places itself as the tab's page.
+// as a child beside a tab control places itself as the tab's page. A
+// top-level dialog keeps its DPI (WindowDpi) and, when it moves to a screen
+// of another DPI, scales itself once: its font, its layout rules, its
+// minimum size and what its windows scale of their own (DpiChangedMessage).
 class UIDialog : public CBCGPDialog {
     DECLARE_DYNAMIC(UIDialog)
 public:
@@ -54,6 +57,10 @@ private:
     void PlaceBesideTabControl();
     void ConvertButtons();
     void OnSize();
+    void DisableSystemDpiScaling();
+    // WM_DPICHANGED: the new DPI and the rectangle the system suggests.
+    void OnDpiChanged(UINT newDpi, const RECT* suggested);
+    void ScaleForDpi(UINT newDpi, UINT oldDpi);
 
     UIFont m_font;
     CScrollBar m_sizeGrip;

@@ -4,6 +4,7 @@
 #include "platform/cimage_list.h"
 #include "platform/resource_image.h"
 #include "platform/resource_module.h"
+#include "ui/dialogs/window_dpi.h"
 
 #include <uxtheme.h>
 
@@ -100,8 +101,9 @@ void UIMenu::MeasureItem(MEASUREITEMSTRUCT* measureItem)
     // Above 96 DPI the item is drawn in the menu font of that DPI, which the
     // desktop's default font need not follow (Wine's keeps its size, and the
     // text was cut off): the item is at least as large as that text, after
-    // the text's indent, with the margins grown with the DPI.
-    const int dpi = static_cast<int>(GetDpiForSystem());
+    // the text's indent, with the margins grown with the DPI. The DPI is that
+    // of the window the menu opens for, the active one.
+    const int dpi = static_cast<int>(WindowDpi(GetActiveWindow()));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (dpi == USER_DEFAULT_SCREEN_DPI ||

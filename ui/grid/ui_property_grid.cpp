@@ -2,6 +2,7 @@
 
 #include "ui/dialogs/event_log_hook.h"
 #include "ui/dialogs/registered_messages.h"
+#include "ui/dialogs/window_dpi.h"
 
 #include <cstring>
 
@@ -20,7 +21,7 @@ constexpr int kNameCapacity = 256;  // shown names are cut to 255 bytes
 // DPI, and the label with it.
 int Scaled(HWND window, int pixels)
 {
-    return ::MulDiv(pixels, static_cast<int>(::GetDpiForWindow(window)), USER_DEFAULT_SCREEN_DPI);
+    return DpiScaled(pixels, WindowDpi(window));
 }
 }  // namespace
 
@@ -43,8 +44,9 @@ void UIPropertyGrid::PreSubclassWindow()
         UIEventLogHook::Log("UIPropertyGrid could not create grid control");
         return;
     }
-    m_grid.InsertColumn(0, "", LVCFMT_LEFT, kNameColumnWidth);
-    m_grid.InsertColumn(1, "", LVCFMT_LEFT, client.Width() - kNameColumnWidth);
+    const int nameWidth = Scaled(m_hWnd, kNameColumnWidth);
+    m_grid.InsertColumn(0, "", LVCFMT_LEFT, nameWidth);
+    m_grid.InsertColumn(1, "", LVCFMT_LEFT, client.Width() - nameWidth);
     m_grid.SetExtendedStyle(m_grid.GetExtendedStyle() | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     if (!m_label.Create("", kLabelStyle, CRect(client.left, client.bottom - labelHeight, client.right, client.bottom),
                         this, kLabelId))
@@ -110,8 +112,40 @@ void UIPropertyGrid::Layout(int newWidth)
     m_grid.SetColumnWidth(1, m_grid.GetColumnWidth(1) + newWidth - oldWidth);
 }
 
+void UIPropertyGrid::ScaleForDpi(UINT newDpi, UINT oldDpi)
+{
+    if (m_grid.GetSafeHwnd() == nullptr || newDpi == 0 || oldDpi == 0)
+        return;
+    const auto scale = [&](int value) { return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi)); };
+    // The grid draws in the list view's own font, which follows the DPI the
+    // process started at; it gets one of the new size, and its rows grow with it.
+    LOGFONTA logFont{};
+    const auto current = reinterpret_cast<HFONT>(m_grid.SendMessage(WM_GETFONT));
+    if (current != nullptr && ::GetObjectA(current, sizeof logFont, &logFont) == sizeof logFont) {
+        logFont.lfHeight = scale(logFont.lfHeight);
+        logFont.lfWidth = scale(logFont.lfWidth);
+        CFont font;
+        if (font.CreateFontIndirect(&logFont)) {
+            m_grid.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+            m_gridFont.DeleteObject();
+            m_gridFont.Attach(font.Detach());
+        }
+    }
+    // The name column scales; the value column gives up what it gained, so
+    // that the two still fill the grid. When the dialog then takes its new
+    // size, the value column takes the width the grid gains (Layout).
+    const int nameWidth = m_grid.GetColumnWidth(0);
+    const int scaledName = scale(nameWidth);
+    m_grid.SetColumnWidth(0, scaledName);
+    m_grid.SetColumnWidth(1, m_grid.GetColumnWidth(1) - (scaledName - nameWidth));
+}
+
 LRESULT UIPropertyGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == DpiChangedMessage()) {
+        ScaleForDpi(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+        return 0;
+    }
     if (message == UIRegisteredMessages().OnSelchange) {
         ::PostMessageA(::GetParent(m_hWnd), message, wParam, lParam);
         return 0;

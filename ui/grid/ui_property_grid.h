@@ -9,7 +9,9 @@
 // The property pane: bound to a placeholder static, it creates inside it a
 // two-column grid of names and values and, under it, a label with the
 // selected row's name and description. List choices from the grid
-// ("OnSelchange") are posted on to the static's parent.
+// ("OnSelchange") are posted on to the static's parent. When the window's
+// DPI changes, the grid's font (and with it its row height) and its name
+// column are scaled; the value column takes the rest.
 class UIPropertyGrid : public CStatic {
     DECLARE_DYNAMIC(UIPropertyGrid)
 public:
@@ -41,6 +43,8 @@ protected:
 
 private:
     void Layout(int newWidth);
+    void ScaleForDpi(UINT newDpi, UINT oldDpi);
 
     CRect m_clientRect;
+    CFont m_gridFont;  // the grid's font once a DPI change scaled it
 };

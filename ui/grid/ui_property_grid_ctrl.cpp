@@ -1,5 +1,6 @@
 #include "ui/grid/ui_property_grid_ctrl.h"
 
+#include "ui/dialogs/window_dpi.h"
 #include "ui/grid/ui_property_grid.h"
 
 #include <windowsx.h>
@@ -7,6 +8,7 @@
 IMPLEMENT_DYNAMIC(UIPropertyGridCtrl, UIGridCtrl)
 
 namespace {
+// Pixels at 96 DPI; they grow with the window's DPI, as the columns do.
 constexpr int kZoneHalfWidth = 6;
 constexpr int kMinimumValueWidth = 50;
 }  // namespace
@@ -20,14 +22,16 @@ UIPropertyGridCtrl::UIPropertyGridCtrl()
 bool UIPropertyGridCtrl::InSplitterZone(int x) const
 {
     const int boundary = m_boundsRect.left + GetColumnWidth(0);
-    return boundary - kZoneHalfWidth < x && x < boundary + kZoneHalfWidth;
+    const int halfWidth = DpiScaled(kZoneHalfWidth, WindowDpi(m_hWnd));
+    return boundary - halfWidth < x && x < boundary + halfWidth;
 }
 
 void UIPropertyGridCtrl::DragTo(int x)
 {
     GetClientRect(&m_boundsRect);
-    if (m_boundsRect.right - x < kMinimumValueWidth)
-        x = m_boundsRect.right - kMinimumValueWidth;
+    const int minimumValueWidth = DpiScaled(kMinimumValueWidth, WindowDpi(m_hWnd));
+    if (m_boundsRect.right - x < minimumValueWidth)
+        x = m_boundsRect.right - minimumValueWidth;
     SetColumnWidth(0, x - m_boundsRect.left);
     SetColumnWidth(1, m_boundsRect.right - x);
 }

@@ -1,6 +1,7 @@
 #include "ui/grid/ui_property_grid_label.h"
 
 #include "platform/cdc.h"
+#include "ui/dialogs/window_dpi.h"
 #include "ui/grid/ui_property_grid.h"
 
 IMPLEMENT_DYNAMIC(UIPropertyGridLabel, UILabel)
@@ -23,8 +24,8 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
         return;
     // The indent and the offset are pixels at 96 DPI: they grow with the
     // window's DPI as the font does, or the description would cover the name.
-    const int dpi = static_cast<int>(::GetDpiForWindow(m_hWnd));
-    rect.left += ::MulDiv(kTextIndent, dpi, USER_DEFAULT_SCREEN_DPI);
+    const UINT dpi = WindowDpi(m_hWnd);
+    rect.left += DpiScaled(kTextIndent, dpi);
     CString name;
     CString description;
     if (auto* grid = dynamic_cast<UIPropertyGrid*>(CWnd::FromHandlePermanent(parent)))
@@ -36,7 +37,7 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
     const COLORREF previousColour = target.SetTextColor(kNameColour);
     target.DrawText(name, name.GetLength(), &rect, DT_VCENTER);
     target.SetTextColor(previousColour);
-    rect.top += ::MulDiv(kDescriptionOffset, dpi, USER_DEFAULT_SCREEN_DPI);
+    rect.top += DpiScaled(kDescriptionOffset, dpi);
     target.DrawText(description, description.GetLength(), &rect, DT_VCENTER);
     target.SelectObject(previousFont);
     target.Detach();
