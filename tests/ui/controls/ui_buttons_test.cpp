@@ -84,22 +84,6 @@ TEST(UIButtonsTest, AccessibilityNamesTheKindAndTheCheckedState)
         EXPECT_EQ(state == BST_CHECKED, (AskAccessibility(check).state & STATE_SYSTEM_CHECKED) != 0);
         EXPECT_EQ(state == BST_CHECKED, (AskAccessibility(radio).state & STATE_SYSTEM_CHECKED) != 0);
     }
-
-    // A child that is not a 32-bit integer is an invalid argument.
-    VARIANT named;
-    VariantInit(&named);
-    named.vt = VT_BSTR;
-    named.bstrVal = SysAllocString(L"child");
-    IAccessible* accessible = nullptr;
-    ASSERT_EQ(S_OK, AccessibleObjectFromWindow(push, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                               reinterpret_cast<void**>(&accessible)));
-    VARIANT role;
-    VariantInit(&role);
-    role.vt = VT_I4;
-    EXPECT_EQ(static_cast<HRESULT>(0x80070057), accessible->get_accRole(named, &role));
-    EXPECT_EQ(VT_EMPTY, role.vt);
-    accessible->Release();
-    VariantClear(&named);
 }
 
 TEST(UIButtonsTest, BitmapButtonShowsItsImageCentredAndTurnsItsCaptionIntoItsTooltip)

@@ -1,13 +1,12 @@
-// UIEdit on real windows: its colours, the font it follows and the guard
-// against its own set-font; the buddy spin and the data tip, which the
-// program never uses, one check each.
+// UIEdit on real windows: its colours; the buddy spin and the data tip, one
+// check each. (The font it follows is the combo box test's: both follow it
+// through the same font object.)
 #include "ui/controls/ui_edit.h"
 
 #include "tests/support/message_pump.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 namespace {
 
@@ -44,32 +43,6 @@ TEST(UIEditTest, PaintsWindowColourEnabledAndButtonFaceDisabledAndTakesItsSpinAl
     edit.EnableWindow(true);
     EXPECT_EQ(enabled, ask(WM_CTLCOLOREDIT));
     ReleaseDC(edit, dc);
-}
-
-TEST(UIEditTest, FollowsAFontSetOnItButNotTheSetFontOfItsOwnFontObject)
-{
-    Host host;
-    UIEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, {10, 10, 110, 32}, &host, 1001));
-    EXPECT_EQ(edit.GetFontObject().GetSafeHandle(), edit.GetFont());
-    LOGFONTA wanted{};
-    wanted.lfHeight = -19;
-    std::strcpy(wanted.lfFaceName, "Courier New");
-    const HFONT given = CreateFontIndirectA(&wanted);
-    edit.SetFont(given);
-    // The edit shows the given font; the font object follows its description
-    // with a font of its own, whose own set-font the guard turned away.
-    EXPECT_EQ(given, edit.GetFont());
-    EXPECT_NE(given, edit.GetFontObject().GetSafeHandle());
-    EXPECT_STREQ("Courier New", edit.GetFontObject().GetLogFont().lfFaceName);
-    EXPECT_EQ(-19, edit.GetFontObject().GetLogFont().lfHeight);
-    // A handle that is no font changes nothing.
-    const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-    EXPECT_EQ(0, edit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(brush), TRUE));
-    EXPECT_EQ(given, edit.GetFont());
-    DeleteObject(brush);
-    edit.DestroyWindow();
-    DeleteObject(given);
 }
 
 TEST(UIEditTest, DataTipShowsWhileTheMouseRestsAndGoesWhenItHasLeft)
