@@ -334,6 +334,13 @@ LRESULT CDirTreeCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         OnContextMenuKey();
         return 0;
     }
+    // Shift+F10 asks for the same menu. Not every system turns it into the
+    // request above, so the tree answers the key itself and keeps it from the
+    // default handling, which would ask a second time where it does.
+    if ((message == WM_SYSKEYDOWN || message == WM_KEYDOWN) && wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+        OnContextMenuKey();
+        return 0;
+    }
     const LRESULT result = CTreeCtrl::WindowProc(message, wParam, lParam);
     if (message == TVM_DELETEITEM && (lParam == 0 || reinterpret_cast<HTREEITEM>(lParam) == TVI_ROOT))
         m_deferredProbes.clear();

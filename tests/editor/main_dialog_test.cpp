@@ -341,9 +341,10 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
 // With the keyboard only, on the Components page: Tab to the category tree,
 // End to Components, Tab to the directory tree; there the typed name of each
 // folder selects it and Right opens it, down to the test component; the menu
-// key opens its menu, whose first item registers and second unregisters it
-// with the system's tool (faults: the keyboard's menu request without a point
-// ignored, the wrong item's path, a choice that starts nothing).
+// key or Shift+F10 opens its menu, whose first item registers and second
+// unregisters it with the system's tool (faults: the keyboard's menu request
+// without a point ignored, Shift+F10 ignored, the wrong item's path, a choice
+// that starts nothing).
 TEST_F(MainDialogTest, AComponentIsRegisteredAndUnregisteredWithKeysOnly)
 {
     const TempFolder components;
@@ -382,13 +383,16 @@ TEST_F(MainDialogTest, AComponentIsRegisteredAndUnregisteredWithKeysOnly)
         from = end == std::string::npos ? 0 : end + 1;
     }
 
-    // Register, then unregister, by the menu's keys.
-    for (const auto& [keys, registered, parameters] :
-         {std::tuple{std::vector<WORD>{VK_DOWN, VK_RETURN}, 1ul, " " + component},
-          std::tuple{std::vector<WORD>{VK_DOWN, VK_DOWN, VK_RETURN}, 0ul, " /u " + component}}) {
+    // Register with Shift+F10, then unregister with the menu key, by the menu's keys.
+    for (const auto& [menuKey, keys, registered, parameters] :
+         {std::tuple{VK_F10, std::vector<WORD>{VK_DOWN, VK_RETURN}, 1ul, " " + component},
+          std::tuple{VK_APPS, std::vector<WORD>{VK_DOWN, VK_DOWN, VK_RETURN}, 0ul, " /u " + component}}) {
         SetForegroundWindow(program.Dialog());  // after the tool's own window
         const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
-        PressKeys({VK_APPS});
+        if (menuKey == VK_F10)
+            PressWithShift(VK_F10);
+        else
+            PressKeys({VK_APPS});
         ASSERT_TRUE(program.WaitUntil([&] { return program.FindWindowOfClass(L"#32768") != nullptr; })) << registered;
         for (const WORD key : keys)
             PressKeys({key});
