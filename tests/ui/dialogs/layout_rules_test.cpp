@@ -66,12 +66,6 @@ TEST(LayoutRulesTest, EachTableLaysItsControlsOutForTheNewClientArea)
           {4, LayoutSideRule{7, 0, kLeft}, Follow(kTop), LayoutSideRule{0, 0, kRight}, Follow(kBottom)}},
          {{90, 40, 110, 60}, {50, 10, 150, 90}, {170, 80, 190, 90}, {5, 5, 15, 15}}, {0, 0, 200, 100}, {10, 20, 410, 320},
          {{200, 160, 220, 180}, {110, 50, 310, 290}, {380, 300, 400, 310}, {0, 25, 0, 235}}},
-        {"proportions truncate toward zero",
-         {{1, Scale(kLeft), Scale(kTop), Scale(kLeft), Scale(kTop)}},
-         {{7, 7, 13, 13}}, {10, 10, 12, 12}, {10, 10, 13, 13}, {{6, 6, 14, 14}}},
-        {"a first client area without extent counts as 1 by 1",
-         {{1, Scale(kLeft), Scale(kTop), Scale(kLeft), Scale(kTop)}},
-         {{3, 6, 5, 8}}, {0, 0, 0, 0}, {0, 0, 10, 10}, {{30, 60, 50, 80}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

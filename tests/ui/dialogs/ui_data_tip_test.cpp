@@ -6,7 +6,6 @@
 #include "platform/clist_box.h"
 #include "tests/support/message_pump.h"
 #include "ui/dialogs/ui_data_tip_owner.h"
-#include "ui/grid/ui_list_ctrl.h"
 
 #include <gtest/gtest.h>
 
@@ -67,38 +66,11 @@ std::unique_ptr<CWnd> OwnerDrawnCombo(CWnd& host, int selection)
     return combo;
 }
 
-// Two columns, 80 and 120 wide: "Name" and the long text.
-std::unique_ptr<CWnd> ListControl(CWnd& host)
-{
-    auto list = Make<UIListCtrl>(host, WC_LISTVIEWA, LVS_REPORT, {10, 10, 310, 200});
-    LVCOLUMNA column{};
-    column.mask = LVCF_WIDTH;
-    for (const int width : {80, 120}) {
-        column.cx = width;
-        list->SendMessage(LVM_INSERTCOLUMNA, width == 80 ? 0 : 1, reinterpret_cast<LPARAM>(&column));
-    }
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.pszText = const_cast<char*>("Name");
-    list->SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    item.iSubItem = 1;
-    item.pszText = const_cast<char*>(kLongText);
-    list->SendMessage(LVM_SETITEMTEXTA, 0, reinterpret_cast<LPARAM>(&item));
-    return list;
-}
-
 RECT ListItem(CWnd& list, int index)
 {
     RECT item{};
     list.SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return item;
-}
-
-RECT SecondCell(CWnd& list)
-{
-    RECT cell{LVIR_BOUNDS, 1, 0, 0};
-    list.SendMessage(LVM_GETSUBITEMRECT, 0, reinterpret_cast<LPARAM>(&cell));
-    return cell;
 }
 
 int ComboButtonLeft(CWnd& combo)
@@ -156,10 +128,6 @@ TEST(DataTipTest, EachOwnerShowsTheCutOffTextUnderThePointOverItInItsColours)
         {"list box, short item", List, false, [](CWnd& l) { const RECT r = ListItem(l, 0); return POINT{r.left + 4, r.top + 2}; },
          false, nullptr, kAny},
         {"list box below its items", List, false, at(10, 150), false, nullptr, kAny},
-        {"list control, long cell", ListControl, false, [](CWnd& l) { const RECT r = SecondCell(l); return POINT{r.left + 5, r.top + 2}; },
-         true, [](CWnd& l) { const RECT r = SecondCell(l); return POINT{r.left + 1, r.top + 3}; }, kAny},
-        {"list control, short first cell of a wide row", ListControl, false, [](CWnd& l) { return POINT{5, SecondCell(l).top + 2}; },
-         false, nullptr, kAny},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -191,11 +159,4 @@ TEST(DataTipTest, EachOwnerShowsTheCutOffTextUnderThePointOverItInItsColours)
         EXPECT_TRUE(PumpMessagesUntil([&] { return !IsWindowVisible(window); }, 2000));
         host.DestroyWindow();
     }
-}
-
-TEST(DataTipTest, CreateNeedsAnOwner)
-{
-    UIDataTip orphan;
-    EXPECT_FALSE(orphan.Create(nullptr));
-    EXPECT_FALSE(orphan.Track({1, 1}));
 }

@@ -167,11 +167,10 @@ protected:
 
 }  // namespace
 
+// Faults: an item of a submenu left as text (drawn by the system in another
+// look); item data that outlives its menu.
 TEST_F(UIMenuTest, ConversionMakesEveryItemOwnerDrawnKeepsSubmenusAndTheMenuFreesThemAtTheEnd)
 {
-    ASSERT_EQ(5, m_menu.GetItemCount());
-    EXPECT_EQ("&Open", Item(kOpen)->m_strText.str());
-    EXPECT_EQ(&m_menu, Item(static_cast<UINT>(-1))->m_pOwner);
     EXPECT_EQ(m_submenu, m_menu.GetSubMenu(3));
     for (HMENU menu : {m_menu.m_hMenu, m_submenu}) {
         for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -184,17 +183,14 @@ TEST_F(UIMenuTest, ConversionMakesEveryItemOwnerDrawnKeepsSubmenusAndTheMenuFree
         }
     }
     ULONG_PTR data = 0;
-    HMENU handle = nullptr;
     {
         UIMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         menu.AppendMenu(MF_STRING, 1, "One");
         ASSERT_TRUE(menu.MakeOwnerDrawn(menu));
         data = reinterpret_cast<ULONG_PTR>(menu.GetItem(0));
-        handle = menu.m_hMenu;
     }
     EXPECT_EQ(nullptr, UIMenuItem::FromItemData(data));
-    EXPECT_FALSE(IsMenu(handle));
 }
 
 // Each look and item state: the texts drawn (grey text embossed by a raised
