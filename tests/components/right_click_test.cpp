@@ -12,15 +12,13 @@
 #include "tests/support/message_pump.h"
 #include "tests/support/pointer.h"
 #include "tests/support/popup_watcher.h"
+#include "tests/support/registration_tool.h"
 #include "tests/support/registry_values.h"
 #include "tests/support/test_paths.h"
 #include "ui/dialogs/ui_menu_router.h"
 
 #include <gtest/gtest.h>
 
-#include <tlhelp32.h>
-
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -45,49 +43,6 @@ protected:
         return CDialog::WindowProc(message, wParam, lParam);
     }
 };
-
-// The command line the registration tool left, once its mark says `registered`.
-std::string Mark(DWORD registered)
-{
-    return ReadRegistryDword(kTestComponentKey, kTestComponentRegistered) == registered
-               ? ReadRegistryText(kTestComponentKey, kTestComponentCommandLine).value_or("")
-               : std::string();
-}
-
-std::vector<DWORD> RegistrationToolProcesses()
-{
-    std::vector<DWORD> processes;
-    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry))
-        if (lstrcmpiA(entry.szExeFile, "regsvr32.exe") == 0)
-            processes.push_back(entry.th32ProcessID);
-    CloseHandle(snapshot);
-    return processes;
-}
-
-// Waits for the mark of the registration, then ends the tool the test
-// started, by its process id: the tool's result (a box, or on Wine a console
-// line from a process that lingers) is not the program's.
-bool WaitForMark(DWORD expected, const std::vector<DWORD>& toolsBefore)
-{
-    // The mark comes from another process: a timer wakes the wait to look.
-    const UINT_PTR poll = SetTimer(nullptr, 0, 20, nullptr);
-    const bool marked = PumpMessagesUntil([&] { return !Mark(expected).empty(); }, 20000);
-    KillTimer(nullptr, poll);
-    for (DWORD process : RegistrationToolProcesses()) {
-        if (std::find(toolsBefore.begin(), toolsBefore.end(), process) != toolsBefore.end())
-            continue;
-        const HANDLE handle = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, process);
-        if (handle != nullptr) {
-            TerminateProcess(handle, 0);
-            WaitForSingleObject(handle, 5000);
-            CloseHandle(handle);
-        }
-    }
-    return marked;
-}
 
 class RightClickTest : public testing::Test {
 protected:
@@ -186,30 +141,9 @@ const std::string kComponentSource = ExecutableFolder() + kTestComponentFileName
 
 }  // namespace
 
-TEST_F(RightClickTest, ComponentFileIsSelectedAndGetsTheOwnerDrawnMenuOfTheTopLevelWindow)
-{
-    m_folder.MakeFile("grid.ocx");
-    m_folder.MakeFile("readme.txt");
-    OpenTempFolder();
-    const HTREEITEM grid = Child("grid.ocx");
-    m_tree.SelectItem(Child("readme.txt"));
-
-    PopupWatcher watcher(0);  // dismissed
-    PointAt(grid);
-    RightClick();
-    ASSERT_EQ(1u, watcher.m_menus.size());
-    EXPECT_EQ(2, watcher.m_menus[0].itemCount);
-    EXPECT_EQ(2, watcher.m_menus[0].ownerDrawnItems);
-    EXPECT_GT(m_dialog.m_routedMeasures, 0);  // the dialog, not the panel, owns the popup
-    EXPECT_GT(m_dialog.m_routedDraws, 0);
-    EXPECT_EQ(grid, m_tree.GetSelectedItem());  // selected before, kept after
-    EXPECT_TRUE(watcher.m_boxes.empty());
-    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
-}
-
 TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
 {
-    for (const char* name : {"my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
+    for (const char* name : {"grid.ocx", "my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
         m_folder.MakeFile(name);
     m_folder.MakeFolder("lib.dll.d");
     m_folder.MakeFolder("plain");
@@ -231,76 +165,78 @@ TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
     EXPECT_TRUE(watcher.m_boxes.empty());
 
     // The test is on the text, so a folder named like a component passes too.
-    for (const char* name : {"my.dll.txt", "setup.exe", "lib.dll.d"}) {
+    // The item is selected first; the owner-drawn menu is the top-level
+    // window's, not the panel's.
+    for (const char* name : {"grid.ocx", "my.dll.txt", "setup.exe", "lib.dll.d"}) {
         PointAt(Child(name));
         RightClick();
         EXPECT_EQ(Child(name), m_tree.GetSelectedItem()) << name;
     }
-    EXPECT_EQ(3u, watcher.m_menus.size());
+    ASSERT_EQ(4u, watcher.m_menus.size());
+    EXPECT_EQ(2, watcher.m_menus[0].itemCount);
+    EXPECT_EQ(2, watcher.m_menus[0].ownerDrawnItems);
+    EXPECT_GT(m_dialog.m_routedMeasures, 0);
+    EXPECT_GT(m_dialog.m_routedDraws, 0);
+    EXPECT_TRUE(watcher.m_boxes.empty());
+    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
 }
 
 TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
 {
     const std::string component = m_folder.CopyFileTo(kComponentSource, "comp\\grid.ocx");
-    m_tree.InsertItem("", m_root);
-    ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
-    const HTREEITEM folder = Child("comp");
-    ASSERT_TRUE(m_tree.Expand(folder, TVE_EXPAND));
-    const HTREEITEM grid = m_tree.GetChildItem(folder);
-    ASSERT_EQ(component, m_tree.ItemPath(grid).str());
-
-    std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
-    {
-        PopupWatcher watcher(1);  // 32771
-        PointAt(grid);
-        RightClick();
-        ASSERT_EQ(1u, watcher.m_menus.size());
-        EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
-    }
-    ASSERT_TRUE(WaitForMark(1, toolsBefore));
-    std::string commandLine = Mark(1);
-    EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
-    EXPECT_EQ(" " + component, commandLine.substr(commandLine.size() - component.size() - 1)) << commandLine;
-    EXPECT_EQ(std::string::npos, commandLine.find("/u")) << commandLine;
-    EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;
-
-    // From the keyboard (Shift+F10 or the menu key, which the system turns
-    // into a context-menu request without a point) the selected file gets
-    // the same menu.
-    DeleteRegistryKey(kTestComponentKey);
-    toolsBefore = RegistrationToolProcesses();
-    {
-        PopupWatcher watcher(2);  // 32772
-        m_tree.SelectItem(grid);
-        m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
-        PumpPendingMessages();
-        ASSERT_EQ(1u, watcher.m_menus.size());
-        EXPECT_TRUE(watcher.m_boxes.empty());
-    }
-    ASSERT_TRUE(WaitForMark(0, toolsBefore));
-    commandLine = Mark(0);
-    EXPECT_EQ(" /u " + component, commandLine.substr(commandLine.size() - component.size() - 4)) << commandLine;
-}
-
-TEST_F(RightClickTest, EmptySpaceWithAFolderSelectedRegistersTheFolderPath)
-{
     // The tool loads "<folder>.dll" for a path without extension, so the
     // component beside the folder shows which path the tool was given.
     m_folder.MakeFolder("regme");
     m_folder.CopyFileTo(kComponentSource, "regme.dll");
     OpenTempFolder();
-    m_tree.SelectItem(Child("regme"));
-
-    const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
-    PopupWatcher watcher(1);
-    PointAtEmptySpace();
-    RightClick();
-    ASSERT_EQ(1u, watcher.m_menus.size());
-    EXPECT_TRUE(watcher.m_boxes.empty());
-    ASSERT_TRUE(WaitForMark(1, toolsBefore));
-    const std::string commandLine = Mark(1);
-    const std::string folder = m_folder.Path() + "\\regme";
-    EXPECT_EQ(" " + folder, commandLine.substr(commandLine.size() - folder.size() - 1)) << commandLine;
+    const HTREEITEM folder = Child("comp");
+    ASSERT_TRUE(m_tree.Expand(folder, TVE_EXPAND));
+    const HTREEITEM grid = m_tree.GetChildItem(folder);
+    ASSERT_EQ(component, m_tree.ItemPath(grid).str());
+    enum How { kPointAtTheFile, kKeyboard, kEmptySpaceWithTheFolderSelected };
+    const struct {
+        const char* name;
+        How how;
+        int item;  // of the menu: 1 register, 2 unregister
+        DWORD registered;
+        std::string tail;  // of the tool's command line
+    } rows[] = {
+        {"the file, register", kPointAtTheFile, 1, 1, " " + component},
+        // Shift+F10 or the menu key: the system's context-menu request without a point.
+        {"the selected file from the keyboard, unregister", kKeyboard, 2, 0, " /u " + component},
+        {"empty space with a folder selected, register", kEmptySpaceWithTheFolderSelected, 1, 1,
+         " " + m_folder.Path() + "\\regme"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        DeleteRegistryKey(kTestComponentKey);
+        const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+        {
+            PopupWatcher watcher(row.item);
+            if (row.how == kKeyboard) {
+                m_tree.SelectItem(grid);
+                m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
+                PumpPendingMessages();
+            } else {
+                if (row.how == kPointAtTheFile) {
+                    PointAt(grid);
+                } else {
+                    m_tree.SelectItem(Child("regme"));
+                    PointAtEmptySpace();
+                }
+                RightClick();
+            }
+            ASSERT_EQ(1u, watcher.m_menus.size());
+            EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
+        }
+        ASSERT_TRUE(WaitForRegistrationMark(row.registered, toolsBefore));
+        const std::string commandLine = RegistrationMark(row.registered);
+        EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
+        ASSERT_GE(commandLine.size(), row.tail.size()) << commandLine;
+        EXPECT_EQ(row.tail, commandLine.substr(commandLine.size() - row.tail.size())) << commandLine;
+        EXPECT_EQ(row.registered == 0, commandLine.find("/u") != std::string::npos) << commandLine;
+        EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;  // the tool reports for itself
+    }
 }
 
 TEST_F(RightClickWithoutToolTest, ToolThatCannotBeStartedIsReportedWithTheErrorIcon)
