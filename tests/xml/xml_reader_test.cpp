@@ -109,6 +109,7 @@ TEST(XmlReader, NodesAndAttributesReportWhereTheyStart) {
         {"<a x='1'\n   y='2'>\n  text<b/></a>", "1:1[1:4][2:4] 2:10 3:7 3:11 3:15"},
         {"<?xml version='1.0'?>\r\n<a>\r\n</a>", "1:1[1:7] 1:22 2:1 2:4 3:1 3:5"},
         {"<a>𝄞<b/></a>", "1:1 1:4 1:6 1:10 1:14"},  // the musical symbol takes two units
+        {"<a>Яя<b/>\n</a>", "1:1 1:4 1:6 1:10 2:1 2:5"},  // a Cyrillic letter is one unit, not its two bytes
         {"\xEF\xBB\xBF<a/>", "1:1 1:5"},
     };
     for (const auto& c : cases) {
