@@ -30,14 +30,11 @@ public:
 
     // When set, the dialog cannot be made smaller than its first size.
     void SetLimitMinimumSize(bool limit) { m_bLimitMinimumSize = limit; }
-    const CRect& GetFirstWindowRect() const { return m_rcFirstWindow; }
-    bool IsTabPage() const { return m_bIsTabPage; }
     const UIFont& GetFontObject() const { return m_font; }
     CResizer& GetResizer() { return m_resizer; }
     // Which buttons become image buttons, and with which bitmap; filled
     // with the four standard buttons at construction.
     CArray<DIALOG_BUTTON>& GetButtonList() { return m_arrButtons; }
-    const CObArray& GetCreatedButtons() const { return m_arrCreatedButtons; }
 
 protected:
     // Stores the first window rectangle; a derived dialog sets its layout

@@ -12,7 +12,6 @@ class UIPropertyGridCtrl : public UIGridCtrl {
 public:
     UIPropertyGridCtrl();
 
-    bool IsDragging() const { return m_bDragging; }
     // Whether x (client coordinates) lies in the zone around the boundary.
     bool InSplitterZone(int x) const;
 

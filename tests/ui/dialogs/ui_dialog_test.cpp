@@ -87,6 +87,8 @@ TEST(UIDialogTest, ResizableDialogFollowsItsRulesHasAGripAndKeepsItsFirstSizeAsM
 {
     LaidOutDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
+    CRect first;
+    dialog.GetWindowRect(&first);
     dialog.ShowWindow(SW_SHOW);
     const CRect ok = RectInParent(::GetDlgItem(dialog, IDOK));
     const CRect label = RectInParent(::GetDlgItem(dialog, IDC_LABEL));
@@ -105,8 +107,8 @@ TEST(UIDialogTest, ResizableDialogFollowsItsRulesHasAGripAndKeepsItsFirstSizeAsM
     EXPECT_EQ(ok, RectInParent(::GetDlgItem(dialog, IDOK)));
     MINMAXINFO limits{};
     dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    EXPECT_EQ(dialog.GetFirstWindowRect().Width(), limits.ptMinTrackSize.x);
-    EXPECT_EQ(dialog.GetFirstWindowRect().Height(), limits.ptMinTrackSize.y);
+    EXPECT_EQ(first.Width(), limits.ptMinTrackSize.x);
+    EXPECT_EQ(first.Height(), limits.ptMinTrackSize.y);
     EXPECT_GT(limits.ptMinTrackSize.x, 400);
     dialog.DestroyWindow();
 
@@ -170,7 +172,6 @@ TEST(UIDialogTest, ChildBesideATabControlBecomesItsPage)
         TemplateWithStyle(IDD_KESTADVCONFIG_DIALOG, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_CHILD);
     UIDialog dialog(IDD_KESTADVCONFIG_DIALOG);
     ASSERT_TRUE(dialog.CreateIndirect(page.data(), &parent));
-    EXPECT_TRUE(dialog.IsTabPage());
     EXPECT_EQ(CRect(20 + 6, 30 + tab.Height() + 8, 720 - 6, 530 - 6), RectInParent(dialog.m_hWnd));
     parent.DestroyWindow();
 }
@@ -230,7 +231,6 @@ TEST(UIDialogTest, StandardButtonsBecomeImageButtonsUnlessAlreadyBound)
     EXPECT_STREQ("UIPNGButton", ok->GetRuntimeClass()->m_lpszClassName);
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), ok->GetStyle() & BS_TYPEMASK);
     EXPECT_EQ(&dialog.m_help, CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDHELP)));
-    EXPECT_EQ(3, dialog.GetCreatedButtons().GetSize());
 
     auto* cancel = static_cast<UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDCANCEL)));
     const WindowImage face(*cancel);
