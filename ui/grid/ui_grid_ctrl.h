@@ -40,7 +40,6 @@ public:
     // never wraps to another row.
     void TabToCell(bool backwards);
 
-    const CTypedPtrArray<CObArray, UIGridRow*>& GetRows() const { return m_rows; }
     int GetEditRow() const { return m_nEditRow; }
     int GetEditColumn() const { return m_nEditColumn; }
     bool IsEditing() const { return m_bEditing; }

@@ -218,7 +218,8 @@ TEST(UIGridCtrlTest, SetValueCellAcceptsARowAtTheItemCountAndNotPastIt)
     EXPECT_EQ(-1, grid.SelectCellItem(PropertyPane::RowCount, 0));  // the model row has no list item
 
     grid.DeleteGridData();
-    EXPECT_TRUE(grid.GetRows().IsEmpty());
+    for (int row = 0; row <= PropertyPane::RowCount; ++row)
+        EXPECT_EQ(nullptr, grid.FindRow(row)) << row;
     EXPECT_EQ(PropertyPane::RowCount, grid.GetItemCount());  // the list keeps its items
 }
 
