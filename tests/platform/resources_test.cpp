@@ -80,7 +80,9 @@ TEST(ResourcesTest, ButtonImagesAndTheIconExist)
 }
 
 // Faults: the process runs in the ANSI code page (Russian turns into
-// question marks); the old common controls; blurred scaling.
+// question marks); the old common controls; blurred scaling, also after a
+// move to a screen of another DPI (Wine answers both awareness levels alike,
+// so the manifest's own words are read for the per-monitor one).
 TEST(ResourcesTest, ManifestSelectsUtf8CommonControls6AndDpiAwareness)
 {
     EXPECT_EQ(65001u, GetACP());
@@ -93,4 +95,9 @@ TEST(ResourcesTest, ManifestSelectsUtf8CommonControls6AndDpiAwareness)
     CharLowerA(path);
     EXPECT_NE(nullptr, strstr(path, "common-controls_6595b64144ccf1df_6.")) << path;
     EXPECT_TRUE(IsProcessDPIAware());
+    const HRSRC manifest = FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(nullptr, manifest);
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(nullptr, manifest))),
+                           SizeofResource(nullptr, manifest));
+    EXPECT_NE(std::string::npos, text.find(">PerMonitorV2")) << text;
 }
