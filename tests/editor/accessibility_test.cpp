@@ -2,6 +2,7 @@
 // asked from another process, and its children, walked as an assistive
 // program walks them.
 #include "platform/window_accessible.h"
+#include "resources/resource.h"
 #include "tests/editor/support/program_under_test.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
@@ -18,9 +19,6 @@
 namespace {
 
 constexpr char kCompanyKey[] = "Software\\Tarnwick, Inc.";
-constexpr int kCategoryTree = 1000;
-constexpr int kPropertyGrid = 1003;
-constexpr int kDirectoryTree = 1007;
 constexpr int kDescriptionLabel = 57341;
 
 using Items = std::vector<std::pair<std::wstring, std::wstring>>;  // name, value
@@ -87,7 +85,7 @@ std::vector<int> UnnamedControls(const ProgramUnderTest& program)
         reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
         return TRUE;
     }, reinterpret_cast<LPARAM>(&windows));
-    const HWND always[] = {program.Item(kCategoryTree), program.Item(kDirectoryTree), program.Grid()};
+    const HWND always[] = {program.Item(IDC_CATEGORY_TREE), program.Item(IDC_DIRECTORY_TREE), program.Grid()};
     std::vector<int> unnamed;
     for (const HWND window : windows) {
         const bool tabStop = IsWindowEnabled(window) && (GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP) != 0;
@@ -136,14 +134,14 @@ TEST_F(AccessibilityTest, EveryReachableControlIsNamedAndTheTreesAndTheGridReadO
     Items expected;
     for (const HTREEITEM item : categories)
         expected.emplace_back(program.CategoryText(item), item == categories[0] ? L"0" : L"1");
-    const Accessible tree(program.Item(kCategoryTree));
+    const Accessible tree(program.Item(IDC_CATEGORY_TREE));
     EXPECT_EQ(expected, tree.Children());
     EXPECT_TRUE(tree.Has(componentsPage + 1, STATE_SYSTEM_SELECTED) && !tree.Has(2, STATE_SYSTEM_SELECTED));
     EXPECT_TRUE(tree.Has(1, STATE_SYSTEM_EXPANDED));
     EXPECT_EQ(ROLE_SYSTEM_OUTLINEITEM, tree.Number(&IAccessible::get_accRole, 1));
 
     // The directory tree reads out the drives it shows (fault: its items silent).
-    const Items dirItems = Accessible(program.Item(kDirectoryTree)).Children();
+    const Items dirItems = Accessible(program.Item(IDC_DIRECTORY_TREE)).Children();
     EXPECT_NE(dirItems.end(), std::ranges::find(dirItems, std::make_pair(std::wstring(L"C:"), std::wstring(L"0"))));
 
     // The grid is named after its page (fault: the file's name kept), and
@@ -162,7 +160,7 @@ TEST_F(AccessibilityTest, EveryReachableControlIsNamedAndTheTreesAndTheGridReadO
     ASSERT_TRUE(program.ClickCell(1, 0));
     ASSERT_TRUE(program.WaitUntil([&] { return grid.Has(2, STATE_SYSTEM_SELECTED); }));
     EXPECT_FALSE(grid.Has(1, STATE_SYSTEM_SELECTED));
-    const Accessible pane(GetDlgItem(program.Item(kPropertyGrid), kDescriptionLabel));
+    const Accessible pane(GetDlgItem(program.Item(IDC_PROPERTY_GRID), kDescriptionLabel));
     EXPECT_EQ(rows[1].first + L"\nOpens on its first choice.", pane.Text(&IAccessible::get_accName));
 
     PostMessageW(program.Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -182,14 +182,4 @@ TEST(DefinitionFile, KeepsTheFieldsThatTheRowsDoNotShow)
     }
 }
 
-TEST(CellKind, MapsTypeWordsInAnyCase)
-{
-    const std::pair<const char*, int> cases[] = {
-        {"edit", 0}, {"EditReal", 1}, {"EDITINT", 2}, {"editLong", 3}, {"editbrowse", 4}, {"ListBox", 5},
-        {"combobox", 6}, {"", 6}, {"list box", 6}, {"edit ", 6},
-    };
-    for (const auto& [name, kind] : cases)
-        EXPECT_EQ(kind, CellKindFromName(name)) << name;
-}
-
 }  // namespace

@@ -46,39 +46,25 @@ private:
     bool m_bSet = false;
 };
 
-// Columns of the button's face that show the image's colour (`colour`), as
-// the screen shows them: 0 when it shows none.
-int ColourSpan(HWND button, COLORREF colour)
-{
-    const WindowImage image(button, WindowImage::Area::Screen);
-    int left = image.Width();
-    int right = -1;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            if (image.At(x, y) == colour) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    return right < left ? 0 : right - left + 1;
-}
-
-// The first row of the window, as the screen shows it, that holds `colour`;
-// -1 when none does.
-int InkTop(HWND window, COLORREF colour)
+// The box of the pixels of the window, as the screen shows it, that hold
+// `colour`; right < left when none does.
+RECT InkBox(HWND window, COLORREF colour)
 {
     const WindowImage image(window, WindowImage::Area::Screen);
+    RECT box{image.Width(), image.Height(), -1, -1};
     for (int y = 0; y < image.Height(); ++y)
         for (int x = 0; x < image.Width(); ++x)
             if (image.At(x, y) == colour)
-                return y;
-    return -1;
+                box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                       std::max<LONG>(box.bottom, y)};
+    return box;
 }
 
-RECT ScreenRectOf(HWND window)
+// Columns of the button's face that show the image's colour: 0 when it shows none.
+int ColourSpan(HWND button, COLORREF colour)
 {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
+    const RECT box = InkBox(button, colour);
+    return box.right < box.left ? 0 : box.right - box.left + 1;
 }
 
 // Starts the program at `dpi` and checks its buttons' images (`imageSize`
@@ -127,7 +113,7 @@ void CheckDialogAt(DWORD dpi, int imageSize)
         std::vector<std::pair<HWND, RECT>> controls;
         for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
             if (IsWindowVisible(child))
-                controls.emplace_back(child, ScreenRectOf(child));
+                GetWindowRect(child, &controls.emplace_back(child, RECT{}).second);
         for (size_t i = 0; i < controls.size(); ++i) {
             RECT inside{};
             IntersectRect(&inside, &controls[i].second, &client);
@@ -152,8 +138,9 @@ void CheckDialogAt(DWORD dpi, int imageSize)
         while (label != nullptr && (GetClassNameW(label, className, 16) == 0 || wcscmp(className, L"Static") != 0))
             label = GetWindow(label, GW_HWNDNEXT);
         ASSERT_NE(nullptr, label);
-        ASSERT_TRUE(program.WaitUntil([&] { return InkTop(label, RGB(0, 0, 0)) >= 0; }));
-        EXPECT_NEAR(MulDiv(20, static_cast<int>(dpi), 96), InkTop(label, RGB(0, 0, 0)) - InkTop(label, RGB(0, 0, 255)), 1);
+        ASSERT_TRUE(program.WaitUntil([&] { return InkBox(label, RGB(0, 0, 0)).bottom >= 0; }));
+        EXPECT_NEAR(MulDiv(20, static_cast<int>(dpi), 96),
+                    InkBox(label, RGB(0, 0, 0)).top - InkBox(label, RGB(0, 0, 255)).top, 1);
         program.Click(IDCANCEL);
         EXPECT_EQ(0u, program.WaitForExit());
     }

@@ -2,15 +2,8 @@
 
 #include <windows.h>
 
-// The mouse pointer as a user moves it: placed on a point of a window, or
-// the window placed under it where a test must not move the pointer.
-
-// Puts the pointer on `client` (client coordinates of `window`).
-inline void PutPointerOn(HWND window, POINT client)
-{
-    ClientToScreen(window, &client);
-    SetCursorPos(client.x, client.y);
-}
+// The mouse pointer as a user moves it: the window placed under it where a
+// test must not move the pointer, and its buttons.
 
 // Moves the top-level window `top` so that `client` of its descendant
 // `window` lies under the pointer, wherever the pointer is.

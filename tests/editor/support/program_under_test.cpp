@@ -6,7 +6,6 @@
 namespace {
 
 constexpr wchar_t kDialogTitle[] = L"Quorvelin Advanced Configuration";
-constexpr int kPropertyGridId = 1003;
 constexpr UINT kGridId = 57342;
 constexpr int kCellEditorId = 500;
 constexpr size_t kTextChars = 1024;
@@ -61,11 +60,16 @@ std::wstring WindowTextOf(HWND window)
     return text;
 }
 
+std::wstring ClassOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 bool IsMessageBox(HWND window)
 {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    return std::wstring(className) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr && IsWindowVisible(window);
+    return ClassOf(window) == L"#32770" && GetDlgItem(window, 0xFFFF) != nullptr && IsWindowVisible(window);
 }
 
 struct ProcessWindows {
@@ -95,9 +99,7 @@ HWND FindProcessWindow(DWORD processId, std::function<bool(HWND)> wanted)
 
 BOOL CALLBACK FindShownIcon(HWND child, LPARAM found)
 {
-    wchar_t className[32] = {};
-    GetClassNameW(child, className, 32);
-    if (std::wstring(className) == L"Static" && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+    if (ClassOf(child) == L"Static" && (GetWindowLongPtrW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
         IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0)
         *reinterpret_cast<bool*>(found) = true;
     return TRUE;
@@ -140,16 +142,13 @@ HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className) const
 {
     if (!m_process)
         return nullptr;
-    return FindProcessWindow(m_process->Id(), [&](HWND window) {
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        return IsWindowVisible(window) && std::wstring(name) == className;
-    });
+    return FindProcessWindow(m_process->Id(),
+                             [&](HWND window) { return IsWindowVisible(window) && ClassOf(window) == className; });
 }
 
 HWND ProgramUnderTest::Grid() const
 {
-    return GetDlgItem(Item(kPropertyGridId), kGridId);
+    return GetDlgItem(Item(IDC_PROPERTY_GRID), kGridId);
 }
 
 RECT ProgramUnderTest::WindowRect() const
@@ -195,7 +194,7 @@ std::optional<ProgramUnderTest::Box> ProgramUnderTest::AnswerMessageBox(DWORD ti
 
 std::vector<HTREEITEM> ProgramUnderTest::CategoryItems() const
 {
-    const HWND tree = Item(1000);
+    const HWND tree = Item(IDC_CATEGORY_TREE);
     std::vector<HTREEITEM> items;
     const auto root = reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     if (root == nullptr)
@@ -233,7 +232,7 @@ bool ProgramUnderTest::SelectCategory(int position) const
     const std::vector<HTREEITEM> items = CategoryItems();
     if (position < 0 || position >= static_cast<int>(items.size()))
         return false;
-    const HWND tree = Item(1000);
+    const HWND tree = Item(IDC_CATEGORY_TREE);
     const HTREEITEM wanted = items[static_cast<size_t>(position)];
     // TVM_GETITEMRECT takes the item's handle in the rectangle's place.
     RECT label{};
@@ -324,10 +323,8 @@ std::vector<std::pair<HWND, std::wstring>> ProgramUnderTest::ToolTips() const
 {
     std::vector<std::pair<HWND, std::wstring>> tools;
     const HWND tip = FindProcessWindow(m_process->Id(), [&](HWND window) {
-        wchar_t className[32] = {};
-        GetClassNameW(window, className, 32);
         // The controls' own tips are plain; the dialog's are balloons.
-        return std::wstring(className) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == m_dialog &&
+        return ClassOf(window) == TOOLTIPS_CLASSW && GetWindow(window, GW_OWNER) == m_dialog &&
                (GetWindowLongPtrW(window, GWL_STYLE) & TTS_BALLOON) != 0;
     });
     if (tip == nullptr)

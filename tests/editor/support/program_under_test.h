@@ -1,5 +1,6 @@
 #pragma once
 
+#include "resources/resource.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_paths.h"
@@ -51,8 +52,8 @@ public:
 
     // The category tree's items in display order: the root, then its children.
     std::vector<HTREEITEM> CategoryItems() const;
-    std::wstring CategoryText(HTREEITEM item) const { return TreeItemText(1000, item); }
-    HTREEITEM SelectedCategory() const { return SelectedTreeItem(1000); }
+    std::wstring CategoryText(HTREEITEM item) const { return TreeItemText(IDC_CATEGORY_TREE, item); }
+    HTREEITEM SelectedCategory() const { return SelectedTreeItem(IDC_CATEGORY_TREE); }
     // The text of an item of the dialog's tree control `treeId`, and the
     // tree's selected item.
     std::wstring TreeItemText(int treeId, HTREEITEM item) const;

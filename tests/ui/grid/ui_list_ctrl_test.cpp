@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -71,7 +71,6 @@ TEST(UIListCtrlTest, WidthsAreSavedWhenTheWindowIsDestroyedAndOnlyWithAKeyPath)
     fixture.list.SetColumnWidth(0, 120);
     fixture.list.SetColumnWidth(1, 180);
     fixture.list.DestroyWindow();
-    EXPECT_EQ(std::optional<DWORD>(2), ReadRegistryDword(kKeyPath, "Number of columns"));
-    EXPECT_EQ(std::optional<DWORD>(120), ReadRegistryDword(kKeyPath, "Column 0 width"));
-    EXPECT_EQ(std::optional<DWORD>(180), ReadRegistryDword(kKeyPath, "Column 1 width"));
+    EXPECT_EQ((std::vector<std::string>{"Column 0 width=120", "Column 1 width=180", "Number of columns=2"}),
+              RegistryListing(kKeyPath));
 }

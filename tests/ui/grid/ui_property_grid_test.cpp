@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -21,29 +22,26 @@ struct InkBox {
     int left = INT_MAX;
     int top = INT_MAX;
     int count = 0;
-    void Add(int x, int y)
-    {
-        left = std::min(left, x);
-        top = std::min(top, y);
-        ++count;
-    }
 };
 
 // Where the label drew blue (the name) and black (the description) on its
 // background. Both inks take the red channel to 0, so a pixel counts as ink
 // where red has fallen below half the background's, the same pixels for
 // both texts whatever the smoothing; the blue ink keeps its blue channel up.
-void FindInk(const WindowImage& image, InkBox* blue, InkBox* black)
+std::pair<InkBox, InkBox> FindInk(HWND label)
 {
+    const WindowImage image(label);
     const int faceRed = GetRValue(GetSysColor(COLOR_BTNFACE));
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            const COLORREF pixel = image.At(x, y);
-            if (GetRValue(pixel) * 2 >= faceRed)
-                continue;
-            (GetBValue(pixel) > 200 ? blue : black)->Add(x, y);
-        }
-    }
+    std::pair<InkBox, InkBox> inks;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            if (const COLORREF pixel = image.At(x, y); GetRValue(pixel) * 2 < faceRed) {
+                InkBox& ink = GetBValue(pixel) > 200 ? inks.first : inks.second;
+                ink.left = std::min(ink.left, x);
+                ink.top = std::min(ink.top, y);
+                ++ink.count;
+            }
+    return inks;
 }
 
 }  // namespace
@@ -114,37 +112,27 @@ TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
     grid.m_descriptions[0] = "Xx";
     grid.m_names[1] = "Xx";
     grid.m_descriptions[1] = "";
-    {
-        // No row selected: the first row.
-        WindowImage image(grid.m_label);
-        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), image.At(2, 2));
-        InkBox blue, black;
-        FindInk(image, &blue, &black);
-        ASSERT_GT(blue.count, 0);
-        ASSERT_GT(black.count, 0);
-        EXPECT_GE(blue.left, 10);
-        EXPECT_EQ(blue.left, black.left);
-        EXPECT_EQ(blue.top + 20, black.top);
-    }
+    // No row selected: the first row.
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), WindowImage(grid.m_label).At(2, 2));
+    const auto [blue, black] = FindInk(grid.m_label);
+    ASSERT_GT(blue.count, 0);
+    ASSERT_GT(black.count, 0);
+    EXPECT_GE(blue.left, 10);
+    EXPECT_EQ(blue.left, black.left);
+    EXPECT_EQ(blue.top + 20, black.top);
 
     // Selecting another row repaints the label with that row's texts.
     grid.m_label.UpdateWindow();
     grid.m_grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(GetUpdateRect(grid.m_label, nullptr, FALSE));
-    {
-        WindowImage image(grid.m_label);
-        InkBox blue, black;
-        FindInk(image, &blue, &black);
-        EXPECT_GT(blue.count, 0);
-        EXPECT_EQ(0, black.count);
-    }
+    const auto [otherName, otherDescription] = FindInk(grid.m_label);
+    EXPECT_GT(otherName.count, 0);
+    EXPECT_EQ(0, otherDescription.count);
 
     // Without a font on the pane only the background is drawn.
     grid.SendMessage(WM_SETFONT, 0, FALSE);
-    WindowImage image(grid.m_label);
-    InkBox blue, black;
-    FindInk(image, &blue, &black);
-    EXPECT_EQ(0, blue.count + black.count);
+    const auto [bareName, bareDescription] = FindInk(grid.m_label);
+    EXPECT_EQ(0, bareName.count + bareDescription.count);
 }
 
 TEST(UIPropertyGridTest, ARowNameIsShownCutTo255BytesAndKeptWhole)
@@ -267,27 +255,16 @@ TEST(UIPropertyGridTest, AChildThatCannotBeCreatedIsReportedToTheEventLog)
     DllSearchFolder recording(StandInFolder("kxipc"));
     CWnd host;
     ASSERT_TRUE(host.CreateEx(0, nullptr, "pane", WS_OVERLAPPED, {0, 0, 300, 300}, nullptr, 0));
-    const auto paneIn = [&](const char* refusedClass, UIPropertyGrid& pane) {
-        const HWND placeholder = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, host, nullptr,
-                                                 GetModuleHandleA(nullptr), nullptr);
-        RefusedWindows refused(refusedClass, placeholder);
+    const HWND placeholder = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, host, nullptr,
+                                             GetModuleHandleA(nullptr), nullptr);
+    UIPropertyGrid pane;
+    {
+        RefusedWindows refused(WC_LISTVIEWA, placeholder);
         EXPECT_TRUE(pane.SubclassWindow(placeholder));
-    };
-    const auto logged = [](const char* text) {
-        const auto calls = RecordedLogCalls();
-        return std::count(calls.begin(), calls.end(), std::string("1||") + text + "|");
-    };
-
-    UIPropertyGrid withoutGrid;
-    paneIn(WC_LISTVIEWA, withoutGrid);
-    EXPECT_EQ(nullptr, withoutGrid.m_grid.GetSafeHwnd());
-    EXPECT_EQ(nullptr, withoutGrid.m_label.GetSafeHwnd());  // creation stops there
-    EXPECT_EQ(1, logged("UIPropertyGrid could not create grid control"));
-
-    UIPropertyGrid withoutLabel;
-    paneIn("Static", withoutLabel);
-    EXPECT_NE(nullptr, withoutLabel.m_grid.GetSafeHwnd());
-    EXPECT_EQ(nullptr, withoutLabel.m_label.GetSafeHwnd());
-    EXPECT_EQ(1, logged("UIPropertyGrid could not create grid label"));
+    }
+    EXPECT_EQ(nullptr, pane.m_grid.GetSafeHwnd());
+    EXPECT_EQ(nullptr, pane.m_label.GetSafeHwnd());  // creation stops there
+    const auto calls = RecordedLogCalls();
+    EXPECT_EQ(1, std::count(calls.begin(), calls.end(), "1||UIPropertyGrid could not create grid control|"));
     host.DestroyWindow();
 }
