@@ -25,6 +25,8 @@ bool CResizer::SetLayout(CWnd* window, const LayoutRule* rules, int count)
     m_rules.clear();
     m_firstRects.clear();
     m_newRects.clear();
+    m_nLayoutDpi = 0;
+    m_layoutRects.clear();
     if (window == nullptr || window->GetSafeHwnd() == nullptr || !IsValidLayoutTable(rules, count))
         return false;
 
@@ -49,9 +51,14 @@ void CResizer::Scale(UINT newDpi, UINT oldDpi)
 {
     if (newDpi == 0 || oldDpi == 0 || newDpi == oldDpi)
         return;
-    m_rcFirstClient = Scaled(m_rcFirstClient, newDpi, oldDpi);
-    for (LayoutRect& rect : m_firstRects)
-        rect = Scaled(rect, newDpi, oldDpi);
+    if (m_nLayoutDpi == 0) {
+        m_nLayoutDpi = oldDpi;
+        m_rcLayoutClient = m_rcFirstClient;
+        m_layoutRects = m_firstRects;
+    }
+    m_rcFirstClient = Scaled(m_rcLayoutClient, newDpi, m_nLayoutDpi);
+    for (size_t i = 0; i < m_firstRects.size(); ++i)
+        m_firstRects[i] = Scaled(m_layoutRects[i], newDpi, m_nLayoutDpi);
     for (LayoutRect& rect : m_newRects)
         rect = Scaled(rect, newDpi, oldDpi);
 }

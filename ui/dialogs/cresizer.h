@@ -20,8 +20,10 @@ public:
     bool SetLayout(CWnd* window, const LayoutRule* rules, int count);
     // Lays the controls out for the window's current client area.
     void Move();
-    // Scales the first client area and rectangles by newDpi / oldDpi, as if
-    // the rules had been set at the new DPI; the next Move lays out with them.
+    // Makes the first client area and rectangles those of the new DPI, as if
+    // the rules had been set at it; the next Move lays out with them. They
+    // are scaled from what SetLayout stored, so that one change after another
+    // does not add up rounding.
     void Scale(UINT newDpi, UINT oldDpi);
 
     int GetControlCount() const { return static_cast<int>(m_rules.size()); }
@@ -34,4 +36,8 @@ private:
     std::vector<LayoutRule> m_rules;
     std::vector<LayoutRect> m_firstRects;  // dialog client coordinates
     std::vector<LayoutRect> m_newRects;
+    // What SetLayout stored, and the DPI it was at (0 until a DPI change).
+    UINT m_nLayoutDpi = 0;
+    LayoutRect m_rcLayoutClient{};
+    std::vector<LayoutRect> m_layoutRects;
 };

@@ -173,20 +173,28 @@ void UIDialog::ScaleForDpi(UINT newDpi, UINT oldDpi)
 {
     if (newDpi == 0 || oldDpi == 0)
         return;
+    // Sizes are scaled from what they were at the first DPI, so that one
+    // change after another does not add up rounding.
+    if (m_nFirstDpi == 0) {
+        m_nFirstDpi = oldDpi;
+        m_firstWindowSize = m_rcFirstWindow.Size();
+        if (m_font.GetSafeHandle() != nullptr)
+            m_firstFontSize = CSize(m_font.GetLogFont().lfWidth, m_font.GetLogFont().lfHeight);
+    }
     const auto scale = [&](LONG value) {
-        return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+        return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(m_nFirstDpi));
     };
     if (m_font.GetSafeHandle() != nullptr) {
         LOGFONTA font = m_font.GetLogFont();
-        font.lfHeight = scale(font.lfHeight);
-        font.lfWidth = scale(font.lfWidth);
+        font.lfHeight = scale(m_firstFontSize.cy);
+        font.lfWidth = scale(m_firstFontSize.cx);
         m_bInFontChange = true;
         m_font.ModifyCurrentFont(this, font, true);
         m_bInFontChange = false;
     }
     m_resizer.Scale(newDpi, oldDpi);
-    m_rcFirstWindow.right = m_rcFirstWindow.left + scale(m_rcFirstWindow.Width());
-    m_rcFirstWindow.bottom = m_rcFirstWindow.top + scale(m_rcFirstWindow.Height());
+    m_rcFirstWindow.right = m_rcFirstWindow.left + scale(m_firstWindowSize.cx);
+    m_rcFirstWindow.bottom = m_rcFirstWindow.top + scale(m_firstWindowSize.cy);
 }
 
 void UIDialog::OnSize()

@@ -68,4 +68,8 @@ private:
     HINSTANCE m_hResourceModule;
     bool m_bIsTabPage = false;
     bool m_bInFontChange = false;  // while the dialog re-applies its own font
+    // At the DPI before the first DPI change (0: none yet): what later changes scale from.
+    UINT m_nFirstDpi = 0;
+    CSize m_firstWindowSize;
+    CSize m_firstFontSize;  // the font's width and height
 };

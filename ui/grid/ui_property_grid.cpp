@@ -119,11 +119,16 @@ void UIPropertyGrid::ScaleForDpi(UINT newDpi, UINT oldDpi)
     const auto scale = [&](int value) { return ::MulDiv(value, static_cast<int>(newDpi), static_cast<int>(oldDpi)); };
     // The grid draws in the list view's own font, which follows the DPI the
     // process started at; it gets one of the new size, and its rows grow with it.
-    LOGFONTA logFont{};
-    const auto current = reinterpret_cast<HFONT>(m_grid.SendMessage(WM_GETFONT));
-    if (current != nullptr && ::GetObjectA(current, sizeof logFont, &logFont) == sizeof logFont) {
-        logFont.lfHeight = scale(logFont.lfHeight);
-        logFont.lfWidth = scale(logFont.lfWidth);
+    if (m_nFirstDpi == 0) {
+        const auto current = reinterpret_cast<HFONT>(m_grid.SendMessage(WM_GETFONT));
+        const int size = static_cast<int>(sizeof m_firstGridFont);
+        if (current != nullptr && ::GetObjectA(current, size, &m_firstGridFont) == size)
+            m_nFirstDpi = oldDpi;
+    }
+    if (m_nFirstDpi != 0) {
+        LOGFONTA logFont = m_firstGridFont;
+        logFont.lfHeight = ::MulDiv(logFont.lfHeight, static_cast<int>(newDpi), static_cast<int>(m_nFirstDpi));
+        logFont.lfWidth = ::MulDiv(logFont.lfWidth, static_cast<int>(newDpi), static_cast<int>(m_nFirstDpi));
         CFont font;
         if (font.CreateFontIndirect(&logFont)) {
             m_grid.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);

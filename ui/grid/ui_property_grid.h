@@ -47,4 +47,8 @@ private:
 
     CRect m_clientRect;
     CFont m_gridFont;  // the grid's font once a DPI change scaled it
+    // The grid font's record at the DPI before the first change (0: none
+    // yet), which later changes scale from so that rounding does not add up.
+    UINT m_nFirstDpi = 0;
+    LOGFONTA m_firstGridFont{};
 };
