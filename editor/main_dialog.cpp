@@ -113,13 +113,6 @@ bool CKestAdvConfigDlg::OnInitDialog()
     m_grid.m_grid.LoadColumnWidths();
     m_properties.ReadAllValues(m_strRegRoot);
     FillCategoryTree();
-    // The description pane draws the selected row's texts; assistive programs read the same.
-    m_grid.m_label.SetShownText([this] {
-        CString name;
-        CString description;
-        m_grid.GetLabelTexts(name, description, -1);
-        return name.IsEmpty() && description.IsEmpty() ? CString() : name + "\n" + description;
-    });
     m_toolTip.Create(this, kToolTipStyle);
     m_toolTip.Activate(true);
     AddButtonTips();

@@ -1,7 +1,5 @@
 #include "ui/grid/ui_label.h"
 
-#include "platform/window_accessible.h"
-
 IMPLEMENT_DYNAMIC(UILabel, CBCGPStatic)
 
 UILabel::UILabel()
@@ -9,7 +7,6 @@ UILabel::UILabel()
       m_crNormalText(m_crText)
 {
     m_brBack.CreateSolidBrush(m_crBack);
-    EnableActiveAccessibility();
 }
 
 void UILabel::PreSubclassWindow()
@@ -59,10 +56,3 @@ bool UILabel::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
 }
 
 void UILabel::DrawItem(DRAWITEMSTRUCT*) {}
-
-HRESULT UILabel::get_accName(VARIANT child, BSTR* name)
-{
-    if (!m_shownText || AccessibleChildId(child, 0) != CHILDID_SELF)
-        return CBCGPStatic::get_accName(child, name);
-    return AccessibleText(m_shownText(), name);
-}

@@ -1,6 +1,7 @@
 #include "ui/grid/ui_property_grid_label.h"
 
 #include "platform/cdc.h"
+#include "platform/window_accessible.h"
 #include "ui/dialogs/window_dpi.h"
 #include "ui/grid/ui_property_grid.h"
 
@@ -11,6 +12,27 @@ constexpr COLORREF kNameColour = RGB(0, 0, 255);
 constexpr int kTextIndent = 10;
 constexpr int kDescriptionOffset = 20;
 }  // namespace
+
+UIPropertyGridLabel::UIPropertyGridLabel()
+{
+    EnableActiveAccessibility();
+}
+
+void UIPropertyGridLabel::ShownTexts(CString& name, CString& description) const
+{
+    if (auto* grid = dynamic_cast<UIPropertyGrid*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
+        grid->GetLabelTexts(name, description, -1);
+}
+
+HRESULT UIPropertyGridLabel::get_accName(VARIANT child, BSTR* answer)
+{
+    if (AccessibleChildId(child, 0) != CHILDID_SELF)
+        return UILabel::get_accName(child, answer);
+    CString name;
+    CString description;
+    ShownTexts(name, description);
+    return AccessibleText(name.IsEmpty() && description.IsEmpty() ? CString() : name + "\n" + description, answer);
+}
 
 void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
 {
@@ -28,8 +50,7 @@ void UIPropertyGridLabel::DrawItem(DRAWITEMSTRUCT* drawItem)
     rect.left += DpiScaled(kTextIndent, dpi);
     CString name;
     CString description;
-    if (auto* grid = dynamic_cast<UIPropertyGrid*>(CWnd::FromHandlePermanent(parent)))
-        grid->GetLabelTexts(name, description, -1);
+    ShownTexts(name, description);
 
     CDC target;
     target.Attach(dc);
