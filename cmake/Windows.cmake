@@ -128,7 +128,7 @@ endif()
 add_executable(kac_window_tool tests/support/window_tool.cpp)
 
 # Used by scripts/tour to reach every screen of the program and picture it.
-file(GLOB KAC_TOUR_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tour/*.cpp)
+file(GLOB KAC_TOUR_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tour/*.cpp)
 add_executable(kac_tour ${KAC_TOUR_SOURCES} tests/editor/support/program_under_test.cpp
   tests/support/program_process.cpp tests/support/temp_folder.cpp tests/support/window_image.cpp
   tests/support/message_pump.cpp)

@@ -6,8 +6,8 @@
 // prefix's registry (a theme switched off for a while, a volatile key).
 // Exit status 1 when a screen could not be reached; the other screens are
 // pictured all the same.
-#include "tests/tour/tour_album.h"
-#include "tests/tour/tour_screens.h"
+#include "tour/tour_album.h"
+#include "tour/tour_screens.h"
 
 #include <cstdio>
 

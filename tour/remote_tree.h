@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/tour/remote_memory.h"
+#include "tour/remote_memory.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -1,4 +1,4 @@
-#include "tests/tour/remote_memory.h"
+#include "tour/remote_memory.h"
 
 RemoteMemory::RemoteMemory(HWND window, size_t size)
 {

@@ -1,11 +1,11 @@
-#include "tests/tour/tour_screens.h"
+#include "tour/tour_screens.h"
 
 #include "resources/resource.h"
 #include "tests/editor/support/program_under_test.h"
-#include "tests/tour/program_windows.h"
-#include "tests/tour/real_input.h"
-#include "tests/tour/remote_memory.h"
-#include "tests/tour/remote_tree.h"
+#include "tour/program_windows.h"
+#include "tour/real_input.h"
+#include "tour/remote_memory.h"
+#include "tour/remote_tree.h"
 
 #include <commctrl.h>
 

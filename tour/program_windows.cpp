@@ -1,4 +1,4 @@
-#include "tests/tour/program_windows.h"
+#include "tour/program_windows.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "tests/tour/real_input.h"
+#include "tour/real_input.h"
 
 namespace RealInput {
 

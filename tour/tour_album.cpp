@@ -1,7 +1,7 @@
-#include "tests/tour/tour_album.h"
+#include "tour/tour_album.h"
 
 #include "tests/support/window_image.h"
-#include "tests/tour/program_windows.h"
+#include "tour/program_windows.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "tests/tour/remote_tree.h"
+#include "tour/remote_tree.h"
 
 #include <cstring>
 

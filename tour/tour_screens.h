@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tests/tour/tour_album.h"
+#include "tour/tour_album.h"
 
 #include <windows.h>
 
