@@ -13,18 +13,6 @@
 #include "tests/ui/controls/pattern_cases.h"
 #include "tests/xml/xml_cases.h"
 
-namespace {
-
-constexpr std::size_t kMaxPattern = 32;  // as in pattern_fuzz.cpp
-
-bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
     const std::string kind = argc == 3 ? argv[1] : "";
     if (kind != "xml" && kind != "pattern") {
@@ -34,18 +22,19 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = argv[2];
     std::filesystem::create_directories(folder);
     bool written = true;
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+        written = out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) && written;
+    };
     if (kind == "xml") {
         for (const xml::testing::XmlCase& c : xml::testing::kXmlCases) {
-            written = WriteFile(folder / (std::string(c.name) + ".xml"), xml::testing::XmlCaseBytes(c)) && written;
+            write(std::string(c.name) + ".xml", xml::testing::XmlCaseBytes(c));
         }
-    } else {
-        std::size_t n = 0;
-        for (const PatternCase& c : kPatternCases) {
-            const std::string pattern = c.pattern;
-            if (pattern.size() <= kMaxPattern) {
-                const std::string seed = static_cast<char>(pattern.size()) + pattern + c.text;
-                written = WriteFile(folder / ("case" + std::to_string(n++)), seed) && written;
-            }
+    }
+    for (std::size_t n = 0; const PatternCase& c : kPatternCases) {
+        const std::string pattern = c.pattern;
+        if (kind == "pattern" && pattern.size() <= 32) {  // the longest pattern_fuzz.cpp reads
+            write("case" + std::to_string(n++), static_cast<char>(pattern.size()) + pattern + c.text);
         }
     }
     return written ? 0 : 1;

@@ -11,27 +11,18 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+#include <vector>
 
 #include "ui/controls/pattern.h"
 
 namespace {
 
-constexpr std::size_t kMaxPattern = 32;
+constexpr std::size_t kMaxPattern = 32;  // fuzz_seeds.cpp writes no longer pattern
 
 void Check(bool condition) {
     if (!condition) {
         std::abort();
     }
-}
-
-std::unique_ptr<char[]> Terminated(const std::uint8_t* data, std::size_t length) {
-    std::unique_ptr<char[]> copy(new char[length + 1]);
-    if (length != 0) {
-        std::memcpy(copy.get(), data, length);
-    }
-    copy[length] = '\0';
-    return copy;
 }
 
 bool Within(const char* position, const char* first, const char* last) {
@@ -46,17 +37,13 @@ void CheckMatch(const UIPattern& pattern, const char* text) {
     Check(context.groupTotal == pattern.groupCount && context.groups.size() == pattern.groupCount);
     Check(context.slots.size() == pattern.slotCount);
     // The end-of-text symbol steps past the terminating zero.
-    Check(Within(context.matchStart, text, end));
-    Check(Within(context.matchEnd, text, end + 1));
-    if (matched) {
-        Check(context.matchStart <= context.matchEnd);
-    }
+    Check(Within(context.matchStart, text, end) && Within(context.matchEnd, text, end + 1));
+    Check(!matched || context.matchStart <= context.matchEnd);
     for (const UIPatternGroup& group : context.groups) {
-        Check(group.start == nullptr || Within(group.start, text, end));
-        Check(group.end == nullptr || Within(group.end, text, end));
+        Check((group.start == nullptr || Within(group.start, text, end)) &&
+              (group.end == nullptr || Within(group.end, text, end)));
     }
-    // A second run, on a context that starts with some stack room, gives the
-    // same answer.
+    // A second run, on a context that starts with some stack room, gives the same answer.
     UIPatternMatch again(4);
     Check(pattern.Match(text, &again) == matched);
     Check(again.matchStart == context.matchStart && again.matchEnd == context.matchEnd);
@@ -70,17 +57,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::size_t patternLength = std::min<std::size_t>(data[0] % (kMaxPattern + 1), size - 1);
     const std::size_t textLength = std::min(size - 1 - patternLength, 10 - patternLength / 4);
-    const std::unique_ptr<char[]> pattern = Terminated(data + 1, patternLength);
-    const std::unique_ptr<char[]> text = Terminated(data + 1 + patternLength, textLength);
+    std::vector<char> pattern(patternLength + 1), text(textLength + 1);  // zero-terminated, of exact size
+    std::copy_n(data + 1, patternLength, pattern.begin());
+    std::copy_n(data + 1 + patternLength, textLength, text.begin());
 
     UIPattern compiled;
-    const int code = compiled.Compile(pattern.get());
+    const int code = compiled.Compile(pattern.data());
     Check(code >= UIPattern::NoError && code <= UIPattern::ErrorEmptyLoop && code == compiled.error);
     Check(compiled.caseSensitive);
-    CheckMatch(compiled, text.get());
-
+    CheckMatch(compiled, text.data());
     // Compiling again discards the old program completely.
-    Check(compiled.Compile(pattern.get()) == code);
-    CheckMatch(compiled, text.get());
+    Check(compiled.Compile(pattern.data()) == code);
+    CheckMatch(compiled, text.data());
     return 0;
 }

@@ -12,6 +12,8 @@
 
 namespace {
 
+using namespace xml;
+
 void Check(bool condition) {
     if (!condition) {
         std::abort();
@@ -20,60 +22,57 @@ void Check(bool condition) {
 
 // Appends the node or attribute the reader is on: type, position, and its
 // prefix, local name and value, each of which must end in a zero.
-void AppendNode(std::u16string* out, const xml::XmlReader& reader) {
-    xml::XmlNodeType type = xml::XmlNodeType::None;
-    std::uint32_t line = 0;
-    std::uint32_t position = 0;
-    Check(reader.GetNodeType(&type) == xml::result::Ok && reader.GetLineNumber(&line) == xml::result::Ok &&
-          reader.GetLinePosition(&position) == xml::result::Ok && line >= 1 && position >= 1 && !reader.IsDefault());
+void AppendNode(std::u16string* out, const XmlReader& reader) {
+    XmlNodeType type = XmlNodeType::None;
+    std::uint32_t line = 0, position = 0;
+    Check(reader.GetNodeType(&type) == result::Ok && reader.GetLineNumber(&line) == result::Ok &&
+          reader.GetLinePosition(&position) == result::Ok && line >= 1 && position >= 1 && !reader.IsDefault());
     *out += {static_cast<char16_t>(type), static_cast<char16_t>(line), static_cast<char16_t>(position),
              reader.IsEmptyElement() ? u'/' : u'.'};
-    for (auto get : {&xml::XmlReader::GetPrefix, &xml::XmlReader::GetLocalName, &xml::XmlReader::GetValue}) {
+    for (auto get : {&XmlReader::GetPrefix, &XmlReader::GetLocalName, &XmlReader::GetValue}) {
         const char16_t* text = nullptr;
         std::uint32_t length = 0;
-        Check((reader.*get)(&text, &length) == xml::result::Ok && text != nullptr && text[length] == u'\0');
+        Check((reader.*get)(&text, &length) == result::Ok && text != nullptr && text[length] == u'\0');
         out->append(text, length).push_back(u'|');
     }
 }
 
 std::u16string ReadAll(const std::uint8_t* data, std::size_t size, std::size_t chunk) {
-    xml::XmlMemorySource source(data, size, chunk);
-    xml::XmlReader reader;
-    Check(reader.SetProperty(xml::XmlReaderProperty::DtdProcessing,
-                             static_cast<std::intptr_t>(xml::DtdProcessing::Prohibit)) == xml::result::Ok);
-    Check(reader.SetInput(&source) == xml::result::Ok);
+    XmlMemorySource source(data, size, chunk);
+    XmlReader reader;
+    Check(reader.SetProperty(XmlReaderProperty::DtdProcessing, static_cast<std::intptr_t>(DtdProcessing::Prohibit)) ==
+          result::Ok);
+    Check(reader.SetInput(&source) == result::Ok);
     std::u16string trace;
-    xml::XmlResult outcome = xml::result::Ok;
+    XmlResult outcome = result::Ok;
     // Every node takes at least one byte, so more reads than bytes means a loop.
     for (std::size_t reads = 0;; ++reads) {
         Check(reads <= size + 1);
-        xml::XmlNodeType type = xml::XmlNodeType::None;
+        XmlNodeType type = XmlNodeType::None;
         outcome = reader.Read(&type);
         AppendNode(&trace, reader);
-        if (outcome != xml::result::Ok) {
-            Check(type == xml::XmlNodeType::None);
+        if (outcome != result::Ok) {
+            Check(type == XmlNodeType::None);
             break;
         }
         std::size_t attributes = 0;
-        for (xml::XmlResult moved = reader.MoveToFirstAttribute(); moved == xml::result::Ok;
-             moved = reader.MoveToNextAttribute()) {
+        for (auto moved = reader.MoveToFirstAttribute(); moved == result::Ok; moved = reader.MoveToNextAttribute()) {
             Check(++attributes <= size);
             AppendNode(&trace, reader);
         }
-        Check(reader.MoveToElement() == (attributes != 0 ? xml::result::Ok : xml::result::NothingToMoveTo));
+        Check(reader.MoveToElement() == (attributes != 0 ? result::Ok : result::NothingToMoveTo));
     }
-    Check(outcome == xml::result::EndOfInput || xml::Failed(outcome));
+    Check(outcome == result::EndOfInput || Failed(outcome));
     Check(reader.Read(nullptr) == outcome);  // the end and errors are final
-    trace.push_back(static_cast<char16_t>(static_cast<std::uint32_t>(outcome) >> 16));
-    trace.push_back(static_cast<char16_t>(static_cast<std::uint32_t>(outcome) & 0xFFFF));
+    trace += {static_cast<char16_t>(static_cast<std::uint32_t>(outcome) >> 16),
+              static_cast<char16_t>(static_cast<std::uint32_t>(outcome) & 0xFFFF)};
     return trace;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::u16string whole = ReadAll(data, size, SIZE_MAX);
     const std::size_t chunk = size == 0 ? 1 : 1 + data[0] % 7;
-    Check(ReadAll(data, size, chunk) == whole);
+    Check(ReadAll(data, size, chunk) == ReadAll(data, size, SIZE_MAX));
     return 0;
 }
