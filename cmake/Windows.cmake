@@ -47,12 +47,31 @@ function(kac_folder_library name)
   endif()
 endfunction()
 
+# System DLLs that starting the program does not need are delay-loaded: the
+# shell (icons of the Components page, the registration tool), COM (PNG
+# images at high DPI) and accessibility (assistive programs). The loader maps
+# them on their first call instead of before WinMain, so a start-up does not
+# wait for them. The lists in cmake/delay_load/ name the functions the
+# program calls; one not listed is imported as usual, from the libraries
+# that follow (tests call more of them).
+find_program(KAC_DLLTOOL ${MINGW_TRIPLE}-dlltool REQUIRED)
+set(KAC_DELAY_LOADED_LIBS "")
+foreach(dll shell32 ole32 oleaut32 oleacc)
+  set(def ${PROJECT_SOURCE_DIR}/cmake/delay_load/${dll}.def)
+  set(lib ${CMAKE_BINARY_DIR}/delay_load/lib${dll}_delay.a)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${def})
+  file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/delay_load)
+  execute_process(COMMAND ${KAC_DLLTOOL} --input-def ${def} --output-delaylib ${lib} COMMAND_ERROR_IS_FATAL ANY)
+  list(APPEND KAC_DELAY_LOADED_LIBS ${lib})
+endforeach()
+list(APPEND KAC_DELAY_LOADED_LIBS delayimp)
+
 # The platform-free code (XML reader, pattern matcher, layout rules, window
 # position text) has its own targets.
 kac_folder_library(kac_platform FOLDERS platform
   EXCLUDE "/win_main\\.cpp$"
-  LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi shell32 ole32 oleaut32 oleacc uuid advapi32 gdi32
-       user32 uxtheme windowscodecs)
+  LIBS ${KAC_PLATFORM_FREE_LIBS} comctl32 shlwapi ${KAC_DELAY_LOADED_LIBS} shell32 ole32 oleaut32 oleacc
+       uuid advapi32 gdi32 user32 uxtheme windowscodecs)
 kac_folder_library(kac_ui FOLDERS ui/dialogs ui/grid ui/controls
   EXCLUDE "/pattern[a-z_]*\\.cpp$" "/layout_rules\\.cpp$"
   LIBS kac_platform)
