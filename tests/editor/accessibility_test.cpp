@@ -96,24 +96,14 @@ std::vector<int> UnnamedControls(const ProgramUnderTest& program)
     return unnamed;
 }
 
-class AccessibilityTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        DeleteRegistryKey(kCompanyKey);  // no stored window position or column widths
-        m_com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    }
-    void TearDown() override
-    {
-        if (SUCCEEDED(m_com))
-            CoUninitialize();
-    }
-    HRESULT m_com = E_FAIL;
-    RegistryKeyKeeper m_keeper{kCompanyKey};  // the program keeps its settings there
-};
-
-TEST_F(AccessibilityTest, EveryReachableControlIsNamedAndTheTreesAndTheGridReadOutWhatTheyShow)
+TEST(AccessibilityTest, EveryReachableControlIsNamedAndTheTreesAndTheGridReadOutWhatTheyShow)
 {
+    const RegistryKeyKeeper keeper(kCompanyKey);  // the program keeps its settings there
+    DeleteRegistryKey(kCompanyKey);                // no stored window position or column widths
+    const struct Apartment {  // COM for the accessible objects' calls, for this test
+        Apartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+        ~Apartment() { CoUninitialize(); }
+    } apartment;
     ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     ASSERT_TRUE(program.Start() && program.WaitForDialog() != nullptr);
     const std::vector<HTREEITEM> categories = program.CategoryItems();

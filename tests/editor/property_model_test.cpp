@@ -37,20 +37,4 @@ TEST(PropertyModel, LookupTakesTheFirstSharerAndAChoiceReachesEveryOne)
     EXPECT_EQ(60, other->m_nValue);
 }
 
-// Positions kept outside the model (tree and row data) are looked up without
-// a throw; a position out of range is null, not another item.
-TEST(PropertyModel, LookupOutsideTheArraysIsNull)
-{
-    CPropertyCollection collection;
-    CQuorvelinProperty* property = AddProperty(&collection);
-    AddAttribute(property, 1, 0);
-    EXPECT_THROW(collection.GetProperty(1), CInvalidArgException);
-    EXPECT_EQ(property, collection.FindProperty(0));
-    EXPECT_EQ(property->GetAttribute(0), property->FindAttribute(0));
-    for (const int outside : {1, -1}) {
-        EXPECT_EQ(nullptr, collection.FindProperty(outside));
-        EXPECT_EQ(nullptr, property->FindAttribute(outside));
-    }
-}
-
 }  // namespace

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -42,15 +43,7 @@ protected:
     // A value below the test key (`subKey` may be empty).
     static void PutDword(const std::string& subKey, const char* valueName, DWORD value)
     {
-        ASSERT_TRUE(WriteRegistryDword(Path(subKey), valueName, value));
-    }
-    static void PutBytes(const std::string& subKey, const char* valueName, const std::string& text, DWORD type)
-    {
-        ASSERT_TRUE(WriteRegistryText(Path(subKey), valueName, text, type));
-    }
-    static std::string Path(const std::string& subKey)
-    {
-        return subKey.empty() ? kTestsRoot : std::string(kTestsRoot) + "\\" + subKey;
+        ASSERT_TRUE(WriteRegistryDword(subKey.empty() ? kTestsRoot : std::string(kTestsRoot) + "\\" + subKey, valueName, value));
     }
 };
 
@@ -127,9 +120,10 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
 
 TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
 {
-    PutBytes("K", "Short", "ab", REG_SZ);          // 3 bytes with the terminator
-    PutBytes("K", "Long", "abcdef", REG_SZ);       // 7 bytes: does not fit
-    PutBytes("K", "Binary", "\x34\x12", REG_BINARY);  // 34 12 00
+    for (const auto& [name, text, type] : {std::tuple{"Short", "ab", REG_SZ},  // 3 bytes with the terminator
+                                           {"Long", "abcdef", REG_SZ},       // 7 bytes: does not fit
+                                           {"Binary", "\x34\x12", REG_BINARY}})  // 34 12 00
+        ASSERT_TRUE(WriteRegistryText(std::string(kTestsRoot) + "\\K", name, text, type));
     PutDword("K", "Negative", 0xFFFFFFFE);
     PutDword("K", "", 11);
     PutDword("", "Direct", 12);
@@ -159,7 +153,7 @@ TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
 TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
 {
     PutDword("", "Marker", 0);  // the root itself stays non-volatile
-    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, Path("Volatile").c_str(), KEY_ALL_ACCESS, REG_OPTION_VOLATILE));
+    ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, (std::string(kTestsRoot) + "\\Volatile").c_str(), KEY_ALL_ACCESS, REG_OPTION_VOLATILE));
     const std::vector<std::string> before = Listing();
 
     CPropertyCollection collection;
