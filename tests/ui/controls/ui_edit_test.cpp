@@ -1,19 +1,12 @@
-// UIEdit on real windows: its colours; the buddy spin and the data tip, one
-// check each. (The font it follows is the combo box test's: both follow it
-// through the same font object.)
+// UIEdit on a real window: its colours, and its buddy spin (which the program
+// never uses) going disabled with it.
 #include "ui/controls/ui_edit.h"
 
-#include "tests/support/message_pump.h"
+#include "tests/support/host_window.h"
 
 #include <gtest/gtest.h>
 
-
 namespace {
-
-class Host : public CWnd {
-public:
-    Host() { EXPECT_TRUE(CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 400, 300}, nullptr, 0)); }
-};
 
 COLORREF BrushColour(LRESULT brush)
 {
@@ -24,9 +17,11 @@ COLORREF BrushColour(LRESULT brush)
 
 }  // namespace
 
+// Faults: a disabled field that looks like one that can be typed in, or an
+// enabled one that keeps the disabled colour.
 TEST(UIEditTest, PaintsWindowColourEnabledAndButtonFaceDisabledAndTakesItsSpinAlong)
 {
-    Host host;
+    HostWindow host;
     UIEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, {10, 10, 110, 32}, &host, 1001));
     ASSERT_TRUE(edit.GetBuddySpin().Create(WS_VISIBLE, {110, 10, 126, 32}, &host, 1002));
@@ -43,21 +38,4 @@ TEST(UIEditTest, PaintsWindowColourEnabledAndButtonFaceDisabledAndTakesItsSpinAl
     edit.EnableWindow(true);
     EXPECT_EQ(enabled, ask(WM_CTLCOLOREDIT));
     ReleaseDC(edit, dc);
-}
-
-TEST(UIEditTest, DataTipShowsWhileTheMouseRestsAndGoesWhenItHasLeft)
-{
-    Host host;
-    UIEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, {10, 10, 60, 32}, &host, 1001));
-    edit.SetWindowText("a text far too long to fit into the narrow edit that shows it");
-    edit.EnableDataTip();
-    POINT screen{10, 8};
-    edit.ClientToScreen(&screen);
-    SetCursorPos(screen.x, screen.y);
-    edit.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(10, 8));
-    EXPECT_TRUE(IsWindowVisible(edit.GetDataTip().GetTipWindow()));
-    SetCursorPos(screen.x, screen.y + 200);
-    EXPECT_TRUE(PumpMessagesUntil([&] { return !edit.IsTipTracking(); }));
-    EXPECT_FALSE(IsWindowVisible(edit.GetDataTip().GetTipWindow()));
 }

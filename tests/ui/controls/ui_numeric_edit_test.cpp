@@ -1,97 +1,64 @@
 // The numeric edits on real windows: validation through an evaluator (a plain
-// number parser that a test installs as the process-wide default and takes
-// away again), the range reported in the error balloon with the last accepted
-// value put back, the balloon, and the light-yellow painting.
+// number parser a test installs and takes away again), the error balloon with
+// the range and the last accepted value put back, and the light-yellow face.
+#include "tests/support/host_window.h"
 #include "tests/support/plain_evaluator.h"
+#include "tests/support/tool_tip_text.h"
 #include "tests/support/window_image.h"
-#include "ui/controls/ui_edit_int.h"
 #include "ui/controls/ui_edit_long.h"
 #include "ui/controls/ui_edit_real.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 #include <string>
 
 namespace {
 
-class Host : public CWnd {
-public:
-    Host() { EXPECT_TRUE(CreateEx(0, nullptr, "host", WS_POPUP | WS_VISIBLE, {100, 100, 400, 200}, nullptr, 0)); }
-};
-
-// An edit of one kind ("int", "long" or "real"), seeded the way the grid
-// seeds it; without `ranged` the range stays at its default.
+// An edit seeded as the grid seeds it: a whole-number or a real one, its
+// range only when min < max, its last accepted value, precision, range text.
 struct Seed {
-    const char* kind;
-    bool ranged;
+    bool real;
     double min, max, value;
     int precision;
     const char* rangeText;
 };
 
-std::unique_ptr<UINumericEdit> MakeEdit(Host& host, const Seed& seed)
-{
-    std::unique_ptr<UINumericEdit> edit;
-    if (seed.kind[0] == 'r') {
-        auto real = std::make_unique<UIEditReal>();
-        if (seed.ranged) {
-            real->m_dMin = seed.min;
-            real->m_dMax = seed.max;
+class SeededEdit {
+public:
+    SeededEdit(CWnd& host, const Seed& s) : m_real(s.real)
+    {
+        if (s.min < s.max) {
+            m_integer.m_nMin = static_cast<int>(s.min), m_integer.m_nMax = static_cast<int>(s.max);
+            m_reals.m_dMin = s.min, m_reals.m_dMax = s.max;
         }
-        real->m_dValue = seed.value;
-        real->m_nPrecision = seed.precision;
-        edit = std::move(real);
-    } else {
-        std::unique_ptr<UIEditInteger> integer(seed.kind[0] == 'i' ? static_cast<UIEditInteger*>(new UIEditInt)
-                                                                    : new UIEditLong);
-        if (seed.ranged) {
-            integer->m_nMin = static_cast<int>(seed.min);
-            integer->m_nMax = static_cast<int>(seed.max);
-        }
-        integer->m_nValue = static_cast<int>(seed.value);
-        edit = std::move(integer);
+        m_integer.m_nValue = static_cast<int>(s.value);
+        m_reals.m_dValue = s.value;
+        m_reals.m_nPrecision = s.precision;
+        Edit().m_strRangeText = s.rangeText;
+        EXPECT_TRUE(Edit().Create(WS_VISIBLE | WS_BORDER, {10, 10, 210, 34}, &host, 1001));
     }
-    edit->m_strRangeText = seed.rangeText;
-    EXPECT_TRUE(edit->Create(WS_VISIBLE | WS_BORDER, {10, 10, 210, 34}, &host, 1001));
-    return edit;
-}
+    UINumericEdit& Edit() { return m_real ? static_cast<UINumericEdit&>(m_reals) : m_integer; }
+    bool Validate() { return m_real ? m_reals.Validate() : m_integer.Validate(); }
+    double Value() const { return m_real ? m_reals.m_dValue : m_integer.m_nValue; }
+    // Reported on itself, as the grid's editors do; a key queued beforehand
+    // ends the balloon's wait at once.
+    void ReportInvalid()
+    {
+        PostMessageA(Edit(), WM_KEYDOWN, VK_ESCAPE, 0);
+        m_real ? m_reals.ReportInvalid(m_reals) : m_integer.ReportInvalid(m_integer);
+    }
 
-bool Validate(UINumericEdit& edit)
-{
-    auto* integer = dynamic_cast<UIEditInteger*>(&edit);
-    return integer != nullptr ? integer->Validate() : dynamic_cast<UIEditReal&>(edit).Validate();
-}
-
-double Value(const UINumericEdit& edit)
-{
-    const auto* integer = dynamic_cast<const UIEditInteger*>(&edit);
-    return integer != nullptr ? integer->m_nValue : dynamic_cast<const UIEditReal&>(edit).m_dValue;
-}
-
-// Reports the edit on itself, as the grid's editors do. A key queued
-// beforehand ends the balloon's wait at once.
-void ReportInvalid(UINumericEdit& edit)
-{
-    PostMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
-    if (auto* integer = dynamic_cast<UIEditInteger*>(&edit))
-        integer->ReportInvalid(*integer);
-    else
-        dynamic_cast<UIEditReal&>(edit).ReportInvalid(dynamic_cast<UIEditReal&>(edit));
-}
-
-std::string BalloonText(const UINumericEdit& edit)
-{
-    TTTOOLINFOA tool = edit.GetErrorTip().GetToolInfo();
-    char text[256] = {};
-    tool.lpszText = text;
-    SendMessageA(edit.GetErrorTip().GetTipWindow(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
-    return text;
-}
+private:
+    bool m_real;
+    UIEditLong m_integer;
+    UIEditReal m_reals;
+};
 
 }  // namespace
 
+// Faults: the largest or smallest allowed number refused, a value that is not
+// kept, a text refused by the evaluator or out of range accepted.
 TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsTheLastAcceptedValue)
 {
     struct Case {
@@ -102,34 +69,34 @@ TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsT
         int evaluations;
     };
     const Case cases[] = {
-        {{"int", true, 1, 10, 5, 0, ""}, "10.9", true, 10, 1},
-        {{"int", true, 1, 10, 5, 0, ""}, "-0.5", false, 5, 1},              // truncates to 0
-        {{"int", true, 1, 10, 5, 0, ""}, "3000000000", false, 5, 1},        // becomes INT_MIN
-        {{"long", true, INT_MIN, 0, 5, 0, ""}, "3000000000", true, INT_MIN, 1},
-        {{"long", false, 0, 0, 5, 0, ""}, "1e400", false, 5, 1},            // infinite
-        {{"int", true, 1, 10, 5, 0, ""}, "ten", false, 5, 1},               // refused by the evaluator
-        {{"int", false, 0, 0, 5, 0, ""}, "", false, 5, 0},                  // never evaluated
-        {{"real", false, 0, 0, 5, 5, ""}, "1.7976931348623157e308", true, 1.7976931348623157e308, 1},
-        {{"real", true, 0, 1, 5, 5, ""}, "1.5", false, 5, 1},
-        {{"real", true, 0, 1, 5, 5, ""}, "nan", false, 5, 1},
-        {{"real", true, 0, 1, 5, 5, ""}, "1", true, 1, 1},
-        {{"real", true, 0, 1, 5, 5, ""}, "0", true, 0, 1},                  // the smallest allowed
+        {{false, 1, 10, 5, 0, ""}, "10.9", true, 10, 1},  // truncated: the largest allowed
+        {{false, 1, 10, 5, 0, ""}, "-0.5", false, 5, 1},  // truncates to 0
+        {{false, 1, 10, 5, 0, ""}, "3000000000", false, 5, 1},  // becomes INT_MIN
+        {{false, INT_MIN, 0, 5, 0, ""}, "3000000000", true, INT_MIN, 1},
+        {{false, 0, 0, 5, 0, ""}, "1e400", false, 5, 1},  // infinite
+        {{false, 1, 10, 5, 0, ""}, "ten", false, 5, 1},   // refused by the evaluator
+        {{false, 0, 0, 5, 0, ""}, "", false, 5, 0},       // never evaluated
+        {{true, 0, 0, 5, 5, ""}, "1.7976931348623157e308", true, 1.7976931348623157e308, 1},
+        {{true, 0, 1, 5, 5, ""}, "1.5", false, 5, 1},
+        {{true, 0, 1, 5, 5, ""}, "nan", false, 5, 1},
+        {{true, 0, 1, 5, 5, ""}, "0", true, 0, 1},  // the smallest allowed
     };
-    Host host;
+    HostWindow host;
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.seed.kind) + " " + c.text);
+        SCOPED_TRACE(c.text);
         PlainEvaluator plain;
         DefaultEvaluator installed(&plain);
-        auto edit = MakeEdit(host, c.seed);
-        edit->SetWindowText(c.text);
-        EXPECT_EQ(c.accepted, Validate(*edit));
-        EXPECT_EQ(c.value, Value(*edit));
+        SeededEdit edit(host, c.seed);
+        edit.Edit().SetWindowText(c.text);
+        EXPECT_EQ(c.accepted, edit.Validate());
+        EXPECT_EQ(c.value, edit.Value());
         EXPECT_EQ(c.evaluations, plain.m_calls);
-        EXPECT_STREQ(c.text, edit->GetWindowText());  // validation never rewrites the text
+        EXPECT_STREQ(c.text, edit.Edit().GetWindowText());  // validation never rewrites the text
     }
-
 }
 
+// Without an evaluator, as the program runs, every text fails. Faults: a wrong
+// range in the balloon, the value not put back, the balloon left up.
 TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndTheReportShowsTheRangeAndRestoresTheValue)
 {
     ASSERT_EQ(nullptr, UIValueEvaluator::GetDefault());
@@ -139,50 +106,42 @@ TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndTheReportShowsTheRangeA
         const char* restored;
     };
     const Case cases[] = {
-        {{"long", false, 0, 0, 0, 0, ""}, "-2147483648 to 2147483647", "0"},
-        {{"int", true, 1, 10, 7, 0, "от 1 до 10"}, "от 1 до 10", "7"},
-        {{"real", false, 0, 0, 0, 5, ""}, "-2.0E308 to +2.0E308", "0.00000"},
-        {{"real", true, 0, 1, 0.25, 3, ""}, "0.000 to 1.000", "0.250"},
-        {{"real", true, 0, 10, 0, 5, ""}, "0.00000 to 10.00000", "0.00000"},
-        {{"real", true, 0, 10, 0, 5, "up to %d"}, "up to %d", "0.00000"},
+        {{false, 0, 0, 0, 0, ""}, "-2147483648 to 2147483647", "0"},
+        {{false, 1, 10, 7, 0, "от 1 до 10"}, "от 1 до 10", "7"},
+        {{true, 0, 0, 0, 5, ""}, "-2.0E308 to +2.0E308", "0.00000"},
+        {{true, 0, 1, 0.25, 3, ""}, "0.000 to 1.000", "0.250"},
+        {{true, 0, 10, 0, 5, "up to %d"}, "up to %d", "0.00000"},
     };
-    Host host;
+    HostWindow host;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.balloon);
-        auto edit = MakeEdit(host, c.seed);
-        edit->SetWindowText("5");
-        EXPECT_FALSE(Validate(*edit));
-        ReportInvalid(*edit);
-        EXPECT_EQ(c.balloon, BalloonText(*edit));
-        EXPECT_STREQ(c.restored, edit->GetWindowText());
-        EXPECT_FALSE(IsWindowVisible(edit->GetErrorTip().GetTipWindow()));
+        SeededEdit edit(host, c.seed);
+        edit.Edit().SetWindowText("5");
+        EXPECT_FALSE(edit.Validate());
+        edit.ReportInvalid();
+        EXPECT_EQ(c.balloon, ToolTipText(edit.Edit().GetErrorTip().GetTipWindow()));
+        EXPECT_STREQ(c.restored, edit.Edit().GetWindowText());
+        EXPECT_FALSE(IsWindowVisible(edit.Edit().GetErrorTip().GetTipWindow()));
     }
 }
 
-// The balloon's wait itself is the error tip test's; here its look, and
-// that a second report reuses the first balloon (fault: a window per entry).
+// The wait itself is the error tip test's; here the balloon's look, and that
+// a second report reuses it (fault: a window per entry).
 TEST(NumericEditTest, TheBalloonWaitsForAKeyThatReachesNoWindowAndIsMadeOnce)
 {
-    Host host;
-    UIEditLong edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER, {10, 10, 210, 34}, &host, 1001));
-    edit.m_nValue = 42;
-    edit.SetFocus();
-    ReportInvalid(edit);
-    const HWND tip = edit.GetErrorTip().GetTipWindow();
+    HostWindow host;
+    SeededEdit edit(host, {false, 0, 0, 42, 0, ""});
+    edit.ReportInvalid();
+    const HWND tip = edit.Edit().GetErrorTip().GetTipWindow();
     ASSERT_NE(nullptr, tip);
     EXPECT_NE(0, GetWindowLongPtrA(tip, GWL_STYLE) & TTS_BALLOON);
-    TTTOOLINFOA tool{};
-    tool.cbSize = sizeof tool;
-    SendMessageA(tip, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&tool));
-    EXPECT_NE(0u, tool.uFlags & TTF_CENTERTIP);
-    edit.SetWindowText("4x2");
-    ReportInvalid(edit);
-    EXPECT_FALSE(IsWindowVisible(tip));
-    EXPECT_STREQ("42", edit.GetWindowText());
-    EXPECT_EQ(tip, edit.GetErrorTip().GetTipWindow());
+    edit.Edit().SetWindowText("4x2");
+    edit.ReportInvalid();
+    EXPECT_STREQ("42", edit.Edit().GetWindowText());
+    EXPECT_EQ(tip, edit.Edit().GetErrorTip().GetTipWindow());
 }
 
+// Fault: a disabled or read-only field painted as if it could be typed in.
 TEST(NumericEditTest, PaintsLightYellowOnlyWhenEnabledAndWritable)
 {
     struct Case {
@@ -190,7 +149,7 @@ TEST(NumericEditTest, PaintsLightYellowOnlyWhenEnabledAndWritable)
         DWORD readOnly;
         bool yellow;
     };
-    Host host;
+    HostWindow host;
     for (const Case& c : {Case{true, 0, true}, Case{false, 0, false}, Case{true, ES_READONLY, false}}) {
         SCOPED_TRACE(c.yellow ? "enabled" : c.enabled ? "read-only" : "disabled");
         UIEditReal edit;

@@ -2,6 +2,7 @@
 // never uses: one check each, on real windows and the real registry.
 #include "platform/cwinapp.h"
 #include "tests/support/registry_listing.h"
+#include "tests/support/registry_values.h"
 #include "ui/controls/ui_modal_edit.h"
 #include "ui/controls/ui_registry_key.h"
 #include "ui/dialogs/registered_messages.h"
@@ -13,7 +14,6 @@
 namespace {
 
 const char kVendorKey[] = "Software\\Tarnwick, Inc.";
-const char kToolkitKey[] = "Software\\Tarnwick, Inc.\\\\GUI";
 const char kEditStates[] = "Software\\Tarnwick, Inc.\\\\GUI\\Persistent controls\\Modal Edit States";
 
 // A parent that answers "OnGetDialogId" with 7.
@@ -32,34 +32,30 @@ public:
 TEST(UIPersistentStateTest, AnEditOfADialogWithAnIdShowsItsStoredTextAndStoresItsTextWhenItGoes)
 {
     const RegistryKeyKeeper keeper(kVendorKey);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kToolkitKey);
+    DeleteRegistryKey(kVendorKey);
     const std::string value = std::string(AfxGetAppName().GetString()) + "::7::1001";
-    ASSERT_EQ(ERROR_SUCCESS, RegSetKeyValueA(HKEY_CURRENT_USER, kEditStates, value.c_str(), REG_SZ, "stored", 7));
+    ASSERT_TRUE(WriteRegistryText(kEditStates, value.c_str(), "stored"));
     Parent dialog;
     UIModalEdit edit;
-    ASSERT_TRUE(edit.SubclassWindow(CreateWindowExA(0, "EDIT", "typed", WS_CHILD, 10, 10, 100, 24, dialog, reinterpret_cast<HMENU>(1001),
-                                                    nullptr, nullptr)));
+    ASSERT_TRUE(edit.SubclassWindow(CreateWindowExA(0, "EDIT", "typed", WS_CHILD, 10, 10, 100, 24, dialog,
+                                                    reinterpret_cast<HMENU>(1001), nullptr, nullptr)));
     EXPECT_STREQ("stored", edit.GetWindowText());
     edit.m_bSaveOnDestroy = true;
     edit.SetWindowText("Ввод");
     dialog.DestroyWindow();
-    char text[32] = {};
-    DWORD size = sizeof text;
-    ASSERT_EQ(ERROR_SUCCESS, RegGetValueA(HKEY_CURRENT_USER, kEditStates, value.c_str(), RRF_RT_REG_SZ, nullptr, text, &size));
-    EXPECT_STREQ("Ввод", text);
+    EXPECT_EQ("Ввод", ReadRegistryText(kEditStates, value.c_str()).value_or("(none)"));
 }
 
 // Fault: a transaction without a handle writing outside it unasked.
 TEST(UIPersistentStateTest, AKeyInATransactionWithoutHandleUsesThePlainCallsOnlyWhenAllowed)
 {
     const RegistryKeyKeeper keeper(kVendorKey);
-    RegDeleteTreeA(HKEY_CURRENT_USER, kToolkitKey);
+    DeleteRegistryKey(kVendorKey);
     UIRegistryTransaction transaction;
     UIRegistryKey key;
     key.m_pTransaction = &transaction;
     EXPECT_EQ(ERROR_INVALID_FUNCTION, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
-    EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kEditStates));
+    EXPECT_FALSE(RegistryKeyExists(kEditStates));
     transaction.m_bAllowFallback = true;
     EXPECT_EQ(ERROR_SUCCESS, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
-    EXPECT_TRUE(key.m_key);
 }

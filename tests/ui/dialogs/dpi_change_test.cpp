@@ -14,17 +14,20 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 namespace {
 
 constexpr LayoutSideRule Follow(std::int32_t side)
 {
     return {LayoutSideRule::KeepDistance, 0, side};
 }
+constexpr auto kLeft = LayoutSideRule::Left, kTop = LayoutSideRule::Top;
+constexpr auto kRight = LayoutSideRule::Right, kBottom = LayoutSideRule::Bottom;
 const LayoutRule kRules[] = {
-    {IDC_PROPERTY_GRID, Follow(LayoutSideRule::Left), Follow(LayoutSideRule::Top), Follow(LayoutSideRule::Right),
-     Follow(LayoutSideRule::Bottom)},
-    {IDOK, Follow(LayoutSideRule::Right), Follow(LayoutSideRule::Bottom), Follow(LayoutSideRule::Right),
-     Follow(LayoutSideRule::Bottom)},
+    {IDC_PROPERTY_GRID, Follow(kLeft), Follow(kTop), Follow(kRight), Follow(kBottom)},
+    {IDOK, Follow(kRight), Follow(kBottom), Follow(kRight), Follow(kBottom)},
 };
 
 // The main template with its grid and two rules.
@@ -53,31 +56,30 @@ LONG FontHeight(HWND window)
     return font.lfHeight;
 }
 
-// What the test compares, each a length in pixels that grows with the DPI.
-struct Sizes {
-    LONG fontHeight;
-    LONG gridFontHeight;
-    int okRightGap, okBottomGap, okWidth, okHeight;  // OK's distance to the client's corner, its size
-    int minimumWidth, minimumHeight;
-    int nameColumn;
-    int spare;  // the grid's width the two columns leave; it does not scale
-};
-
-Sizes Measure(GridDialog& dialog)
+// Each a length in pixels that grows with the DPI.
+std::map<std::string, int> Lengths(GridDialog& dialog)
 {
-    CRect client;
+    CRect client, ok;
     dialog.GetClientRect(&client);
-    CRect ok;
     ::GetWindowRect(::GetDlgItem(dialog, IDOK), &ok);
     ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&ok), 2);
     MINMAXINFO limits{};
     dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     const UIPropertyGridCtrl& grid = dialog.m_grid.m_grid;
-    CRect gridClient;
-    grid.GetClientRect(&gridClient);
-    return {FontHeight(dialog), FontHeight(grid.m_hWnd), client.right - ok.right, client.bottom - ok.bottom,
-            ok.Width(), ok.Height(), limits.ptMinTrackSize.x, limits.ptMinTrackSize.y,
-            grid.GetColumnWidth(0), gridClient.Width() - grid.GetColumnWidth(0) - grid.GetColumnWidth(1)};
+    return {{"font", FontHeight(dialog)}, {"OK's font", FontHeight(::GetDlgItem(dialog, IDOK))},
+            {"grid font", FontHeight(grid.m_hWnd)}, {"OK right gap", client.right - ok.right},
+            {"OK bottom gap", client.bottom - ok.bottom}, {"OK width", ok.Width()}, {"OK height", ok.Height()},
+            {"minimum width", limits.ptMinTrackSize.x}, {"minimum height", limits.ptMinTrackSize.y},
+            {"name column", grid.GetColumnWidth(0)}};
+}
+
+// The grid's width the two columns leave; it does not scale.
+int Spare(GridDialog& dialog)
+{
+    const UIPropertyGridCtrl& grid = dialog.m_grid.m_grid;
+    CRect client;
+    grid.GetClientRect(&client);
+    return client.Width() - grid.GetColumnWidth(0) - grid.GetColumnWidth(1);
 }
 
 }  // namespace
@@ -89,12 +91,12 @@ TEST(DpiChangeTest, TheDialogScalesOnceToEachNewDpi)
     dialog.ShowWindow(SW_SHOW);
     PumpPendingMessages();
     const UINT first = WindowDpi(dialog);
-    const Sizes was = Measure(dialog);
+    const auto was = Lengths(dialog);
+    const int spare = Spare(dialog);
     CRect firstRect;
     dialog.GetWindowRect(&firstRect);
     const auto* ok = dynamic_cast<const UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDOK)));
     ASSERT_NE(nullptr, ok);
-
     // In turn, each from the one before: up, down to 125 %, back to the first.
     const struct {
         UINT dpi;
@@ -107,32 +109,14 @@ TEST(DpiChangeTest, TheDialogScalesOnceToEachNewDpi)
                           firstRect.top + scaled(firstRect.Height())};
         dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
         PumpPendingMessages();
-
         EXPECT_EQ(row.dpi, WindowDpi(dialog.m_grid.m_grid));
         CRect now;
         dialog.GetWindowRect(&now);
         EXPECT_EQ(CRect(suggested), now);
         EXPECT_EQ(row.imageSize, ok->GetBitmapInfo().bmWidth);
-        EXPECT_EQ(FontHeight(dialog), FontHeight(::GetDlgItem(dialog, IDOK)));
-        const Sizes is = Measure(dialog);
-        const struct {
-            const char* what;
-            int was, is;
-        } lengths[] = {
-            {"font", was.fontHeight, is.fontHeight},
-            {"grid font", was.gridFontHeight, is.gridFontHeight},
-            {"OK right gap", was.okRightGap, is.okRightGap},
-            {"OK bottom gap", was.okBottomGap, is.okBottomGap},
-            {"OK width", was.okWidth, is.okWidth},
-            {"OK height", was.okHeight, is.okHeight},
-            {"minimum width", was.minimumWidth, is.minimumWidth},
-            {"minimum height", was.minimumHeight, is.minimumHeight},
-            {"name column", was.nameColumn, is.nameColumn},
-        };
-        for (const auto& length : lengths)  // one pixel per rounding of the steps before
-            EXPECT_NEAR(scaled(length.was), length.is, 2) << length.what;
-        EXPECT_NEAR(was.spare, is.spare, 1);  // the value column gave up what the name column gained
-
+        for (const auto& [what, length] : Lengths(dialog))  // one pixel per rounding of the steps before
+            EXPECT_NEAR(scaled(was.at(what)), length, 2) << what;
+        EXPECT_NEAR(spare, Spare(dialog), 1);  // the value column gave up what the name column gained
         // The splitter zone reaches 6 pixels at 96 DPI either side of the boundary, less one.
         const int boundary = dialog.m_grid.m_grid.GetColumnWidth(0);
         const int reach = DpiScaled(6, row.dpi);

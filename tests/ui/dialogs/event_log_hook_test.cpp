@@ -3,7 +3,7 @@
 // entry is missing, kept once found.
 #include "ui/dialogs/event_log_hook.h"
 
-#include "tests/ui/dialogs/support/fresh_process.h"
+#include "tests/support/program_process.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +14,14 @@
 // rest of the process, and other tests log through the recording library.
 TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOnceFound)
 {
-    if (!InFreshProcess()) {
-        EXPECT_EQ(0, RunCurrentTestInFreshProcess());
+    constexpr char kMarker[] = "KAC_TEST_FRESH_PROCESS";
+    if (GetEnvironmentVariableA(kMarker, nullptr, 0) == 0) {
+        char self[MAX_PATH] = {};
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        SetEnvironmentVariableA(kMarker, "1");
+        const ProgramRun run = RunProgram(self, "--gtest_repeat=1 --gtest_filter=EventLogHookTest.*", 60000);
+        SetEnvironmentVariableA(kMarker, nullptr);
+        EXPECT_EQ(0u, run.exitCode) << run.output;
         return;
     }
     ASSERT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));

@@ -7,6 +7,7 @@
 #include "platform/cwnd.h"
 #include "platform/registry_key.h"
 #include "tests/components/component/test_component.h"
+#include "tests/support/host_window.h"
 #include "tests/support/popup_watcher.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 
@@ -21,73 +22,49 @@
 namespace {
 
 constexpr char kViewerServerKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-const RECT kRect{50, 50, 450, 350};
+const char kDescription[] = "Не удаётся открыть файл справки «KestAdvConfig.chm».";
 
-// Sets the viewer's registered path for the life of the object and puts the
-// prefix's own registration back afterwards.
-class ViewerRegistration {
-public:
-    ViewerRegistration()
+// The viewer's registered path, set for the test's time; the prefix's own
+// registration comes back afterwards.
+class HtmlHelpTest : public testing::Test {
+protected:
+    HtmlHelpTest()
     {
         DWORD size = sizeof m_original;
-        m_bHadValue = RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey)
-                          .Query(nullptr, m_original, &size, &m_originalType);
-        m_originalSize = size;
+        m_bHadValue = RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey).Query(nullptr, m_original, &size, &m_type);
+        m_size = size;
     }
-    ~ViewerRegistration()
+    ~HtmlHelpTest() override
     {
-        if (!m_bChanged)
-            return;
-        const RegistryKey key = RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE);
         if (m_bHadValue)
-            key.Set(nullptr, m_originalType, m_original, m_originalSize);
+            RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE).Set(nullptr, m_type, m_original, m_size);
         else
-            key.DeleteValue(nullptr);
+            RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE).DeleteValue(nullptr);
     }
-    ViewerRegistration(const ViewerRegistration&) = delete;
-    ViewerRegistration& operator=(const ViewerRegistration&) = delete;
-
-    bool Set(DWORD type, const std::string& path)
+    static bool Register(DWORD type, const std::string& path)
     {
-        const RegistryKey key = RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE);
-        m_bChanged = m_bChanged || key;
-        return key.Set(nullptr, type, path.c_str(), static_cast<DWORD>(path.size() + 1));
+        return RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE)
+            .Set(nullptr, type, path.c_str(), static_cast<DWORD>(path.size() + 1));
+    }
+    // How the stand-in viewer answers the next HH_GET_LAST_ERROR.
+    static void AnswerNextLastError(HRESULT code, const wchar_t* text)
+    {
+        const auto answer = reinterpret_cast<void (*)(HRESULT, const wchar_t*)>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kac_help_viewer.dll"), "StandInViewerAnswer")));
+        ASSERT_NE(nullptr, answer);
+        answer(code, text);
     }
 
-    std::string Original() const { return m_bHadValue ? std::string(m_original) : std::string(); }
-
-private:
+    HostWindow m_caller{{50, 50, 450, 350}, WS_OVERLAPPEDWINDOW};
     char m_original[1024] = {};
-    DWORD m_originalType = REG_NONE;
-    DWORD m_originalSize = 0;
+    DWORD m_type = REG_NONE, m_size = 0;
     bool m_bHadValue = false;
-    bool m_bChanged = false;
 };
 
 std::string StandInViewerPath()
 {
     return StandInFolder("help-viewer") + "\\kac_help_viewer.dll";
 }
-
-void AnswerNextLastError(HRESULT code, const wchar_t* text)
-{
-    using Answer = void (*)(HRESULT, const wchar_t*);
-    const HMODULE viewer = GetModuleHandleA("kac_help_viewer.dll");
-    ASSERT_NE(nullptr, viewer);
-    reinterpret_cast<Answer>(reinterpret_cast<void*>(GetProcAddress(viewer, "StandInViewerAnswer")))(code, text);
-}
-
-class HtmlHelpTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_caller.CreateEx(0, nullptr, "caller", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-    }
-    void TearDown() override { m_caller.DestroyWindow(); }
-
-    CWnd m_caller;
-    ViewerRegistration m_registration;
-};
 
 }  // namespace
 
@@ -96,55 +73,46 @@ TEST(HelpFilePathTest, IsTheExecutablesFolderPlusTheHelpFileAndWindowType)
     EXPECT_STREQ("C:\\Apps\\HELP\\KestAdvConfig.chm>overview", UIHelpFilePath("C:\\Apps\\KestAdvConfig.exe"));
     EXPECT_STREQ("\\\\server\\share\\x8\\HELP\\KestAdvConfig.chm>overview",
                  UIHelpFilePath("\\\\server\\share\\x8\\KestAdvConfig.exe"));
-
     const std::string testFolder = StandInFolder("");  // "<folder>\standins\"
-    const std::string expected =
-        testFolder.substr(0, testFolder.rfind("\\standins\\")) + "\\HELP\\KestAdvConfig.chm>overview";
-    EXPECT_EQ(expected, std::string(UIHelpFilePath()));
+    EXPECT_EQ(testFolder.substr(0, testFolder.rfind("\\standins\\")) + "\\HELP\\KestAdvConfig.chm>overview",
+              std::string(UIHelpFilePath()));
 }
 
+// Faults: the wrong export taken for the narrow entry; an error box although
+// the help opened.
 TEST_F(HtmlHelpTest, HelpReachesWinesViewerThroughItsRegistrationAndExport14)
 {
-    const std::string registered = m_registration.Original();
-    ASSERT_FALSE(registered.empty()) << "the prefix registers no HTML Help control";
-    EXPECT_STREQ(registered.c_str(), UIHtmlHelp::RegisteredViewerPath());
-
+    ASSERT_TRUE(m_bHadValue) << "the prefix registers no HTML Help control";
+    EXPECT_STREQ(m_original, UIHtmlHelp::RegisteredViewerPath());
     PopupWatcher boxes;
     UIHtmlHelp viewer;
-    // The build puts the help file beside the test: Wine's viewer opens it,
-    // and no error box shows.
-    EXPECT_TRUE(UIShowHelp(m_caller, viewer));
+    EXPECT_TRUE(UIShowHelp(m_caller, viewer));  // the build puts the help file beside the test
     EXPECT_TRUE(boxes.m_boxes.empty());
-
-    EXPECT_FALSE(viewer.HasFailed());
-    const HMODULE hhctrl = GetModuleHandleA(registered.c_str());
+    const HMODULE hhctrl = GetModuleHandleA(m_original);
     ASSERT_NE(nullptr, hhctrl);
-    EXPECT_EQ(hhctrl, viewer.GetLibrary());
-    EXPECT_EQ(GetProcAddress(hhctrl, MAKEINTRESOURCEA(14)), viewer.GetEntry());
     EXPECT_EQ(GetProcAddress(hhctrl, "HtmlHelpA"), viewer.GetEntry()) << "export 14 is not the narrow entry";
-
-    // The process-wide record the Help button uses takes the same road.
-    EXPECT_TRUE(UIShowHelp(m_caller));
+    EXPECT_TRUE(UIShowHelp(m_caller));  // the process-wide record the Help button uses
     EXPECT_EQ(viewer.GetEntry(), UIHtmlHelp::Viewer().GetEntry());
     viewer.Call(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }
 
+// Fault: a registered path that does not load leaves the program without help.
 TEST_F(HtmlHelpTest, AViewerPathThatDoesNotLoadFallsBackToHhctrlByName)
 {
-    ASSERT_TRUE(m_registration.Set(REG_SZ, "C:\\nowhere\\hhctrl-missing.ocx"));
+    ASSERT_TRUE(Register(REG_SZ, "C:\\nowhere\\hhctrl-missing.ocx"));
     UIHtmlHelp viewer;
     viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0);
     EXPECT_FALSE(viewer.HasFailed());
     EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), viewer.GetLibrary());
 }
 
+// Faults: an expandable registration not expanded, the wrong file or context
+// asked for, the description lost or shown for a success.
 TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
 {
-    // An expandable path, as an installer may register it.
     SetEnvironmentVariableA("KAC_TEST_VIEWER_DIR", StandInFolder("help-viewer").c_str());
-    ASSERT_TRUE(m_registration.Set(REG_EXPAND_SZ, "%KAC_TEST_VIEWER_DIR%\\kac_help_viewer.dll"));
+    ASSERT_TRUE(Register(REG_EXPAND_SZ, "%KAC_TEST_VIEWER_DIR%\\kac_help_viewer.dll"));
     EXPECT_STREQ(StandInViewerPath().c_str(), UIHtmlHelp::RegisteredViewerPath());
-
     const size_t before = RecordedViewerCalls().size();
     UIHtmlHelp viewer;
     {
@@ -152,40 +120,34 @@ TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
         EXPECT_FALSE(UIShowHelp(m_caller, viewer));
         ASSERT_EQ(1u, boxes.m_boxes.size());
         EXPECT_EQ("Help Error", boxes.m_boxes[0].caption);
-        // The viewer's wide description, in the program's narrow (UTF-8) strings.
-        EXPECT_EQ("Не удаётся открыть файл справки «KestAdvConfig.chm».", boxes.m_boxes[0].text);
+        EXPECT_EQ(kDescription, boxes.m_boxes[0].text);  // the viewer's wide text, in UTF-8
     }
     const std::vector<std::string> calls = RecordedViewerCalls();
-    ASSERT_EQ(before + 2, calls.size());
-    EXPECT_EQ(std::string(UIHelpFilePath()) + "|15|102", calls[before]);
-    EXPECT_EQ("(null)|20|record", calls[before + 1]);
-
-    // Only a failure with a description is shown.
+    const std::vector<std::string> expected{std::string(UIHelpFilePath()) + "|15|102", "(null)|20|record"};
+    EXPECT_EQ(expected, std::vector<std::string>(calls.begin() + static_cast<std::ptrdiff_t>(before), calls.end()));
+    PopupWatcher none;  // only a failure with a description is shown
     AnswerNextLastError(S_OK, L"all is well");
-    PopupWatcher success;
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     AnswerNextLastError(E_FAIL, nullptr);
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
-    EXPECT_TRUE(success.m_boxes.empty());
+    EXPECT_TRUE(none.m_boxes.empty());
     AnswerNextLastError(static_cast<HRESULT>(0x80030002), L"Не удаётся открыть файл справки «KestAdvConfig.chm».");
 }
 
+// Fault: without a usable viewer every press of Help loads and fails again.
 TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
 {
     // Any library without export 14 serves. Not a KxIPC.dll: the failed viewer
     // stays loaded, and the event-logging tests would then find it by name.
-    ASSERT_TRUE(m_registration.Set(REG_SZ, kTestComponentFileName));
+    ASSERT_TRUE(Register(REG_SZ, kTestComponentFileName));
     UIHtmlHelp viewer;
     PopupWatcher boxes;
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     EXPECT_TRUE(viewer.HasFailed());
-
-    // A working viewer registered now is not looked up: the registry is not read again.
-    ASSERT_TRUE(m_registration.Set(REG_SZ, StandInViewerPath()));
+    ASSERT_TRUE(Register(REG_SZ, StandInViewerPath()));  // a working viewer now is not looked up
     const size_t before = RecordedViewerCalls().size();
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     EXPECT_EQ(nullptr, viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0));
     EXPECT_EQ(before, RecordedViewerCalls().size());
-    EXPECT_EQ(nullptr, viewer.GetEntry());
     EXPECT_TRUE(boxes.m_boxes.empty());
 }

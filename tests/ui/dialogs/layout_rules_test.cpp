@@ -66,6 +66,9 @@ TEST(LayoutRulesTest, EachTableLaysItsControlsOutForTheNewClientArea)
           {4, LayoutSideRule{7, 0, kLeft}, Follow(kTop), LayoutSideRule{0, 0, kRight}, Follow(kBottom)}},
          {{90, 40, 110, 60}, {50, 10, 150, 90}, {170, 80, 190, 90}, {5, 5, 15, 15}}, {0, 0, 200, 100}, {10, 20, 410, 320},
          {{200, 160, 220, 180}, {110, 50, 310, 290}, {380, 300, 400, 310}, {0, 25, 0, 235}}},
+        {"proportional against an empty first area",
+         {{1, Scale(kLeft), Scale(kTop), Scale(kRight), Scale(kBottom)}}, {{0, 0, 0, 0}}, {0, 0, 0, 0}, {0, 0, 100, 50},
+         {{0, 0, 100, 50}}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -28,35 +28,14 @@ HFONT FontHandleOf(HWND hwnd)
     return reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
 }
 
-LOGFONTA FontOf(HWND hwnd)
-{
-    LOGFONTA logFont{};
-    GetObjectA(FontHandleOf(hwnd), sizeof logFont, &logFont);
-    return logFont;
-}
-
 HWND CreateStatic(HWND parent, int id)
 {
     return CreateWindowExA(0, "STATIC", "text", (parent != nullptr ? WS_CHILD : WS_POPUP) | WS_VISIBLE, 0, 0, 80, 20,
-                           parent, parent != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr,
-                           nullptr, nullptr);
+                           parent, parent != nullptr ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)) : nullptr, nullptr, nullptr);
 }
 
 LANGID Japanese() { return MAKELANGID(LANG_JAPANESE, SUBLANG_JAPANESE_JAPAN); }
 LANGID Russian() { return MAKELANGID(LANG_RUSSIAN, SUBLANG_DEFAULT); }
-
-// A GDI font of the test's own, deleted with the object.
-class TestFont {
-public:
-    explicit TestFont(const LOGFONTA& logFont) : m_font(CreateFontIndirectA(&logFont)) {}
-    ~TestFont() { DeleteObject(m_font); }
-    TestFont(const TestFont&) = delete;
-    TestFont& operator=(const TestFont&) = delete;
-    operator HFONT() const { return m_font; }
-
-private:
-    HFONT m_font;
-};
 
 }  // namespace
 
@@ -90,22 +69,23 @@ TEST(UIFontTest, TheFontComesFromTheParentElseTheWindowElseTheSystemInTheSetTheT
         {"Japanese: a given font in Shift JIS", &Japanese, nullptr, nullptr, &given, given, SHIFTJIS_CHARSET},
         {"elsewhere a given font keeps its set", &Russian, nullptr, nullptr, &given, given, RUSSIAN_CHARSET},
     };
-    const TestFont parentHandle(parentFont), ownHandle(ownFont);
+    const HFONT parentHandle = CreateFontIndirectA(&parentFont), ownHandle = CreateFontIndirectA(&ownFont);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const UIFont::LanguageSource previous = UIFont::SetLanguageSource(row.language);
         const HWND parent = row.parent != nullptr ? CreateStatic(nullptr, 0) : nullptr;
         if (parent != nullptr)
-            SendMessageA(parent, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(parentHandle)), FALSE);
+            SendMessageA(parent, WM_SETFONT, reinterpret_cast<WPARAM>(parentHandle), FALSE);
         const HWND window = CreateStatic(parent, 1);
         if (row.own != nullptr)
-            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(ownHandle)), FALSE);
+            SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(ownHandle), FALSE);
         UIFont font;
         ASSERT_TRUE(row.given != nullptr ? font.ModifyCurrentFont(CWnd::FromHandle(window), *row.given, false)
                                          : font.Init(CWnd::FromHandle(window), false));
         UIFont::SetLanguageSource(previous);
         EXPECT_EQ(font.GetSafeHandle(), FontHandleOf(window));
-        const LOGFONTA shown = FontOf(window);
+        LOGFONTA shown{};
+        GetObjectA(FontHandleOf(window), sizeof shown, &shown);
         EXPECT_STREQ(row.expected.lfFaceName, shown.lfFaceName);
         EXPECT_EQ(row.expected.lfHeight, shown.lfHeight);
         EXPECT_EQ(row.charSet < 0 ? row.expected.lfCharSet : row.charSet, shown.lfCharSet);
@@ -113,6 +93,8 @@ TEST(UIFontTest, TheFontComesFromTheParentElseTheWindowElseTheSystemInTheSetTheT
         if (parent != nullptr)
             DestroyWindow(parent);
     }
+    DeleteObject(parentHandle);
+    DeleteObject(ownHandle);
 }
 
 TEST(UIFontTest, AppliedToChildrenTheFontReachesDirectChildrenOnlyAndReplacesTheOldOne)

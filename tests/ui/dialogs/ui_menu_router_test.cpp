@@ -1,7 +1,8 @@
-// UIMenuRouter in a host dialog: menu items reach their UIMenu only while
-// the host tracks the popup; other owner-drawn requests are left to it.
-#include "platform/cdialog.h"
-#include "resources/resource.h"
+// UIMenuRouter: menu items reach their UIMenu only while the window asking
+// tracks the popup; other owner-drawn requests are left to the window.
+// Faults: the right-click menu's items drawn by nobody (empty), or another
+// window's owner-drawn requests taken over.
+#include "tests/support/host_window.h"
 #include "ui/dialogs/ui_menu.h"
 #include "ui/dialogs/ui_menu_router.h"
 
@@ -9,56 +10,43 @@
 
 namespace {
 
-// Measures and draws the host and a bystander see during a tracked popup.
-struct RouterLog {
-    int hostRouted = 0;
-    int hostLeft = 0;
-    int bystanderRouted = 0;
-};
-
-class HostDialog : public CDialog {
+// Routes its owner-draw requests as the main dialog does, counting them.
+class Owner : public HostWindow {
 public:
-    explicit HostDialog(RouterLog& log) : CDialog(IDD_ABOUTBOX), m_log(log) {}
-
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if (message == WM_MEASUREITEM || message == WM_DRAWITEM) {
-            if (UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam)) {
-                ++m_log.hostRouted;
-                return TRUE;
-            }
-            ++m_log.hostLeft;
-        }
-        return CDialog::WindowProc(message, wParam, lParam);
+        if (message != WM_MEASUREITEM && message != WM_DRAWITEM)
+            return HostWindow::WindowProc(message, wParam, lParam);
+        ++(UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam) ? m_routed : m_left);
+        return TRUE;
     }
-
-private:
-    RouterLog& m_log;
+    int m_routed = 0, m_left = 0;
 };
 
+// What happens inside the popup's modal loop: whether the owner is seen
+// tracking, and whether a request for the same item at another window is routed.
 thread_local struct {
-    HWND bystander;
-    ULONG_PTR itemData;
-    RouterLog* log;
-    bool trackingSeen;
-    HWND host;
+    HWND owner, bystander;
+    ULONG_PTR item;
+    bool tracking, bystanderRouted;
 } t_during{};
 
-// Runs inside the popup's modal loop: a request for the same item at a
-// window that does not track the menu, then Escape.
+bool Measure(HWND window, UINT type, ULONG_PTR item)
+{
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = type;
+    measure.itemData = item;
+    return UIMenuRouter::RouteOwnerDraw(window, WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure));
+}
+
 void CALLBACK DuringTracking(HWND, UINT, UINT_PTR timer, DWORD)
 {
     const HWND popup = FindWindowA("#32768", nullptr);
     if (popup == nullptr || !IsWindowVisible(popup))
         return;
     KillTimer(nullptr, timer);
-    t_during.trackingSeen = UIMenuRouter::IsTrackingPopup(t_during.host);
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = t_during.itemData;
-    if (UIMenuRouter::RouteOwnerDraw(t_during.bystander, WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure)))
-        ++t_during.log->bystanderRouted;
+    t_during.tracking = UIMenuRouter::IsTrackingPopup(t_during.owner);
+    t_during.bystanderRouted = Measure(t_during.bystander, ODT_MENU, t_during.item);
     PostMessageA(popup, WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
@@ -66,43 +54,24 @@ void CALLBACK DuringTracking(HWND, UINT, UINT_PTR timer, DWORD)
 
 TEST(UIMenuRouterTest, MenuItemsReachTheirMenuOnlyWhileTheOwnerTracksThePopup)
 {
-    RouterLog log;
-    HostDialog host(log);
-    ASSERT_TRUE(host.Create(IDD_ABOUTBOX));
-    host.ShowWindow(SW_SHOW);
-    CWnd bystander;
-    ASSERT_TRUE(bystander.CreateEx(0, nullptr, "bystander", WS_POPUP, {0, 0, 10, 10}, nullptr, 0));
-
+    Owner owner;
+    HostWindow bystander({0, 0, 10, 10}, WS_POPUP);
     UIMenu menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     menu.AppendMenu(MF_STRING, 1, "First");
     menu.AppendMenu(MF_STRING, 2, "Second");
     ASSERT_TRUE(menu.MakeOwnerDrawn(menu));
-    const auto data = reinterpret_cast<ULONG_PTR>(menu.GetItem(0));
+    const auto item = reinterpret_cast<ULONG_PTR>(menu.GetItem(0));
+    EXPECT_FALSE(Measure(owner, ODT_MENU, item));  // not tracking
 
-    // Not tracking: a menu item request is left to the window.
-    MEASUREITEMSTRUCT measure{};
-    measure.CtlType = ODT_MENU;
-    measure.itemData = data;
-    EXPECT_FALSE(UIMenuRouter::RouteOwnerDraw(host.m_hWnd, WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure)));
-    EXPECT_EQ(0u, measure.itemHeight);
-
-    t_during = {bystander.m_hWnd, data, &log, false, host.m_hWnd};
+    t_during = {owner.m_hWnd, bystander.m_hWnd, item, false, false};
     const UINT_PTR timer = SetTimer(nullptr, 0, 20, &DuringTracking);
-    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 100, 100, host.m_hWnd));
+    EXPECT_EQ(0, menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY, 100, 100, owner.m_hWnd));
     KillTimer(nullptr, timer);
-
-    EXPECT_TRUE(t_during.trackingSeen);
-    EXPECT_GE(log.hostRouted, 4);  // both items measured and drawn
-    EXPECT_EQ(0, log.hostLeft);
-    EXPECT_EQ(0, log.bystanderRouted);
-    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(host.m_hWnd));
-
-    // Requests of controls and unknown item data are never the menu's.
-    measure = {};
-    measure.CtlType = ODT_BUTTON;
-    measure.itemData = data;
-    EXPECT_FALSE(UIMenuRouter::RouteOwnerDraw(host.m_hWnd, WM_MEASUREITEM, reinterpret_cast<LPARAM>(&measure)));
-    bystander.DestroyWindow();
-    host.DestroyWindow();
+    EXPECT_TRUE(t_during.tracking);
+    EXPECT_FALSE(t_during.bystanderRouted);
+    EXPECT_GE(owner.m_routed, 4);  // both items measured and drawn
+    EXPECT_EQ(0, owner.m_left);
+    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(owner));
+    EXPECT_FALSE(Measure(owner, ODT_BUTTON, item));  // a control's request is never the menu's
 }
