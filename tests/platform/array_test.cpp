@@ -1,20 +1,25 @@
-// Containers: an index outside the elements is an error, never a read or
-// write past the end, and a failed call changes nothing.
+// Containers and texts: an index outside the elements is an error, never a
+// read or write past the end, and a failed call changes nothing.
 #include "platform/cobarray.h"
+#include "platform/cstring.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 TEST(ArrayTest, EveryAccessOutsideTheElementsIsAnError)
 {
     CArray<int, int> numbers;
-    EXPECT_THROW(numbers.GetAt(0), CInvalidArgException);
     numbers.Add(1);
-    EXPECT_EQ(1, numbers.Add(2));
-    EXPECT_THROW(numbers.GetAt(2), CInvalidArgException);
-    EXPECT_THROW(numbers.GetAt(-1), CInvalidArgException);
-    EXPECT_THROW(numbers.SetAt(2, 5), CInvalidArgException);
-    EXPECT_THROW(numbers.RemoveAt(1, 2), CInvalidArgException);
-    EXPECT_THROW(numbers.InsertAt(3, 0), CInvalidArgException);
-    EXPECT_THROW(numbers.SetSize(-1), CInvalidArgException);
+    numbers.Add(2);
+    const CString text("ab");
+    const std::function<void()> outside[] = {
+        [&] { numbers.GetAt(2); },        [&] { numbers.GetAt(-1); },      [&] { numbers.SetAt(2, 5); },
+        [&] { numbers.RemoveAt(1, 2); },  [&] { numbers.InsertAt(3, 0); }, [&] { numbers.SetSize(-1); },
+        [&] { CArray<int, int>().GetAt(0); }, [&] { text.GetAt(2); },
+    };
+    for (size_t row = 0; row < std::size(outside); ++row)
+        EXPECT_THROW(outside[row](), CInvalidArgException) << "row " << row;
     EXPECT_EQ(2, numbers.GetSize());
+    EXPECT_EQ(2, numbers.GetAt(1));
 }

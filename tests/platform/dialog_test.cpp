@@ -1,4 +1,4 @@
-// CDialog: initialisation order, item binding, and the modal loop's
+// CDialog: initialisation order, item binding, the modal loop and its
 // pre-translation from the target window up through its parents.
 #include "platform/cbutton.h"
 #include "platform/cdialog.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-// A window that records the messages offered to its PreTranslateMessage.
+// A window that records the keys offered to its PreTranslateMessage.
 class PreTranslateRecorder : public CWnd {
 public:
     PreTranslateRecorder(MessageLog& log, const char* name) : m_log(log), m_name(name) {}
@@ -35,18 +35,19 @@ public:
     CButton m_okButton;
     CButton m_missingItem;
     MessageLog& m_log;
-    bool m_itemsExistedBeforeInit = false;
     bool m_bindMissingItemOnSave = false;
 
 protected:
     void PreInitDialog() override
     {
-        m_log.Add("PreInitDialog");
-        m_itemsExistedBeforeInit = ::GetDlgItem(m_hWnd, IDOK) != nullptr;
+        m_log.Add(std::string("PreInitDialog items=") + (::GetDlgItem(m_hWnd, IDOK) != nullptr ? "1" : "0"));
     }
     bool OnInitDialog() override
     {
-        m_log.Add("OnInitDialog");
+        const HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+        char title[32] = {};
+        ::GetWindowTextA(owner, title, sizeof title);
+        m_log.Add(std::string("OnInitDialog owner=") + title + (::IsWindowEnabled(owner) ? " enabled" : " disabled"));
         CDialog::OnInitDialog();
         if (m_onInit)
             m_onInit(*this);
@@ -78,33 +79,65 @@ protected:
     }
 };
 
-void PostKey(HWND target, WPARAM key)
-{
-    PostMessageA(target, WM_KEYDOWN, key, 1);
-}
-
 }  // namespace
 
-// Faults: items missing when initialisation runs, the font set after the
-// items, an item bound by data exchange that never sees its messages.
-TEST(DialogTest, InitialisationRunsPreInitThenOnInitAndBindsItems)
+// Each row a modal run over an owner, the given parent or else the active
+// window: what initialisation does, what DoModal returns and how the log
+// ends. The owner is disabled while the dialog runs (the user cannot click
+// behind it) and enabled after.
+TEST(DialogTest, ModalRunsEndAsTheirScenarioSays)
 {
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    CWnd* boundObject = nullptr;
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        boundObject = CWnd::FromHandlePermanent(::GetDlgItem(d.m_hWnd, IDOK));
-        d.EndDialog(17);
+    const struct {
+        const char* fault;
+        std::function<void(ScenarioDialog&)> onInit;
+        bool parentGiven;
+        bool bindMissingItemOnSave;
+        INT_PTR result;
+        std::vector<std::string> logEnd;
+    } rows[] = {
+        {"items missing at initialisation, the font set after them, an item bound but not routed to its object",
+         [](ScenarioDialog& d) {
+             const bool bound = CWnd::FromHandlePermanent(::GetDlgItem(d.m_hWnd, IDOK)) == &d.m_okButton;
+             d.m_log.Add(bound ? "OK bound" : "OK not bound");
+             d.EndDialog(17);
+         },
+         true, false, 17,
+         {"OnSetFont stored=1 items=0", "PreInitDialog items=1", "OnInitDialog owner=owner disabled",
+          "DoDataExchange save=0", "OK bound"}},
+        {"the active window not the owner, the close box not cancelling",
+         [](ScenarioDialog& d) { d.PostMessage(WM_CLOSE); }, false, false, IDCANCEL,
+         {"OnInitDialog owner=owner disabled", "DoDataExchange save=0", "OnCancel"}},
+        {"OK closes a dialog whose data exchange failed",
+         [](ScenarioDialog& d) {
+             d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
+             d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+         },
+         true, true, IDCANCEL, {"DoDataExchange save=1", "OnCancel"}},
+        {"a request to end the program is lost", [](ScenarioDialog&) { PostQuitMessage(3); }, true, false, -1,
+         {"DoDataExchange save=0"}},
     };
-    EXPECT_EQ(17, dialog.DoModal());
-    EXPECT_TRUE(dialog.m_itemsExistedBeforeInit);
-    // The template's font comes first, stored already, before the items exist.
-    EXPECT_TRUE(log.Is({"OnSetFont stored=1 items=0", "PreInitDialog", "OnInitDialog", "DoDataExchange save=0"}));
-    EXPECT_EQ(&dialog.m_okButton, boundObject);
-    EXPECT_EQ(nullptr, dialog.m_hWnd);
-    EXPECT_EQ(nullptr, dialog.m_okButton.m_hWnd);  // unbound when its window went
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.fault);
+        MessageLog log;
+        CWnd owner;
+        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
+        SetActiveWindow(owner.m_hWnd);
+        ScenarioDialog dialog(log, row.parentGiven ? &owner : nullptr);
+        dialog.m_onInit = row.onInit;
+        dialog.m_bindMissingItemOnSave = row.bindMissingItemOnSave;
+        EXPECT_EQ(row.result, dialog.DoModal());
+        EXPECT_TRUE(log.EndsWith(row.logEnd));
+        EXPECT_TRUE(owner.IsWindowEnabled());
+        EXPECT_EQ(nullptr, dialog.m_okButton.m_hWnd);  // unbound when its window went
+        MSG msg{};
+        EXPECT_EQ(row.result == -1, PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 3);
+        owner.DestroyWindow();
+    }
+    EXPECT_EQ(-1, CDialog(4242).DoModal());  // no such template
 }
 
+// Keys pass the target, then its parents, then the dialog, before
+// IsDialogMessage; a message the target handles goes no further.
 TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
 {
     MessageLog log;
@@ -116,80 +149,19 @@ TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
         ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, {0, 0, 80, 20}, &panel, 501));
         edit.SetFocus();
         PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
-        PostKey(edit.m_hWnd, VK_ESCAPE);
+        PostMessageA(edit.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1);
     };
     EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    // IsDialogMessage turned Escape into Cancel after every pre-translation.
-    static const std::vector<std::string> kOrder{"edit:WM_CHAR",    "panel:WM_CHAR",     "dialog:WM_CHAR", "edit:WM_KEYDOWN",
-                                                 "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "OnCancel"};
-    EXPECT_TRUE(log.EndsWith(kOrder));
-    // A message the target handles goes no further; Enter presses the default button.
+    EXPECT_TRUE(log.EndsWith({"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN",
+                              "dialog:WM_KEYDOWN", "OnCancel"}));
     log.Clear();
     edit.m_swallowChars = true;
     dialog.m_onInit = [&](ScenarioDialog& d) {
         ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, {0, 0, 80, 20}, &d, 501));
         edit.SetFocus();
         PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
-        PostKey(edit.m_hWnd, VK_RETURN);
+        PostMessageA(edit.m_hWnd, WM_KEYDOWN, VK_RETURN, 1);  // presses the default button
     };
     EXPECT_EQ(IDOK, dialog.DoModal());
     EXPECT_TRUE(SameSequence({"edit:WM_CHAR"}, log.Only({WM_CHAR})));
-}
-
-// The owner is the given parent, else the active window: disabled while the
-// dialog runs (the user cannot click behind it), enabled after.
-TEST(DialogTest, OwnerIsDisabledWhileTheDialogRunsAndEnabledAfter)
-{
-    for (const bool given : {true, false}) {
-        SCOPED_TRACE(given ? "parent given" : "the active window");
-        MessageLog log;
-        CWnd owner;
-        ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, 200, 200}, nullptr, 0));
-        SetActiveWindow(owner.m_hWnd);
-        ASSERT_EQ(owner.m_hWnd, GetActiveWindow());
-        ScenarioDialog dialog(log, given ? &owner : nullptr);
-        bool ownerEnabledDuringDialog = true;
-        HWND dialogOwner = nullptr;
-        dialog.m_onInit = [&](ScenarioDialog& d) {
-            ownerEnabledDuringDialog = owner.IsWindowEnabled();
-            dialogOwner = GetWindow(d.m_hWnd, GW_OWNER);
-            d.PostMessage(WM_CLOSE);
-        };
-        EXPECT_EQ(IDCANCEL, dialog.DoModal());  // the close box cancels
-        EXPECT_FALSE(ownerEnabledDuringDialog);
-        EXPECT_EQ(owner.m_hWnd, dialogOwner);
-        EXPECT_TRUE(owner.IsWindowEnabled());
-        owner.DestroyWindow();
-    }
-}
-
-TEST(DialogTest, FailedDataExchangeKeepsTheDialogOpen)
-{
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    dialog.m_bindMissingItemOnSave = true;
-    dialog.m_onInit = [](ScenarioDialog& d) {
-        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
-        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-    };
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());  // OK did not close it
-    EXPECT_TRUE(log.EndsWith({"DoDataExchange save=1", "OnCancel"}));
-}
-
-TEST(DialogTest, QuitMessageEndsTheModalLoopAndStaysQueued)
-{
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    dialog.m_onInit = [](ScenarioDialog&) { PostQuitMessage(3); };
-    EXPECT_EQ(-1, dialog.DoModal());
-    MSG msg{};
-    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(3u, msg.wParam);
-}
-
-TEST(DialogTest, MissingTemplateFailsWithMinusOne)
-{
-    CDialog dialog(4242);
-    EXPECT_EQ(-1, dialog.DoModal());
-    EXPECT_EQ(nullptr, dialog.m_hWnd);
 }
