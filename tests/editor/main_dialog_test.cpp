@@ -1,6 +1,7 @@
 // The whole program as a user meets it: started from a folder of its own with
 // a definition file beside it, driven through its real windows and keys, and
 // judged by what it shows and by what it leaves in the registry.
+#include "platform/window_accessible.h"
 #include "resources/resource.h"
 #include "tests/components/component/test_component.h"
 #include "tests/editor/support/program_under_test.h"
@@ -11,6 +12,8 @@
 #include "tests/support/window_image.h"
 
 #include <gtest/gtest.h>
+
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -44,24 +47,16 @@ std::wstring ControlText(HWND window)
 
 // Keys pressed and let go as hardware input, with Shift held around them
 // when asked: they reach the focused window.
-void PressKeys(std::initializer_list<WORD> keys, bool shift = false)
+void PressKeys(std::initializer_list<BYTE> keys, bool shift = false)
 {
-    std::vector<INPUT> input;
-    const auto add = [&](WORD key, DWORD flags) {
-        INPUT& each = input.emplace_back();
-        each.type = INPUT_KEYBOARD;
-        each.ki.wVk = key;
-        each.ki.dwFlags = flags;
-    };
     if (shift)
-        add(VK_SHIFT, 0);
-    for (const WORD key : keys) {
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
+        keybd_event(VK_SHIFT, 0, 0, 0);
+    for (const BYTE key : keys) {
+        keybd_event(key, 0, 0, 0);
+        keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
     }
     if (shift)
-        add(VK_SHIFT, KEYEVENTF_KEYUP);
-    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+        keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
 }
 
 // What the system knows of the thread of a window: focus, move-size loop.
@@ -120,6 +115,80 @@ std::wstring TemplateCaption(int id)
     GetDlgItemTextW(plain, id, caption, 64);
     DestroyWindow(plain);
     return caption;
+}
+
+// What a window's accessible object answers for itself (child 0) and its children.
+struct Accessible {
+    explicit Accessible(HWND window)
+    {
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
+                                   reinterpret_cast<void**>(&object));
+    }
+    ~Accessible() { if (object != nullptr) object->Release(); }
+    Accessible(const Accessible&) = delete;
+    Accessible& operator=(const Accessible&) = delete;
+
+    static VARIANT Child(LONG child)
+    {
+        VARIANT id{};
+        id.vt = VT_I4;
+        id.lVal = child;
+        return id;
+    }
+    std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*), LONG child = 0) const
+    {
+        BSTR text = nullptr;
+        const bool got = object != nullptr && SUCCEEDED((object->*get)(Child(child), &text)) && text != nullptr;
+        const std::wstring result = got ? text : L"";
+        SysFreeString(text);
+        return result;
+    }
+    LONG Number(HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*), LONG child) const
+    {
+        VARIANT answer{};
+        const bool got = object != nullptr && SUCCEEDED((object->*get)(Child(child), &answer));
+        return got && answer.vt == VT_I4 ? answer.lVal : -1;
+    }
+    bool Has(LONG child, LONG state) const { return (Number(&IAccessible::get_accState, child) & state) != 0; }
+    // The simple children AccessibleChildren gives, with their names and values.
+    Rows Children() const
+    {
+        LONG count = 0;
+        if (object == nullptr || FAILED(object->get_accChildCount(&count)))
+            return {};
+        std::vector<VARIANT> children(static_cast<size_t>(count));
+        AccessibleChildren(object, 0, count, children.data(), &count);
+        Rows items;
+        for (VARIANT& child : children) {
+            if (child.vt == VT_I4)
+                items.emplace_back(Text(&IAccessible::get_accName, child.lVal),
+                                   Text(&IAccessible::get_accValue, child.lVal));
+            VariantClear(&child);
+        }
+        return items;
+    }
+
+    IAccessible* object = nullptr;
+};
+
+// The shown controls a user can reach (enabled tab stops, the trees, the
+// grid) whose accessible objects give no name.
+std::vector<int> UnnamedControls(const ProgramUnderTest& program)
+{
+    std::vector<HWND> windows;
+    EnumChildWindows(program.Dialog(), [](HWND window, LPARAM found) {
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&windows));
+    const HWND always[] = {program.Item(IDC_CATEGORY_TREE), program.Item(IDC_DIRECTORY_TREE), program.Grid()};
+    std::vector<int> unnamed;
+    for (const HWND window : windows) {
+        const bool tabStop = IsWindowEnabled(window) && (GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP) != 0;
+        if (IsWindowVisible(window) && (tabStop || std::ranges::count(always, window) != 0) &&
+            Accessible(window).Text(&IAccessible::get_accName).empty())
+            unnamed.push_back(GetDlgCtrlID(window));
+    }
+    return unnamed;
 }
 
 // Every test starts without the program's settings and leaves the registry
@@ -244,89 +313,47 @@ TEST_F(MainDialogTest, AChoiceChangesEverySharedIdAndApplyAndOkWriteEveryValue)
               Values());
 }
 
-// With the keyboard only, on the Components page: Tab to the category tree,
-// End to Components, Tab to the directory tree; there the typed name of each
-// folder selects it and Right opens it, down to the test component; the menu
-// key or Shift+F10 opens its menu, whose first item registers and second
-// unregisters it with the system's tool (faults: the keyboard's menu request
-// without a point ignored, Shift+F10 ignored, the wrong item's path, a choice
-// that starts nothing).
-TEST_F(MainDialogTest, AComponentIsRegisteredAndUnregisteredWithKeysOnly)
-{
-    const TempFolder components;
-    const std::string component =
-        components.CopyFileTo(ExecutableFolder() + kTestComponentFileName, "grid.ocx");
-    ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
-    ASSERT_TRUE(Run(program));
-    ASSERT_TRUE(TabTo(program, program.Item(IDC_CATEGORY_TREE)));
-    PressKeys({VK_END});
-    ASSERT_TRUE(TabTo(program, program.Item(IDC_DIRECTORY_TREE)));
-
-    // The tree forgets typed letters after a pause (half a second on this
-    // system); a user pauses between names, so each name is a search of its own.
-    const HWND tree = program.Item(IDC_DIRECTORY_TREE);
-    ULONGLONG typed = 0;
-    const auto select = [&](const std::string& name, const std::string& keys) {
-        program.WaitUntil([&] { return GetTickCount64() - typed > 1000; }, 1500);
-        for (const char character : keys) {  // with Shift where the layout needs it
-            const SHORT key = VkKeyScanA(character);
-            PressKeys({static_cast<WORD>(key & 0xFF)}, (key & 0x100) != 0);
-        }
-        typed = GetTickCount64();
-        return program.WaitUntil([&] {
-            const HTREEITEM item = program.SelectedTreeItem(IDC_DIRECTORY_TREE);
-            return lstrcmpiW(program.TreeItemText(IDC_DIRECTORY_TREE, item).c_str(),
-                             std::wstring(name.begin(), name.end()).c_str()) == 0;
-        });
-    };
-    ASSERT_TRUE(select(component.substr(0, 2), component.substr(0, 1)));  // the drive, C:
-    for (size_t from = 3; from != 0;) {
-        const size_t end = component.find('\\', from);
-        const std::string name = component.substr(from, end == std::string::npos ? end : end - from);
-        const HTREEITEM folder = program.SelectedTreeItem(IDC_DIRECTORY_TREE);
-        PressKeys({VK_RIGHT});
-        ASSERT_TRUE(program.WaitUntil([&] {
-            return (SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(folder), TVIS_EXPANDED) &
-                    TVIS_EXPANDED) != 0;
-        })) << name;
-        ASSERT_TRUE(select(name, name)) << name;
-        from = end == std::string::npos ? 0 : end + 1;
-    }
-
-    // Register with Shift+F10, then unregister with the menu key, by the menu's keys.
-    for (const auto& [menuKey, keys, registered, parameters] :
-         {std::tuple{VK_F10, std::vector<WORD>{VK_DOWN, VK_RETURN}, 1ul, " " + component},
-          std::tuple{VK_APPS, std::vector<WORD>{VK_DOWN, VK_DOWN, VK_RETURN}, 0ul, " /u " + component}}) {
-        SetForegroundWindow(program.Dialog());  // after the tool's own window
-        const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
-        PressKeys({static_cast<WORD>(menuKey)}, menuKey == VK_F10);
-        ASSERT_TRUE(program.WaitUntil([&] { return program.FindWindowOfClass(L"#32768") != nullptr; })) << registered;
-        for (const WORD key : keys)
-            PressKeys({key});
-        ASSERT_TRUE(WaitForRegistrationMark(registered, toolsBefore)) << registered;
-        const std::string commandLine = RegistrationMark(registered);
-        EXPECT_TRUE(commandLine.ends_with(parameters)) << commandLine;
-        EXPECT_EQ(program.Item(IDC_DIRECTORY_TREE), FocusOf(program));
-    }
-    program.Click(IDCANCEL);
-    EXPECT_NE(STILL_ACTIVE, program.WaitForExit());
-}
-
 TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
 {
     for (const auto& [name, value] : {std::pair{"Stored", 2u}, {"First1010", 1u}, {"First1011", 1u}, {"Number", 7u}})
         WriteRegistryDword(kRulesKey, name, value);
     const Listing before = Values();
 
+    const struct Apartment {  // COM for the accessible objects' calls, for this test
+        Apartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+        ~Apartment() { CoUninitialize(); }
+    } apartment;
     ProgramUnderTest program(TestDataPath("dialog\\pages.xml"));
     ASSERT_TRUE(Run(program));
+    // On each page nothing a user can reach is silent to a screen reader
+    // (fault: a tree or the grid has no name).
+    const auto expectAllNamed = [&](const char* page) {
+        program.WaitUntil([&] { return UnnamedControls(program).empty(); }, 2000);
+        EXPECT_EQ(std::vector<int>{}, UnnamedControls(program)) << page;
+    };
+    expectAllNamed("at start");
     ASSERT_TRUE(program.SelectCategory(1));
+    expectAllNamed("a property page");
     // No row for 1012; 1010 and 1011 on their first choice whatever is
     // stored; list boxes, edits and a value naming no choice show nothing.
     EXPECT_EQ((Rows{{L"Stored choice", L"Third"}, {L"Always first", L"Off"}, {L"Always first too", L"Never"},
                     {L"List", L""}, {L"Number", L""}, {L"Long", L""}, {L"Reset the layout", L"No"}, {L"Text", L""},
                     {L"Out of range", L""}}),
               program.GridRows());
+    // The grid is named after its page (fault: the file's name kept), and
+    // each row reads out the attribute's name and the value the grid shows
+    // (fault: columns swapped, rows missing or shifted). Once a row is
+    // chosen it is the selected one and the description pane reads out its
+    // name and description (fault: the pane silent or stale).
+    const Accessible grid(program.Grid());
+    EXPECT_EQ(L"Rules", grid.Text(&IAccessible::get_accName));
+    EXPECT_EQ(program.GridRows(), grid.Children());
+    EXPECT_EQ(ROLE_SYSTEM_LISTITEM, grid.Number(&IAccessible::get_accRole, 1));
+    ASSERT_TRUE(program.ClickCell(kFirst1010Row, 0));
+    ASSERT_TRUE(program.WaitUntil([&] { return grid.Has(kFirst1010Row + 1, STATE_SYSTEM_SELECTED); }));
+    EXPECT_FALSE(grid.Has(1, STATE_SYSTEM_SELECTED));
+    const Accessible pane(GetDlgItem(program.Item(IDC_PROPERTY_GRID), 57341));
+    EXPECT_EQ(L"Always first\nOpens on its first choice.", pane.Text(&IAccessible::get_accName));
     ASSERT_TRUE(Choose(program, 0, 0));
 
     // A click on an item inside the open list commits that item.
@@ -368,6 +395,18 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     EXPECT_TRUE(!IsWindowVisible(directories) && IsWindowVisible(program.Item(IDC_PROPERTY_GRID)));
     ASSERT_TRUE(program.SelectCategory(3));
     EXPECT_EQ(drives, SendMessageW(directories, TVM_GETCOUNT, 0, 0));
+    expectAllNamed("the Components page");
+    // The category tree reads out its items in display order with their
+    // levels (fault: items missing, out of order, at one level); the chosen
+    // one is selected and the root open (fault: states not the item's). The
+    // directory tree reads out the drives it shows (fault: its items silent).
+    const Accessible categories(program.Item(IDC_CATEGORY_TREE));
+    EXPECT_EQ((Rows{{L"Pages", L"0"}, {L"Rules", L"1"}, {L"Empty", L"1"}, {L"Components", L"1"}}),
+              categories.Children());
+    EXPECT_TRUE(categories.Has(4, STATE_SYSTEM_SELECTED) && !categories.Has(2, STATE_SYSTEM_SELECTED));
+    EXPECT_TRUE(categories.Has(1, STATE_SYSTEM_EXPANDED));
+    EXPECT_EQ(ROLE_SYSTEM_OUTLINEITEM, categories.Number(&IAccessible::get_accRole, 1));
+    EXPECT_TRUE(std::ranges::count(Accessible(directories).Children(), std::pair<std::wstring, std::wstring>(L"C:", L"0")));
     const std::pair<HWND, std::wstring> tip{directories, L"Right click on an .OCX or .DLL file to register a component."};
     EXPECT_EQ(1, std::ranges::count(program.ToolTips(), tip));
 
@@ -385,6 +424,50 @@ TEST_F(MainDialogTest, PagesShowTheirRowsAndCancelWritesNothing)
     PostMessageW(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_TRUE(program.WaitUntil([&] { return !IsWindow(about); }));
     EXPECT_TRUE(IsWindowEnabled(program.Dialog()));
+
+    // With the keyboard only: Tab to the directory tree; there the typed
+    // name of each folder selects it and Right opens it, down to the test
+    // component; the menu key or Shift+F10 opens its menu, whose first item
+    // registers and second unregisters it with the system's tool (faults:
+    // the keyboard's menu request without a point ignored, Shift+F10
+    // ignored, the wrong item's path, a choice that starts nothing).
+    const TempFolder components;
+    const std::string component = components.CopyFileTo(ExecutableFolder() + kTestComponentFileName, "grid.ocx");
+    ASSERT_TRUE(TabTo(program, directories));
+    // Down to it: the typed name of each folder selects it and Right opens
+    // it (the drive by its letter). The tree forgets typed letters after a
+    // pause (half a second here): a user pauses, each name is a search of its own.
+    for (size_t from = 0, end = 0; end != std::string::npos; from = end + 1) {
+        end = component.find('\\', from);
+        const std::string name = component.substr(from, end - from);
+        if (from != 0)
+            PressKeys({VK_RIGHT});
+        Sleep(1000);
+        for (const char character : from == 0 ? name.substr(0, 1) : name) {  // Shift where the layout needs it
+            const SHORT key = VkKeyScanA(character);
+            PressKeys({static_cast<BYTE>(key & 0xFF)}, (key & 0x100) != 0);
+        }
+        ASSERT_TRUE(program.WaitUntil([&] {
+            const HTREEITEM shown = program.SelectedTreeItem(IDC_DIRECTORY_TREE);
+            return lstrcmpiW(program.TreeItemText(IDC_DIRECTORY_TREE, shown).c_str(), std::wstring(name.begin(), name.end()).c_str()) == 0;
+        })) << name;
+    }
+
+    // Register with Shift+F10, then unregister with the menu key, by the menu's keys.
+    for (const auto& [menuKey, keys, registered, parameters] :
+         {std::tuple{VK_F10, std::vector<BYTE>{VK_DOWN, VK_RETURN}, 1ul, " " + component},
+          std::tuple{VK_APPS, std::vector<BYTE>{VK_DOWN, VK_DOWN, VK_RETURN}, 0ul, " /u " + component}}) {
+        SetForegroundWindow(program.Dialog());  // after the tool's own window
+        const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+        PressKeys({static_cast<BYTE>(menuKey)}, menuKey == VK_F10);
+        ASSERT_TRUE(program.WaitUntil([&] { return program.FindWindowOfClass(L"#32768") != nullptr; })) << registered;
+        for (const BYTE key : keys)
+            PressKeys({key});
+        ASSERT_TRUE(WaitForRegistrationMark(registered, toolsBefore)) << registered;
+        const std::string commandLine = RegistrationMark(registered);
+        EXPECT_TRUE(commandLine.ends_with(parameters)) << commandLine;
+        EXPECT_EQ(directories, FocusOf(program));
+    }
 
     // With no evaluator installed, as shipped, a number cell refuses every
     // number: the balloon names the cell's range (0 to 0) until a key, and

@@ -21,9 +21,11 @@ namespace {
 const WindowPositionScreens kScreens{1920, 1080, {-1280, 0, 1920, 1080}};
 
 // What each stored text restores to; nothing where it is ignored. What is
-// saved comes back where it was, on either monitor.
+// saved (fractions of the primary screen to six places, and the size) comes
+// back where it was, on either monitor.
 TEST(WindowPositionTest, EachTextRestoresToItsRectangleOrIsIgnored)
 {
+    EXPECT_EQ("-0.500000,0.333333,400,300", FormatWindowPosition({-960, 360, -560, 660}, 1920, 1080));
     for (const WindowPositionRect window : {WindowPositionRect{480, 270, 1080, 670}, {-960, 540, -560, 840}})
         EXPECT_EQ(window, RestoredWindowPosition(FormatWindowPosition(window, 1920, 1080), kScreens));
     using Rect = std::optional<WindowPositionRect>;
