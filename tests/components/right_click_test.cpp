@@ -1,6 +1,6 @@
-// The right-click road: the name test, the owner-drawn menu 134 tracked for
-// the top-level window, and the registration tool started for real on a
-// test component, whose registration leaves a mark in the registry.
+// The right-click road: the name test, the owner-drawn menu tracked for the
+// top-level window, and the registration tool started for real on a test
+// component, whose registration leaves a mark in the registry.
 //
 // The tree reads the mouse pointer's position; the tests leave the pointer
 // where it is and move the window so that the point they mean lies under it.
@@ -8,17 +8,17 @@
 #include "platform/cdialog.h"
 #include "resources/resource.h"
 #include "tests/components/component/test_component.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/pointer.h"
 #include "tests/support/popup_watcher.h"
 #include "tests/support/registration_tool.h"
 #include "tests/support/registry_values.h"
-#include "tests/support/test_paths.h"
+#include "tests/support/temp_folder.h"
 #include "ui/dialogs/ui_menu_router.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -29,17 +29,13 @@ namespace {
 class HostDialog : public CDialog {
 public:
     HostDialog() : CDialog(IDD_ABOUTBOX) {}
-    int m_routedMeasures = 0;
-    int m_routedDraws = 0;
+    int m_routed = 0;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
-        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) &&
-            UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam)) {
-            ++(message == WM_MEASUREITEM ? m_routedMeasures : m_routedDraws);
-            return TRUE;
-        }
+        if ((message == WM_MEASUREITEM || message == WM_DRAWITEM) && UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam))
+            return ++m_routed, TRUE;
         return CDialog::WindowProc(message, wParam, lParam);
     }
 };
@@ -49,6 +45,15 @@ protected:
     void SetUp() override
     {
         DeleteRegistryKey(kTestComponentKey);
+        // The tool loads "<folder>.dll" for a path without extension, so the
+        // component beside the folder regme shows which path the tool was given.
+        const std::string component = ExecutableFolder() + kTestComponentFileName;
+        m_folder.CopyFileTo(component, "comp\\grid.ocx");
+        m_folder.CopyFileTo(component, "regme.dll");
+        for (const char* name : {"regme", "lib.dll.d", "plain"})
+            m_folder.MakeFolder(name);
+        for (const char* name : {"my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
+            m_folder.MakeFile(name);
         ASSERT_TRUE(m_dialog.Create(IDD_ABOUTBOX));
         m_dialog.MoveWindow(40, 40, 420, 460);
         m_dialog.ShowWindow(SW_SHOW);
@@ -59,13 +64,14 @@ protected:
                                   {0, 0, 400, 420}, &m_panel, IDC_DIRECTORY_TREE));
         m_tree.AddFilter("*.*");
         ASSERT_TRUE(m_tree.Populate());
+        m_tree.DeleteAllItems();
         // Only the drive of the temporary folder and the folder itself, so
         // that neither the machine's drives nor their order matter.
-        m_tree.DeleteAllItems();
         m_drive = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().substr(0, 3).c_str());
-        ASSERT_NE(nullptr, m_drive);
         m_root = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().c_str());
         ASSERT_NE(nullptr, m_root);
+        m_tree.InsertItem("", m_root);
+        ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
     }
 
     void TearDown() override
@@ -74,35 +80,19 @@ protected:
         DeleteRegistryKey(kTestComponentKey);
     }
 
-    void OpenTempFolder()
+    // The item of a path below the temporary folder, opening folders on the way.
+    HTREEITEM Item(std::string relative)
     {
-        m_tree.InsertItem("", m_root);
-        ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
-    }
-
-    HTREEITEM Child(const char* text) const
-    {
-        for (HTREEITEM child = m_tree.GetChildItem(m_root); child != nullptr; child = m_tree.GetNextSiblingItem(child))
-            if (m_tree.GetItemText(child) == text)
-                return child;
-        return nullptr;
-    }
-
-    void PointAt(HTREEITEM item)
-    {
-        RECT rect{};
-        std::memcpy(&rect, &item, sizeof item);  // the message takes the item in the rectangle
-        ASSERT_TRUE(m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
-        PutUnderPointer({rect.left + 4, (rect.top + rect.bottom) / 2});
-    }
-
-    void PointAtEmptySpace()
-    {
-        RECT client{};
-        m_tree.GetClientRect(&client);
-        const POINT point{client.right / 2, client.bottom - 6};
-        ASSERT_EQ(nullptr, m_tree.HitTest(point));
-        PutUnderPointer(point);
+        HTREEITEM item = m_root;
+        for (size_t end = 0; item != nullptr && !relative.empty(); relative.erase(0, end + 1)) {
+            end = std::min(relative.find('\\'), relative.size());
+            m_tree.Expand(item, TVE_EXPAND);
+            HTREEITEM child = m_tree.GetChildItem(item);
+            while (child != nullptr && m_tree.GetItemText(child) != relative.substr(0, end).c_str())
+                child = m_tree.GetNextSiblingItem(child);
+            item = child;
+        }
+        return item;
     }
 
     // The tree reads the pointer: the dialog moves so that `point` lies under it.
@@ -116,9 +106,17 @@ protected:
         ASSERT_EQ(point.y, pointer.y);
     }
 
-    // What the tree's parent receives on a right-click.
-    void RightClick()
+    // Points at an item (null: empty space) and right-clicks: what the tree's parent receives.
+    void RightClick(HTREEITEM item)
     {
+        RECT rect{};
+        m_tree.GetClientRect(&rect);
+        POINT point{rect.right / 2, rect.bottom - 6};
+        std::memcpy(&rect, &item, sizeof item);  // the message takes the item in the rectangle
+        if (item != nullptr && m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)))
+            point = {rect.left + 4, (rect.top + rect.bottom) / 2};
+        ASSERT_EQ(item, m_tree.HitTest(point));
+        PutUnderPointer(point);
         NMHDR notify{m_tree.m_hWnd, IDC_DIRECTORY_TREE, static_cast<UINT>(NM_RCLICK)};
         m_panel.SendMessage(WM_NOTIFY, IDC_DIRECTORY_TREE, reinterpret_cast<LPARAM>(&notify));
         PumpPendingMessages();
@@ -137,106 +135,68 @@ protected:
 // the tool is removed (tests/components/without_registration_tool).
 class RightClickWithoutToolTest : public RightClickTest {};
 
-const std::string kComponentSource = ExecutableFolder() + kTestComponentFileName;
-
 }  // namespace
 
-TEST_F(RightClickTest, OnlyNamesHoldingOcxDllOrExeGetTheMenu)
-{
-    for (const char* name : {"grid.ocx", "my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
-        m_folder.MakeFile(name);
-    m_folder.MakeFolder("lib.dll.d");
-    m_folder.MakeFolder("plain");
-    OpenTempFolder();
-
-    PopupWatcher watcher(0);
-    for (const char* name : {"readme.txt", "ocx.txt", "plain"}) {
-        const HTREEITEM before = m_tree.GetSelectedItem();
-        PointAt(Child(name));
-        RightClick();
-        EXPECT_EQ(before, m_tree.GetSelectedItem()) << name;
-    }
-    PointAt(m_drive);
-    RightClick();
-    m_tree.SelectItem(nullptr);  // empty space with nothing selected
-    PointAtEmptySpace();
-    RightClick();
-    EXPECT_TRUE(watcher.m_menus.empty());
-    EXPECT_TRUE(watcher.m_boxes.empty());
-
-    // The test is on the text, so a folder named like a component passes too.
-    // The item is selected first; the owner-drawn menu is the top-level
-    // window's, not the panel's.
-    for (const char* name : {"grid.ocx", "my.dll.txt", "setup.exe", "lib.dll.d"}) {
-        PointAt(Child(name));
-        RightClick();
-        EXPECT_EQ(Child(name), m_tree.GetSelectedItem()) << name;
-    }
-    ASSERT_EQ(4u, watcher.m_menus.size());
-    EXPECT_EQ(2, watcher.m_menus[0].itemCount);
-    EXPECT_EQ(2, watcher.m_menus[0].ownerDrawnItems);
-    EXPECT_GT(m_dialog.m_routedMeasures, 0);
-    EXPECT_GT(m_dialog.m_routedDraws, 0);
-    EXPECT_TRUE(watcher.m_boxes.empty());
-    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
-}
-
+// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in it (the test
+// is on the text, so a folder named like a component passes too), none for
+// an .exe; the item not selected first; the tool started with the wrong
+// switch, silently, or with a path other than the one it always got.
 TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
 {
-    const std::string component = m_folder.CopyFileTo(kComponentSource, "comp\\grid.ocx");
-    // The tool loads "<folder>.dll" for a path without extension, so the
-    // component beside the folder shows which path the tool was given.
-    m_folder.MakeFolder("regme");
-    m_folder.CopyFileTo(kComponentSource, "regme.dll");
-    OpenTempFolder();
-    const HTREEITEM folder = Child("comp");
-    ASSERT_TRUE(m_tree.Expand(folder, TVE_EXPAND));
-    const HTREEITEM grid = m_tree.GetChildItem(folder);
-    ASSERT_EQ(component, m_tree.ItemPath(grid).str());
-    enum How { kPointAtTheFile, kKeyboard, kEmptySpaceWithTheFolderSelected };
+    enum How { kPointer, kKeyboard, kEmptySpaceWithItSelected };
+    const std::string component = m_folder.Path() + "\\comp\\grid.ocx";
     const struct {
-        const char* name;
+        const char* item;  // below the temporary folder, or the drive; null: none
         How how;
-        int item;  // of the menu: 1 register, 2 unregister
-        DWORD registered;
+        bool menu;
+        int choice;      // of the menu: 0 none, 1 register, 2 unregister
         std::string tail;  // of the tool's command line
     } rows[] = {
-        {"the file, register", kPointAtTheFile, 1, 1, " " + component},
+        {"readme.txt", kPointer, false, 0, ""},
+        {"ocx.txt", kPointer, false, 0, ""},
+        {"plain", kPointer, false, 0, ""},
+        {"<drive>", kPointer, false, 0, ""},
+        {nullptr, kEmptySpaceWithItSelected, false, 0, ""},
+        {"my.dll.txt", kPointer, true, 0, ""},
+        {"setup.exe", kPointer, true, 0, ""},
+        {"lib.dll.d", kPointer, true, 0, ""},
+        {"comp\\grid.ocx", kPointer, true, 1, " " + component},
         // Shift+F10 or the menu key: the system's context-menu request without a point.
-        {"the selected file from the keyboard, unregister", kKeyboard, 2, 0, " /u " + component},
-        {"empty space with a folder selected, register", kEmptySpaceWithTheFolderSelected, 1, 1,
-         " " + m_folder.Path() + "\\regme"},
+        {"comp\\grid.ocx", kKeyboard, true, 2, " /u " + component},
+        {"regme", kEmptySpaceWithItSelected, true, 1, " " + m_folder.Path() + "\\regme"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.item != nullptr ? row.item : "nothing selected");
         DeleteRegistryKey(kTestComponentKey);
+        const HTREEITEM item = row.item == nullptr ? nullptr : row.item[0] == '<' ? m_drive : Item(row.item);
+        ASSERT_EQ(row.item != nullptr, item != nullptr);
+        if (row.how != kPointer)
+            m_tree.SelectItem(item);
+        const HTREEITEM before = m_tree.GetSelectedItem();
         const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
-        {
-            PopupWatcher watcher(row.item);
-            if (row.how == kKeyboard) {
-                m_tree.SelectItem(grid);
-                m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
-                PumpPendingMessages();
-            } else {
-                if (row.how == kPointAtTheFile) {
-                    PointAt(grid);
-                } else {
-                    m_tree.SelectItem(Child("regme"));
-                    PointAtEmptySpace();
-                }
-                RightClick();
-            }
-            ASSERT_EQ(1u, watcher.m_menus.size());
-            EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
+        PopupWatcher watcher(row.choice);
+        if (row.how == kKeyboard) {
+            m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
+            PumpPendingMessages();
+        } else {
+            RightClick(row.how == kPointer ? item : nullptr);
         }
-        ASSERT_TRUE(WaitForRegistrationMark(row.registered, toolsBefore));
-        const std::string commandLine = RegistrationMark(row.registered);
+        EXPECT_EQ(row.menu ? item : before, m_tree.GetSelectedItem());
+        ASSERT_EQ(row.menu ? 1u : 0u, watcher.m_menus.size());
+        EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
+        EXPECT_EQ(row.menu ? 2 : 0, row.menu ? watcher.m_menus[0].ownerDrawnItems : 0);
+        if (row.choice == 0)
+            continue;
+        const DWORD registered = row.choice == 1 ? 1 : 0;
+        ASSERT_TRUE(WaitForRegistrationMark(registered, toolsBefore));
+        const std::string commandLine = RegistrationMark(registered);
         EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
-        ASSERT_GE(commandLine.size(), row.tail.size()) << commandLine;
-        EXPECT_EQ(row.tail, commandLine.substr(commandLine.size() - row.tail.size())) << commandLine;
-        EXPECT_EQ(row.registered == 0, commandLine.find("/u") != std::string::npos) << commandLine;
+        EXPECT_TRUE(commandLine.ends_with(row.tail)) << commandLine;
+        EXPECT_EQ(registered == 0, commandLine.find("/u") != std::string::npos) << commandLine;
         EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;  // the tool reports for itself
     }
+    EXPECT_GT(m_dialog.m_routed, 0);  // the menu's owner is the top-level window
+    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
 }
 
 TEST_F(RightClickWithoutToolTest, ToolThatCannotBeStartedIsReportedWithTheErrorIcon)
@@ -246,12 +206,8 @@ TEST_F(RightClickWithoutToolTest, ToolThatCannotBeStartedIsReportedWithTheErrorI
     if (GetFileAttributesA((std::string(system) + "\\regsvr32.exe").c_str()) != INVALID_FILE_ATTRIBUTES)
         GTEST_SKIP() << "the registration tool is there: CTest runs this case as "
                         "components_tests_without_registration_tool";
-    m_folder.MakeFile("grid.ocx");
-    OpenTempFolder();
-    PopupWatcher watcher(1);  // 32771
-    PointAt(Child("grid.ocx"));
-    RightClick();
-
+    PopupWatcher watcher(1);
+    RightClick(Item("comp\\grid.ocx"));
     ASSERT_EQ(1u, watcher.m_menus.size());
     ASSERT_EQ(1u, watcher.m_boxes.size());
     EXPECT_EQ("Registry operation failed.", watcher.m_boxes[0].text);

@@ -10,67 +10,54 @@
 
 namespace {
 
-std::vector<std::string> Contents(const CStringArray& array)
-{
-    std::vector<std::string> strings;
-    for (int i = 0; i < array.GetSize(); ++i)
-        strings.push_back(array[i].str());
-    return strings;
-}
+using Strings = std::vector<std::string>;
 
-void Fill(CStringArray& array, const std::vector<std::string>& strings)
+Strings Sorted(const Strings& strings)
 {
-    array.RemoveAll();
+    CSortStringArray array;
     for (const std::string& text : strings)
         array.Add(CString(text));
+    array.Sort();
+    Strings sorted;
+    for (int i = 0; i < array.GetSize(); ++i)
+        sorted.push_back(array[i].str());
+    return sorted;
 }
 
 // The pass the order is defined by: swap neighbours while the left one
 // compares greater, until a pass swaps nothing.
-void SwapUntilSorted(CStringArray& array)
+Strings SwappedUntilSorted(Strings strings)
 {
     for (bool swapped = true; swapped;) {
         swapped = false;
-        for (int i = 0; i + 1 < array.GetSize(); ++i) {
-            if (array[i].CompareNoCase(array[i + 1]) > 0) {
-                const CString left = array[i];
-                array[i] = array[i + 1];
-                array[i + 1] = left;
-                swapped = true;
-            }
-        }
+        for (size_t i = 0; i + 1 < strings.size(); ++i)
+            if (CString(strings[i]).CompareNoCase(CString(strings[i + 1])) > 0)
+                std::swap(strings[i], strings[i + 1]), swapped = true;
     }
+    return strings;
 }
 
 }  // namespace
 
 TEST(SortStringArrayTest, CaseInsensitiveAndEqualNamesKeepTheirOrder)
 {
-    CSortStringArray array;
-    Fill(array, {"cherry", "Banana", "readme", "apple", "README", "Readme"});
-    array.Sort();
-    EXPECT_EQ((std::vector<std::string>{"apple", "Banana", "cherry", "readme", "README", "Readme"}), Contents(array));
-
-    Fill(array, {"only"});
-    array.Sort();
-    EXPECT_EQ(std::vector<std::string>{"only"}, Contents(array));
+    EXPECT_EQ((Strings{"apple", "Banana", "cherry", "readme", "README", "Readme"}),
+              Sorted({"cherry", "Banana", "readme", "apple", "README", "Readme"}));
+    EXPECT_EQ(Strings{"only"}, Sorted({"only"}));
 }
 
 TEST(SortStringArrayTest, SameOrderWhereTheLocaleJoinsTwoLetters)
 {
     // Under Danish rules "aa" is one letter, sorted after "z": wherever the
     // comparison follows the thread's locale, an order built letter by letter
-    // is wrong here and the sort must notice.
+    // is wrong here and the sort must notice. Names beyond ASCII, equal but
+    // for case, and sharing a folder too.
+    const Strings names{"zebra", "aabenraa", "Aalborg", "abe", "odense", "AAbenraa", "zz", "\xD1\x8F", "\xD0\xAF",
+                        "\xC3\xA9", "e", "E", "C:\\F\\b", "C:\\F\\A_", "C:\\F\\a-", "C:\\F\\a"};
     const LCID previous = GetThreadLocale();
     SetThreadLocale(MAKELCID(MAKELANGID(LANG_DANISH, SUBLANG_DANISH_DENMARK), SORT_DEFAULT));
-    CSortStringArray sorted;
-    CStringArray expected;
-    // Names beyond ASCII, equal but for case, and sharing a folder too.
-    Fill(sorted, {"zebra", "aabenraa", "Aalborg", "abe", "odense", "AAbenraa", "zz", "\xD1\x8F", "\xD0\xAF",
-                  "\xC3\xA9", "e", "E", "C:\\F\\b", "C:\\F\\A_", "C:\\F\\a-", "C:\\F\\a"});
-    Fill(expected, Contents(sorted));
-    sorted.Sort();
-    SwapUntilSorted(expected);
+    const Strings sorted = Sorted(names);
+    const Strings expected = SwappedUntilSorted(names);
     SetThreadLocale(previous);
-    EXPECT_EQ(Contents(expected), Contents(sorted));
+    EXPECT_EQ(expected, sorted);
 }
