@@ -1,10 +1,10 @@
-// Persistent control states and registry transactions, which the program
-// never uses: one check each, on real windows and the real registry.
+// Persistent control states, which the program never uses: one check, on
+// real windows and the real registry. (Registry transactions, which it never
+// uses either, keep none.)
 #include "platform/cwinapp.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
 #include "ui/controls/ui_modal_edit.h"
-#include "ui/controls/ui_registry_key.h"
 #include "ui/dialogs/registered_messages.h"
 
 #include <gtest/gtest.h>
@@ -44,18 +44,4 @@ TEST(UIPersistentStateTest, AnEditOfADialogWithAnIdShowsItsStoredTextAndStoresIt
     edit.SetWindowText("Ввод");
     dialog.DestroyWindow();
     EXPECT_EQ("Ввод", ReadRegistryText(kEditStates, value.c_str()).value_or("(none)"));
-}
-
-// Fault: a transaction without a handle writing outside it unasked.
-TEST(UIPersistentStateTest, AKeyInATransactionWithoutHandleUsesThePlainCallsOnlyWhenAllowed)
-{
-    const RegistryKeyKeeper keeper(kVendorKey);
-    DeleteRegistryKey(kVendorKey);
-    UIRegistryTransaction transaction;
-    UIRegistryKey key;
-    key.m_pTransaction = &transaction;
-    EXPECT_EQ(ERROR_INVALID_FUNCTION, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
-    EXPECT_FALSE(RegistryKeyExists(kEditStates));
-    transaction.m_bAllowFallback = true;
-    EXPECT_EQ(ERROR_SUCCESS, key.Create(HKEY_CURRENT_USER, kEditStates, KEY_ALL_ACCESS));
 }

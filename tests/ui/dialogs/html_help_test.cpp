@@ -1,7 +1,8 @@
-// The road to the HTML Help viewer: found through its registration in the
-// test prefix (Wine's real hhctrl.ocx, or the stand-in viewer the tests build
-// and register for the time of a test), export 14, the failed flag, the help
-// path, and the "Help Error" box with the viewer's own description.
+// The road to the HTML Help viewer: found through its registration (the
+// stand-in viewer the tests build, registered for the time of a test), export
+// 14, the failed flag, the help path, and the "Help Error" box with the
+// viewer's own description. That Wine's own viewer opens the help file is the
+// main dialog test's.
 #include "ui/dialogs/html_help.h"
 
 #include "platform/cwnd.h"
@@ -76,24 +77,6 @@ TEST(HelpFilePathTest, IsTheExecutablesFolderPlusTheHelpFileAndWindowType)
     const std::string testFolder = StandInFolder("");  // "<folder>\standins\"
     EXPECT_EQ(testFolder.substr(0, testFolder.rfind("\\standins\\")) + "\\HELP\\KestAdvConfig.chm>overview",
               std::string(UIHelpFilePath()));
-}
-
-// Faults: the wrong export taken for the narrow entry; an error box although
-// the help opened.
-TEST_F(HtmlHelpTest, HelpReachesWinesViewerThroughItsRegistrationAndExport14)
-{
-    ASSERT_TRUE(m_bHadValue) << "the prefix registers no HTML Help control";
-    EXPECT_STREQ(m_original, UIHtmlHelp::RegisteredViewerPath());
-    PopupWatcher boxes;
-    UIHtmlHelp viewer;
-    EXPECT_TRUE(UIShowHelp(m_caller, viewer));  // the build puts the help file beside the test
-    EXPECT_TRUE(boxes.m_boxes.empty());
-    const HMODULE hhctrl = GetModuleHandleA(m_original);
-    ASSERT_NE(nullptr, hhctrl);
-    EXPECT_EQ(GetProcAddress(hhctrl, "HtmlHelpA"), viewer.GetEntry()) << "export 14 is not the narrow entry";
-    EXPECT_TRUE(UIShowHelp(m_caller));  // the process-wide record the Help button uses
-    EXPECT_EQ(viewer.GetEntry(), UIHtmlHelp::Viewer().GetEntry());
-    viewer.Call(nullptr, nullptr, HH_CLOSE_ALL, 0);
 }
 
 // Fault: a registered path that does not load leaves the program without help.

@@ -3,6 +3,7 @@
 #include "ui/dialogs/ui_font.h"
 
 #include "platform/cwnd.h"
+#include "tests/support/host_window.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 
 #include <gtest/gtest.h>
@@ -97,33 +98,27 @@ TEST(UIFontTest, TheFontComesFromTheParentElseTheWindowElseTheSystemInTheSetTheT
     DeleteObject(ownHandle);
 }
 
+// Faults: children given the font unasked, or grandchildren given it (the
+// grid's own children change font with the dialog); a replaced font, or the
+// last one, never deleted (one more GDI object per DPI change).
 TEST(UIFontTest, AppliedToChildrenTheFontReachesDirectChildrenOnlyAndReplacesTheOldOne)
 {
-    CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW, {50, 50, 350, 250}, nullptr, 0));
-    const HWND first = CreateStatic(owner, 1);
-    const HWND container = CreateWindowExA(WS_EX_CONTROLPARENT, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 30, 200, 100,
-                                           owner, reinterpret_cast<HMENU>(2), nullptr, nullptr);
-    const HWND grandchild = CreateStatic(container, 3);
-    ASSERT_NE(nullptr, grandchild);
-
+    HostWindow owner({50, 50, 350, 250}, WS_OVERLAPPEDWINDOW);
+    const HWND child = CreateStatic(owner, 1);
+    const HWND grandchild = CreateStatic(child, 3);
     HFONT old = nullptr;
     {
         UIFont font;
         ASSERT_TRUE(font.ModifyCurrentFont(&owner, Description("Arial", -11, DEFAULT_CHARSET), false));
-        EXPECT_NE(font.GetSafeHandle(), FontHandleOf(first)) << "children got the font unasked";
+        EXPECT_NE(font.GetSafeHandle(), FontHandleOf(child));
         old = font.GetSafeHandle();
-
         ASSERT_TRUE(font.ModifyCurrentFont(&owner, Description("Arial", -16, DEFAULT_CHARSET), true));
-        const HFONT current = font.GetSafeHandle();
-        EXPECT_EQ(0u, GetObjectType(old)) << "the replaced font was not deleted";
-        EXPECT_EQ(current, FontHandleOf(first));
-        EXPECT_EQ(current, FontHandleOf(container));
-        EXPECT_NE(current, FontHandleOf(grandchild));
-        old = current;
+        EXPECT_EQ(0u, GetObjectType(old));
+        old = font.GetSafeHandle();
+        EXPECT_EQ(old, FontHandleOf(child));
+        EXPECT_NE(old, FontHandleOf(grandchild));
     }
-    EXPECT_EQ(0u, GetObjectType(old)) << "the font outlived its UIFont";
-    owner.DestroyWindow();
+    EXPECT_EQ(0u, GetObjectType(old));
 }
 
 TEST(UIFontTest, ErrorsAreLoggedWithTheirTextsAndTheOperationsFail)

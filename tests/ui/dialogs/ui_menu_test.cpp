@@ -1,8 +1,8 @@
-// UIMenu: conversion of a real menu, measuring, and each look and item state
-// drawn into a memory DC and checked by its pixels. Texts are compared with
-// the same text drawn where and in the colour the item should have it, in the
-// same font and with the wide call, so the checks hold whatever fonts the
-// machine has (fault: narrow text read in the font's code page).
+// UIMenu: measuring, and each look and item state drawn into a memory DC and
+// checked by its pixels. Texts are compared with the same text drawn where
+// and in the colour the item should have it, in the same font and with the
+// wide call, so the checks hold whatever fonts the machine has (fault:
+// narrow text read in the font's code page).
 #include "platform/cdc.h"
 #include "platform/top_down_dib.h"
 #include "resources/resource.h"
@@ -66,7 +66,7 @@ struct Probe {
 // Sets the system-wide keyboard-cue flag and puts the previous one back.
 class KeyboardCues {
 public:
-    explicit KeyboardCues(BOOL shown) { SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &m_saved, 0), Set(shown); }
+    explicit KeyboardCues(BOOL shown) { SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &m_saved, 0); Set(shown); }
     ~KeyboardCues() { Set(m_saved); }
 
 private:
@@ -74,26 +74,23 @@ private:
     BOOL m_saved = FALSE;
 };
 
-// Open, a disabled item, a separator, a submenu with one item, and the
-// program's own Russian items of its right-click menu.
+// Open, a disabled item, a separator, and the program's own Russian items
+// of its right-click menu. (That the program's menu is owner-drawn through
+// and through is the right-click test's.)
 class UIMenuTest : public testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_menu.CreatePopupMenu());
-        m_submenu = CreatePopupMenu();
-        AppendMenuA(m_submenu, MF_STRING, 102, "Inner");
         m_menu.AppendMenu(MF_STRING, kOpen, "&Open");
         m_menu.AppendMenu(MF_STRING | MF_GRAYED, kDisabled, "Gray");
         m_menu.AppendMenu(MF_SEPARATOR);
-        m_menu.AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(m_submenu), "More");
         ASSERT_TRUE(m_component.LoadMenu(IDR_COMPONENT_MENU));
         for (const UINT id : {kRegister, kUnregister})
             m_menu.AppendMenu(MF_STRING, id, CMenu::MenuItemText(m_component.GetSubMenu(0), id, MF_BYCOMMAND));
         ASSERT_TRUE(m_menu.MakeOwnerDrawn(m_menu));
     }
 
-    // Items in conversion order: a submenu's items come before its own entry.
     UIMenuItem* Item(UINT commandId) const
     {
         for (int i = 0; i < m_menu.GetItemCount(); ++i)
@@ -158,36 +155,9 @@ protected:
     static constexpr UINT kRegister = ID_REGISTER_COMPONENT, kUnregister = ID_UNREGISTER_COMPONENT;
     UIMenu m_menu;
     CMenu m_component;
-    HMENU m_submenu = nullptr;
 };
 
 }  // namespace
-
-// Faults: an item of a submenu left as text (drawn by the system in another
-// look); item data that outlives its menu.
-TEST_F(UIMenuTest, ConversionMakesEveryItemOwnerDrawnKeepsSubmenusAndTheMenuFreesThemAtTheEnd)
-{
-    EXPECT_EQ(m_submenu, m_menu.GetSubMenu(3));
-    for (HMENU menu : {m_menu.m_hMenu, m_submenu}) {
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE | MIIM_DATA;
-            ASSERT_TRUE(GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info));
-            EXPECT_NE(0u, info.fType & MFT_OWNERDRAW);
-            EXPECT_NE(nullptr, UIMenuItem::FromItemData(info.dwItemData));
-        }
-    }
-    ULONG_PTR data = 0;
-    {
-        UIMenu menu;
-        ASSERT_TRUE(menu.CreatePopupMenu());
-        menu.AppendMenu(MF_STRING, 1, "One");
-        ASSERT_TRUE(menu.MakeOwnerDrawn(menu));
-        data = reinterpret_cast<ULONG_PTR>(menu.GetItem(0));
-    }
-    EXPECT_EQ(nullptr, UIMenuItem::FromItemData(data));
-}
 
 // Each look and item state: the texts drawn (grey text embossed by a raised
 // copy one pixel right and below, unless selected) and the pixels that show

@@ -1,7 +1,7 @@
 // Stand-in HTML Help viewer: HtmlHelpA as export 14 (see help_viewer.def).
 // It fails every help request and, asked for the last error, reports a
 // failure code and a description as a wide string the caller frees. Calls
-// are recorded for the tests.
+// are recorded for the tests, "file|command|data".
 #include <windows.h>
 #include <oleauto.h>
 
@@ -10,16 +10,13 @@
 
 namespace {
 
-constexpr UINT kHelpContext = 0x0F;
-constexpr UINT kGetLastError = 0x14;
-
 struct HelpLastError {
     int cbStruct;
     HRESULT hr;
     BSTR description;
 };
 
-std::vector<std::string> g_calls;  // "file|command|data"
+std::vector<std::string> g_calls;
 HRESULT g_answerCode = static_cast<HRESULT>(0x80030002);  // STG_E_FILENOTFOUND
 std::wstring g_answerText = L"Не удаётся открыть файл справки «KestAdvConfig.chm».";
 bool g_answerHasText = true;
@@ -28,22 +25,15 @@ bool g_answerHasText = true;
 
 extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
 {
-    std::string call = file != nullptr ? file : "(null)";
-    call += "|" + std::to_string(command) + "|";
-    if (command == kGetLastError) {
-        call += "record";
-        g_calls.push_back(call);
-        auto* record = reinterpret_cast<HelpLastError*>(data);
-        if (record == nullptr || record->cbStruct != static_cast<int>(sizeof(HelpLastError)))
-            return nullptr;
-        record->hr = g_answerCode;
-        record->description = g_answerHasText ? SysAllocString(g_answerText.c_str()) : nullptr;
-        return caller != nullptr ? caller : GetDesktopWindow();
-    }
-    call += std::to_string(static_cast<unsigned long long>(data));
-    g_calls.push_back(call);
-    (void)kHelpContext;
-    return nullptr;
+    constexpr UINT kGetLastError = 0x14;
+    g_calls.push_back(std::string(file != nullptr ? file : "(null)") + "|" + std::to_string(command) + "|" +
+                      (command == kGetLastError ? "record" : std::to_string(static_cast<unsigned long long>(data))));
+    auto* record = reinterpret_cast<HelpLastError*>(data);
+    if (command != kGetLastError || record == nullptr || record->cbStruct != static_cast<int>(sizeof(HelpLastError)))
+        return nullptr;
+    record->hr = g_answerCode;
+    record->description = g_answerHasText ? SysAllocString(g_answerText.c_str()) : nullptr;
+    return caller != nullptr ? caller : GetDesktopWindow();
 }
 
 extern "C" int StandInViewerCallCount()
