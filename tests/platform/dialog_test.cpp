@@ -72,11 +72,6 @@ protected:
             m_log.Add("dialog", msg->message);
         return CDialog::PreTranslateMessage(msg);
     }
-    void OnCancel() override
-    {
-        m_log.Add("OnCancel");
-        CDialog::OnCancel();
-    }
 };
 
 }  // namespace
@@ -106,13 +101,13 @@ TEST(DialogTest, ModalRunsEndAsTheirScenarioSays)
           "DoDataExchange save=0", "OK bound"}},
         {"the active window not the owner, the close box not cancelling",
          [](ScenarioDialog& d) { d.PostMessage(WM_CLOSE); }, false, false, IDCANCEL,
-         {"OnInitDialog owner=owner disabled", "DoDataExchange save=0", "OnCancel"}},
+         {"OnInitDialog owner=owner disabled", "DoDataExchange save=0"}},
         {"OK closes a dialog whose data exchange failed",
          [](ScenarioDialog& d) {
              d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED));
              d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
          },
-         true, true, IDCANCEL, {"DoDataExchange save=1", "OnCancel"}},
+         true, true, IDCANCEL, {"DoDataExchange save=0", "DoDataExchange save=1"}},
         {"a request to end the program is lost", [](ScenarioDialog&) { PostQuitMessage(3); }, true, false, -1,
          {"DoDataExchange save=0"}},
     };
@@ -137,31 +132,35 @@ TEST(DialogTest, ModalRunsEndAsTheirScenarioSays)
 }
 
 // Keys pass the target, then its parents, then the dialog, before
-// IsDialogMessage; a message the target handles goes no further.
+// IsDialogMessage (Escape cancels, Enter presses the default button); a key
+// the target handles goes no further.
 TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
 {
-    MessageLog log;
-    ScenarioDialog dialog(log);
-    PreTranslateRecorder panel(log, "panel");
-    PreTranslateRecorder edit(log, "edit");
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        ASSERT_TRUE(panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 100, 40}, &d, 500));
-        ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, {0, 0, 80, 20}, &panel, 501));
-        edit.SetFocus();
-        PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
-        PostMessageA(edit.m_hWnd, WM_KEYDOWN, VK_ESCAPE, 1);
+    const struct {
+        bool targetHandlesChars;
+        WPARAM key;
+        INT_PTR result;
+        std::vector<std::string> logEnd;
+    } rows[] = {
+        {false, VK_ESCAPE, IDCANCEL,
+         {"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN"}},
+        {true, VK_RETURN, IDOK,
+         {"edit:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "DoDataExchange save=1"}},
     };
-    EXPECT_EQ(IDCANCEL, dialog.DoModal());
-    EXPECT_TRUE(log.EndsWith({"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN",
-                              "dialog:WM_KEYDOWN", "OnCancel"}));
-    log.Clear();
-    edit.m_swallowChars = true;
-    dialog.m_onInit = [&](ScenarioDialog& d) {
-        ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE, {0, 0, 80, 20}, &d, 501));
-        edit.SetFocus();
-        PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
-        PostMessageA(edit.m_hWnd, WM_KEYDOWN, VK_RETURN, 1);  // presses the default button
-    };
-    EXPECT_EQ(IDOK, dialog.DoModal());
-    EXPECT_TRUE(SameSequence({"edit:WM_CHAR"}, log.Only({WM_CHAR})));
+    for (const auto& row : rows) {
+        MessageLog log;
+        ScenarioDialog dialog(log);
+        PreTranslateRecorder panel(log, "panel");
+        PreTranslateRecorder edit(log, "edit");
+        edit.m_swallowChars = row.targetHandlesChars;
+        dialog.m_onInit = [&](ScenarioDialog& d) {
+            ASSERT_TRUE(panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 100, 40}, &d, 500));
+            ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, {0, 0, 80, 20}, &panel, 501));
+            edit.SetFocus();
+            PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
+            PostMessageA(edit.m_hWnd, WM_KEYDOWN, row.key, 1);
+        };
+        EXPECT_EQ(row.result, dialog.DoModal());
+        EXPECT_TRUE(log.EndsWith(row.logEnd));
+    }
 }

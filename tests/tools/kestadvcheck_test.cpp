@@ -19,14 +19,6 @@ namespace {
 
 const std::string kRoot = kQuorvelinRegistryRoot;
 
-size_t Count(const std::string& text, const std::string& part)
-{
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
-}
-
 std::string FileText(const std::string& path)
 {
     std::ifstream file(path, std::ios::binary);
@@ -61,8 +53,8 @@ struct StoredValue {
 };
 
 // Command line (after the first Apply of the file and these values stored,
-// when given) -> exit status -> what it shows, in this order. A readable
-// report holds exactly the warnings listed; --admx writes templates exactly
+// when given) -> exit status -> what it shows, in this order (a readable
+// report's warnings and then their number). --admx writes templates exactly
 // when the exit status is below 2.
 TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
 {
@@ -78,7 +70,7 @@ TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
     } rows[] = {
         {"no usage", "", "", false, {}, 2,
          {"usage: KestAdvCheck FILE [--json | --reg | --current | --diff [--json] | --admx DIR]"}},
-        {"the shipped sample warned of", sample, "", false, {}, 0, {"0 warning(s)"}},
+        {"the shipped sample warned of", sample, "", false, {}, 0, {"\n0 warning(s)"}},
         {"a quote in --json unescaped", "duplicate_ids.xml", " --json", false, {}, 1,
          {"\"properties\":[{\"index\":0,\"name\":\"P1\",\"kxisw\":false,\"attributes\":["
           "{\"index\":0,\"id\":7,\"name\":\"First\",\"desc\":\"\",\"regKey\":\"\",\"regItem\":\"\",\"reset\":\"\","
@@ -92,23 +84,23 @@ TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
          {"\"values\":[\"Русский\",\"English\"]"}},
         {"warnings that pass a script", "empty_elements.xml", "", false, {}, 1,
          {"(2,3): warning: <Property/> has no end tag: the property is never added",
-          "(4,5): warning: <Attrib/> has no end tag: the attribute is never added"}},
+          "(4,5): warning: <Attrib/> has no end tag: the attribute is never added", "\n2 warning(s)"}},
         {"an attribute outside a property unreported", "attrib_outside_property.xml", "", false, {}, 1,
          {"(2,24): warning: attribute \"Orphan\" is outside any property and is never added",
           "(3,22): warning: combo box \"Inside\" has no Value: it gets no cell",
-          "(4,3): warning: combo box \"After the end tag\" has no Value: it gets no cell"}},
+          "(4,3): warning: combo box \"After the end tag\" has no Value: it gets no cell", "\n3 warning(s)"}},
         {"where loading fails unreported", "default_before_first_attrib.xml", "", false, {}, 1,
-         {"(3,24): warning: \"Type\" before the first Attrib: loading fails here"}},
+         {"(3,24): warning: \"Type\" before the first Attrib: loading fails here", "\n1 warning(s)"}},
         {"a file not well formed passes", "doctype.xml", "", false, {}, 2,
          {"(2,1): warning: reading stopped: the file is not well formed here (DtdProhibited, c00cee4f); "
-          "what follows is ignored"}},
+          "what follows is ignored", "\n1 warning(s)"}},
         {"warnings of one line out of column order", "text_after_end_tags.xml", "", false, {}, 1,
          {"(3,43): warning: text after </Desc> replaces the Desc with \"replaced\"",
           "(3,69): warning: text after </Value> adds the choice \"two\"",
           "(3,81): warning: text after </Attrib> renames the attribute to \"renamed\"",
           "(4,5): warning: combo box \"Other\" has no Value: it gets no cell",
           "(4,43): warning: text after </RegKey> replaces the RegKey with \"K2\"",
-          "(4,65): warning: text after </RegItem> replaces the RegItem with \"I2\""}},
+          "(4,65): warning: text after </RegItem> replaces the RegItem with \"I2\"", "\n6 warning(s)"}},
         {"a Default one past the last choice unreported", "surprises.xml", "", false, {}, 1,
          {"(3,5): warning: \"Only key\" has a RegKey but no RegItem: written on Apply, never read back",
           "(4,5): warning: Reset \" Delete\" of \"Odd reset\" is neither \"Delete\" nor a number: choosing 1 writes 0",
@@ -119,16 +111,17 @@ TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
           "(8,32): warning: unknown Type \"list\": the attribute becomes a combo box",
           "(9,5): warning: Reset \"Delete\" of \"Wipe\" has no RegItem: choosing 1 deletes every value and sub-key "
           "of its RegKey",
-          "(10,5): warning: Reset of \"Nowhere\" has neither RegKey nor RegItem: it never runs"}},
+          "(10,5): warning: Reset of \"Nowhere\" has neither RegKey nor RegItem: it never runs", "\n8 warning(s)"}},
         {"dropped properties unreported", "dropped_properties.xml", "", false, {}, 1,
          {"(2,45): warning: a first property without a Name is dropped with its 1 attribute(s)",
           "(3,22): warning: combo box \"a1\" has no Value: it gets no cell",
           "(4,48): warning: property \"A\" is dropped with its 1 attribute(s): same name as the property before it",
           "(5,22): warning: combo box \"b1\" has no Value: it gets no cell",
           "(6,22): warning: combo box \"a3\" has no Value: it gets no cell",
-          "(7,13): warning: combo box \"unnamed after A\" has no Value: it gets no cell"}},
-        {"a file without properties passes", "root_only.xml", "", false, {}, 2, {"0 properties"}},
-        {"a missing file passes", "no_such_file.xml", "", false, {}, 2, {"loading failed"}},
+          "(7,13): warning: combo box \"unnamed after A\" has no Value: it gets no cell", "\n6 warning(s)"}},
+        {"a file without properties passes", "root_only.xml", "", false, {}, 2, {"0 properties", "\n0 warning(s)"}},
+        {"a missing file passes", "no_such_file.xml", "", false, {}, 2,
+         {"error is 80070002", "loading failed", "\n0 warning(s)"}},
         // regedit reads a byte-order mark, escaped names, hexadecimal
         // numbers, and deletes a reset's one sub-key; what a reset would do
         // later is a comment.
@@ -213,14 +206,11 @@ TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
         const std::string shown = Shown(run.output, templates);
         EXPECT_EQ(row.exitCode, run.exitCode);
         size_t at = 0;
-        size_t warnings = 0;
         for (const std::string& fragment : row.fragments) {
             const size_t found = shown.find(fragment, at);
             EXPECT_NE(std::string::npos, found) << "missing or out of order: " << fragment << "\n" << shown;
             at = found != std::string::npos ? found : at;
-            warnings += Count(fragment, "): warning: ");
         }
-        EXPECT_EQ(warnings, Count(shown, "): warning: ")) << shown;
         if (admx) {
             EXPECT_EQ(row.exitCode < 2, GetFileAttributesA(templates.c_str()) != INVALID_FILE_ATTRIBUTES);
         }
