@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -25,18 +24,15 @@ protected:
 
     std::vector<std::string> Listing() const { return RegistryListing(kTestsRoot); }
 
-    // "+added -removed" between two listings.
-    static std::string Changes(const std::vector<std::string>& before, const std::vector<std::string>& after)
+    // "+added -removed" between the listing `before` and now.
+    std::string ChangesSince(const std::vector<std::string>& before) const
     {
-        std::vector<std::string> added;
-        std::vector<std::string> removed;
-        std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
-        std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(removed));
+        const std::vector<std::string> after = Listing();
         std::string text;
-        for (const std::string& entry : added)
-            text += (text.empty() ? "+" : " +") + entry;
-        for (const std::string& entry : removed)
-            text += (text.empty() ? "-" : " -") + entry;
+        for (const auto& [from, to, sign] : {std::tuple{&after, &before, "+"}, {&before, &after, "-"}})
+            for (const std::string& entry : *from)
+                if (!std::ranges::binary_search(*to, entry))
+                    text += (text.empty() ? sign : std::string(" ") + sign) + entry;
         return text;
     }
 
@@ -109,7 +105,7 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
         CPropertyAttributes* attribute = Attribute(&property, item.key, item.item, item.reset, item.value);
         EXPECT_EQ(item.written, attribute->WriteValue(kTestsRoot));
         EXPECT_EQ(item.valueAfter, attribute->m_nValue);
-        EXPECT_EQ(item.changes, Changes(before, Listing()));
+        EXPECT_EQ(item.changes, ChangesSince(before));
 
         attribute->m_nValue = 99;
         EXPECT_EQ(item.readBack, attribute->ReadValue(kTestsRoot));
@@ -169,7 +165,7 @@ TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
     Attribute(second, "Gone", "B", "", 5);
 
     EXPECT_FALSE(collection.WriteAllValues(kTestsRoot));
-    EXPECT_EQ("+Gone\\ +Gone\\B=5 +Shared\\ +Shared\\V=3", Changes(before, Listing()));
+    EXPECT_EQ("+Gone\\ +Gone\\B=5 +Shared\\ +Shared\\V=3", ChangesSince(before));
     EXPECT_EQ(0, reset->m_nValue);  // a failed numeric reset is not retried
 }
 

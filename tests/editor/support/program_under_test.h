@@ -25,10 +25,8 @@ public:
     // beside it too, under HELP.
     explicit ProgramUnderTest(const std::string& definitionFile, bool withHelp = false);
 
-    // Starts a run (again, after the last one has ended).
-    bool Start();
-    // The main dialog once it shows; null after `timeoutMs`.
-    HWND WaitForDialog(DWORD timeoutMs = 30000);
+    bool Start();  // again, after the last run has ended
+    HWND WaitForDialog(DWORD timeoutMs = 30000);  // null when it does not show
     HWND Dialog() const { return m_dialog; }
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
     HWND Grid() const;  // the property grid's list control
@@ -48,21 +46,17 @@ public:
     // The category tree's items in display order: the root, then its children.
     std::vector<HTREEITEM> CategoryItems() const;
     std::wstring CategoryText(HTREEITEM item) const { return TreeItemText(IDC_CATEGORY_TREE, item); }
-    // The text of an item of the dialog's tree `treeId`; its selected item.
     std::wstring TreeItemText(int treeId, HTREEITEM item) const;
     HTREEITEM SelectedTreeItem(int treeId) const;
     // Clicks the item at `position` of CategoryItems; true once it is selected.
     bool SelectCategory(int position) const;
 
-    // The grid's rows: the texts of column 0 and column 1.
-    std::vector<std::pair<std::wstring, std::wstring>> GridRows() const;
+    std::vector<std::pair<std::wstring, std::wstring>> GridRows() const;  // name, value
     // Clicks a cell of the grid (false when the cell has no place).
     bool ClickCell(int row, int column) const;
-    // The grid's open in-cell editor once it shows; null after a while.
-    HWND OpenEditor() const;
+    HWND OpenEditor() const;  // the grid's in-cell editor once it shows
     HWND ClickValueCell(int row) const { return ClickCell(row, 1) ? OpenEditor() : nullptr; }
-    // A key pressed and let go, as the program's queue receives it.
-    static void PostKey(HWND window, UINT key);
+    static void PostKey(HWND window, UINT key);  // pressed and let go
     // Chooses item `index` in an open drop-down list editor with a user's
     // keys (F4, Home, Down, Return); true once the editor has gone.
     bool ChooseInList(HWND editor, int index) const;
