@@ -50,8 +50,7 @@ testing::AssertionResult MessageLog::Is(const std::vector<std::string>& expected
 testing::AssertionResult MessageLog::EndsWith(const std::vector<std::string>& expected) const
 {
     const size_t skipped = m_entries.size() > expected.size() ? m_entries.size() - expected.size() : 0;
-    const std::vector<std::string> tail(m_entries.begin() + static_cast<std::ptrdiff_t>(skipped), m_entries.end());
-    if (SameSequence(expected, tail))
+    if (SameSequence(expected, {m_entries.begin() + static_cast<std::ptrdiff_t>(skipped), m_entries.end()}))
         return testing::AssertionSuccess();
     return SameSequence(expected, m_entries) << "(compared at the end)\n";
 }
@@ -97,27 +96,17 @@ LRESULT CALLBACK PostedMessageRecorder::Hook(int code, WPARAM wParam, LPARAM lPa
 
 std::string MessageLog::MessageName(UINT message)
 {
-    switch (message) {
-    case WM_GETMINMAXINFO: return "WM_GETMINMAXINFO";
-    case WM_NCCREATE: return "WM_NCCREATE";
-    case WM_NCCALCSIZE: return "WM_NCCALCSIZE";
-    case WM_CREATE: return "WM_CREATE";
-    case WM_DESTROY: return "WM_DESTROY";
-    case WM_NCDESTROY: return "WM_NCDESTROY";
-    case WM_COMMAND: return "WM_COMMAND";
-    case WM_NOTIFY: return "WM_NOTIFY";
-    case WM_TIMER: return "WM_TIMER";
-    case WM_KEYDOWN: return "WM_KEYDOWN";
-    case WM_CHAR: return "WM_CHAR";
-    case WM_INITDIALOG: return "WM_INITDIALOG";
-    case WM_DRAWITEM: return "WM_DRAWITEM";
-    case WM_MEASUREITEM: return "WM_MEASUREITEM";
-    case WM_CTLCOLORSTATIC: return "WM_CTLCOLORSTATIC";
-    case WM_USER: return "WM_USER";
-    default: return "0x" + [message] {
-        char buffer[16];
-        wsprintfA(buffer, "%04x", message);
-        return std::string(buffer);
-    }();
-    }
+#define KAC_NAME(m) {m, #m}
+    static const std::pair<UINT, const char*> kNames[] = {
+        KAC_NAME(WM_GETMINMAXINFO), KAC_NAME(WM_NCCREATE), KAC_NAME(WM_NCCALCSIZE), KAC_NAME(WM_CREATE),
+        KAC_NAME(WM_DESTROY), KAC_NAME(WM_NCDESTROY), KAC_NAME(WM_COMMAND), KAC_NAME(WM_NOTIFY), KAC_NAME(WM_TIMER),
+        KAC_NAME(WM_KEYDOWN), KAC_NAME(WM_CHAR), KAC_NAME(WM_INITDIALOG), KAC_NAME(WM_DRAWITEM),
+        KAC_NAME(WM_MEASUREITEM), KAC_NAME(WM_CTLCOLORSTATIC), KAC_NAME(WM_USER)};
+#undef KAC_NAME
+    for (const auto& [number, name] : kNames)
+        if (number == message)
+            return name;
+    char hex[16];
+    wsprintfA(hex, "0x%04x", message);
+    return hex;
 }

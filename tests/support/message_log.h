@@ -52,9 +52,7 @@ public:
     PostedMessageRecorder(const PostedMessageRecorder&) = delete;
     PostedMessageRecorder& operator=(const PostedMessageRecorder&) = delete;
 
-    const std::vector<PostedMessage>& Messages() const { return m_messages; }
     std::vector<PostedMessage> To(HWND window) const;
-    void Clear() { m_messages.clear(); }
 
 private:
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);

@@ -6,23 +6,19 @@ namespace {
 
 thread_local PopupWatcher* t_watcher = nullptr;
 
-std::string ClassName(HWND window)
-{
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-std::string WindowText(HWND window)
+std::string Text(HWND window, bool className)
 {
     char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
+    if (className)
+        GetClassNameA(window, text, sizeof text);
+    else
+        GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
 BOOL CALLBACK FindIcon(HWND child, LPARAM found)
 {
-    if (ClassName(child) == "Static" && (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+    if (Text(child, true) == "Static" && (GetWindowLongPtrA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
         IsWindowVisible(child))
         *reinterpret_cast<HICON*>(found) = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
     return TRUE;
@@ -59,32 +55,27 @@ BOOL CALLBACK PopupWatcher::Visit(HWND window, LPARAM self)
 
 void PopupWatcher::Answer(HWND window)
 {
-    const std::string className = ClassName(window);
+    const std::string className = Text(window, true);
     if (className == "#32768") {
         m_answered.push_back(window);
-        Menu seen;
+        Menu& seen = m_menus.emplace_back();
         const auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
         seen.itemCount = GetMenuItemCount(menu);
         for (int i = 0; i < seen.itemCount; ++i) {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE | MIIM_DATA;
+            MENUITEMINFOA info{sizeof info, MIIM_FTYPE | MIIM_DATA};
             if (GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW) != 0 &&
                 info.dwItemData != 0)
                 ++seen.ownerDrawnItems;
         }
-        m_menus.push_back(seen);
         // The menu loop reads the keys of the thread's queue.
         for (int i = 0; i < m_menuChoice; ++i)
             PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageA(window, WM_KEYDOWN, m_menuChoice > 0 ? VK_RETURN : VK_ESCAPE, 0);
     } else if (className == "#32770" && GetDlgItem(window, 0xFFFF) != nullptr) {  // a message box, not a dialog
         m_answered.push_back(window);
-        Box box;
-        box.caption = WindowText(window);
-        box.text = WindowText(GetDlgItem(window, 0xFFFF));  // the message box's text control
+        // The message box's text is its control 0xFFFF.
+        Box& box = m_boxes.emplace_back(Box{Text(window, false), Text(GetDlgItem(window, 0xFFFF), false)});
         EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.icon));
-        m_boxes.push_back(box);
         PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
 }

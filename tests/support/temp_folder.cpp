@@ -3,28 +3,28 @@
 #include <windows.h>
 
 #include <atomic>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
+// Hidden, system and read-only entries go too.
 void RemoveTree(const std::string& path)
 {
-    WIN32_FIND_DATAA entry{};
-    const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
+    std::error_code ignored;
+    for (fs::recursive_directory_iterator it(path, ignored), end; !ignored && it != end; it.increment(ignored))
+        SetFileAttributesA(it->path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(path, ignored);
+}
+
+// The full path of `relative`, with the folders on the way made.
+std::string Placed(const std::string& root, const std::string& relative)
+{
+    const std::string path = root + "\\" + relative;
+    std::error_code ignored;
+    fs::create_directories(fs::path(path).parent_path(), ignored);
+    return path;
 }
 
 }  // namespace
@@ -47,25 +47,14 @@ TempFolder::~TempFolder()
 
 std::string TempFolder::MakeFolder(const std::string& relative) const
 {
-    std::string path = m_path;
-    size_t start = 0;
-    while (start <= relative.size()) {
-        const size_t end = relative.find('\\', start);
-        path += "\\" + relative.substr(start, end - start);
-        CreateDirectoryA(path.c_str(), nullptr);
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return path;
+    std::error_code ignored;
+    fs::create_directories(m_path + "\\" + relative, ignored);
+    return m_path + "\\" + relative;
 }
 
 std::string TempFolder::MakeFile(const std::string& relative, bool hidden) const
 {
-    const size_t slash = relative.rfind('\\');
-    if (slash != std::string::npos)
-        MakeFolder(relative.substr(0, slash));
-    const std::string path = m_path + "\\" + relative;
+    const std::string path = Placed(m_path, relative);
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     hidden ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
@@ -75,10 +64,7 @@ std::string TempFolder::MakeFile(const std::string& relative, bool hidden) const
 
 std::string TempFolder::CopyFileTo(const std::string& source, const std::string& relative) const
 {
-    const size_t slash = relative.rfind('\\');
-    if (slash != std::string::npos)
-        MakeFolder(relative.substr(0, slash));
-    const std::string path = m_path + "\\" + relative;
+    const std::string path = Placed(m_path, relative);
     CopyFileA(source.c_str(), path.c_str(), FALSE);
     return path;
 }

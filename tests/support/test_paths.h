@@ -17,17 +17,11 @@ inline std::string ExecutableFolder()
     return module.substr(0, module.rfind('\\') + 1);
 }
 
-// The source tree's folder, with a trailing backslash.
-inline std::string SourceFolder()
+// A file or folder below tests\data\ of the source tree.
+inline std::string TestDataPath(const std::string& relative)
 {
     std::string folder = ExecutableFolder();
     for (int up = 0; up < 2; ++up)  // up from build\windows
         folder = folder.substr(0, folder.rfind('\\', folder.size() - 2) + 1);
-    return folder;
-}
-
-// A file or folder below tests\data\ of the source tree.
-inline std::string TestDataPath(const std::string& relative)
-{
-    return SourceFolder() + "tests\\data\\" + relative;
+    return folder + "tests\\data\\" + relative;
 }

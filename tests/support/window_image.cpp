@@ -3,6 +3,7 @@
 #include "platform/top_down_dib.h"
 #include "tests/support/message_pump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -49,33 +50,21 @@ COLORREF WindowImage::At(int x, int y) const
 
 bool WindowImage::Save(const char* path) const
 {
-    if (m_bits == nullptr)
-        return false;
-    FILE* file = std::fopen(path, "wb");
+    FILE* file = m_bits != nullptr ? std::fopen(path, "wb") : nullptr;
     if (file == nullptr)
         return false;
+    // 24 bits a pixel, rows bottom-up and padded to four bytes, as every reader takes it.
     const int stride = (m_width * 3 + 3) & ~3;
-    BITMAPFILEHEADER fileHeader{};
-    BITMAPINFOHEADER header{};
-    header.biSize = sizeof header;
-    header.biWidth = m_width;
-    header.biHeight = m_height;  // bottom-up
-    header.biPlanes = 1;
-    header.biBitCount = 24;
+    BITMAPINFOHEADER header{sizeof header, m_width, m_height, 1, 24};
     header.biSizeImage = static_cast<DWORD>(stride * m_height);
-    fileHeader.bfType = 0x4D42;
-    fileHeader.bfOffBits = sizeof fileHeader + sizeof header;
+    BITMAPFILEHEADER fileHeader{0x4D42, 0, 0, 0, sizeof fileHeader + sizeof header};
     fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
     bool written = std::fwrite(&fileHeader, sizeof fileHeader, 1, file) == 1 &&
                    std::fwrite(&header, sizeof header, 1, file) == 1;
     std::vector<BYTE> row(static_cast<size_t>(stride), 0);
     for (int y = m_height - 1; written && y >= 0; --y) {
-        for (int x = 0; x < m_width; ++x) {
-            const BYTE* pixel = m_bits + (static_cast<size_t>(y) * m_width + x) * 4;
-            row[static_cast<size_t>(x) * 3] = pixel[0];
-            row[static_cast<size_t>(x) * 3 + 1] = pixel[1];
-            row[static_cast<size_t>(x) * 3 + 2] = pixel[2];
-        }
+        for (size_t x = 0; x < static_cast<size_t>(m_width); ++x)
+            std::copy_n(m_bits + (static_cast<size_t>(y) * m_width + x) * 4, 3, row.begin() + x * 3);
         written = std::fwrite(row.data(), row.size(), 1, file) == 1;
     }
     return std::fclose(file) == 0 && written;
