@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 
 namespace {
@@ -57,8 +56,9 @@ private:
 
 }  // namespace
 
-// Faults: the largest or smallest allowed number refused, a value that is not
-// kept, a text refused by the evaluator or out of range accepted.
+// The program installs no evaluator, so this road is never taken there: a few
+// rows. Faults: the largest or smallest allowed number refused, a value that
+// is not kept, a text refused by the evaluator, infinite or out of range accepted.
 TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsTheLastAcceptedValue)
 {
     struct Case {
@@ -70,13 +70,9 @@ TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsT
     };
     const Case cases[] = {
         {{false, 1, 10, 5, 0, ""}, "10.9", true, 10, 1},  // truncated: the largest allowed
-        {{false, 1, 10, 5, 0, ""}, "-0.5", false, 5, 1},  // truncates to 0
-        {{false, 1, 10, 5, 0, ""}, "3000000000", false, 5, 1},  // becomes INT_MIN
-        {{false, INT_MIN, 0, 5, 0, ""}, "3000000000", true, INT_MIN, 1},
         {{false, 0, 0, 5, 0, ""}, "1e400", false, 5, 1},  // infinite
         {{false, 1, 10, 5, 0, ""}, "ten", false, 5, 1},   // refused by the evaluator
         {{false, 0, 0, 5, 0, ""}, "", false, 5, 0},       // never evaluated
-        {{true, 0, 0, 5, 5, ""}, "1.7976931348623157e308", true, 1.7976931348623157e308, 1},
         {{true, 0, 1, 5, 5, ""}, "1.5", false, 5, 1},
         {{true, 0, 1, 5, 5, ""}, "nan", false, 5, 1},
         {{true, 0, 1, 5, 5, ""}, "0", true, 0, 1},  // the smallest allowed
