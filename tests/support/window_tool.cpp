@@ -3,8 +3,9 @@
 //   kac_window_tool wait  TITLE TIMEOUT_MS
 //   kac_window_tool close TITLE TIMEOUT_MS
 //   kac_window_tool select TITLE TIMEOUT_MS
-// select: clicks the first category of the main dialog's tree as a user
-// does and waits until the property grid shows its rows.
+// select: goes to the first category of the main dialog's tree with the
+// keys a user presses (Home, Down) and waits until the property grid shows
+// its rows.
 // Exit status 0 when the window appeared (wait), went (close) or shows the
 // rows (select), 1 on timeout.
 #include <windows.h>
@@ -13,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -29,34 +31,6 @@ bool WaitFor(const char* title, bool present, DWORD timeoutMs)
     }
 }
 
-// Clicks the label of a tree item of another process: the item's rectangle
-// is asked for in a block of that process's memory.
-bool ClickTreeItem(HWND tree, HTREEITEM item)
-{
-    DWORD processId = 0;
-    GetWindowThreadProcessId(tree, &processId);
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process == nullptr)
-        return false;
-    // TVM_GETITEMRECT takes the item's handle in the rectangle's place.
-    RECT rect{};
-    static_assert(sizeof item <= sizeof rect);
-    std::memcpy(&rect, &item, sizeof item);
-    void* block = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    const bool found = block != nullptr && WriteProcessMemory(process, block, &rect, sizeof rect, nullptr) &&
-                       SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(block)) &&
-                       ReadProcessMemory(process, block, &rect, sizeof rect, nullptr);
-    if (block != nullptr)
-        VirtualFreeEx(process, block, 0, MEM_RELEASE);
-    CloseHandle(process);
-    if (!found)
-        return false;
-    const LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    PostMessageA(tree, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageA(tree, WM_LBUTTONUP, 0, point);
-    return true;
-}
-
 bool SelectFirstCategory(const char* title, DWORD timeoutMs)
 {
     constexpr int kCategoryTreeId = 1000;
@@ -67,11 +41,9 @@ bool SelectFirstCategory(const char* title, DWORD timeoutMs)
     const HWND grid = GetDlgItem(GetDlgItem(dialog, kPropertyGridId), kGridId);
     if (tree == nullptr || grid == nullptr)
         return false;
-    const auto root = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    const auto first = reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(root)));
-    if (first == nullptr || !ClickTreeItem(tree, first))
-        return false;
+    // The tree reads the keys from its queue, focused or not; the root is expanded.
+    for (const WPARAM key : {VK_HOME, VK_DOWN})
+        PostMessageA(tree, WM_KEYDOWN, key, 0);
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     while (SendMessageA(grid, LVM_GETITEMCOUNT, 0, 0) == 0) {
         if (GetTickCount64() >= deadline)
