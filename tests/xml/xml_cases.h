@@ -159,6 +159,7 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-control-attribute", "<a x='\x1F'/>", "!IllegalCharacter"},
     {"bad-nul", "<a>x\0y</a>"sv, "<a> !IllegalCharacter"},
     {"bad-utf8-overlong", "<a>\xC0\xAF</a>", "<a> !InvalidByteSequence"},
+    {"bad-utf8-overlong-3", "<a>\xE0\x80\xAF</a>", "<a> !InvalidByteSequence"},  // passes the lead-byte check
     {"bad-utf8-surrogate", "<a>\xED\xA0\x80</a>", "<a> !InvalidByteSequence"},
     {"bad-utf8-above-range", "<a>\xF4\x90\x80\x80</a>", "<a> !InvalidByteSequence"},
     {"bad-utf8-lead-alone", "<a>\n\xC3(</a>", "<a> !InvalidByteSequence@2:1"},
