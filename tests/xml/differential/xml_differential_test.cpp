@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,15 +70,11 @@ constexpr std::array kTokens = {
 };
 
 // count documents made from random cases by byte edits, inserted markup
-// tokens, deleted and repeated ranges. SplitMix64 gives every machine the
-// same sequence, unlike the standard library's distributions.
-std::vector<Document> Mutated(std::uint64_t state, std::size_t count) {
-    auto below = [&state](std::size_t bound) {
-        std::uint64_t z = (state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return static_cast<std::size_t>((z ^ (z >> 31)) % bound);
-    };
+// tokens, deleted and repeated ranges. The engine's numbers are the same on
+// every machine, unlike those of the standard library's distributions.
+std::vector<Document> Mutated(std::uint64_t seed, std::size_t count) {
+    std::mt19937_64 engine(seed);
+    auto below = [&engine](std::size_t bound) { return static_cast<std::size_t>(engine() % bound); };
     const std::vector<Document> cases = Cases();
     std::vector<Document> documents;
     for (std::size_t n = 0; n < count; ++n) {
