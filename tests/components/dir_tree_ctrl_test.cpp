@@ -1,15 +1,23 @@
-// CDirTreeCtrl on real folders made in a temporary folder and the real tree
-// control: drives, order, filters, expand buttons, lazy loading, paths and errors.
+// CDirTreeCtrl on real folders, in a panel of a dialog as on the Components
+// page: listing, filters, expand buttons, lazy loading, errors, and the
+// right-click road to the real registration tool run on a test component.
 #include "components/dir_tree_ctrl.h"
+#include "platform/cdialog.h"
 #include "resources/resource.h"
-#include "tests/support/host_window.h"
+#include "tests/components/component/test_component.h"
+#include "tests/support/message_pump.h"
+#include "tests/support/pointer.h"
 #include "tests/support/popup_watcher.h"
+#include "tests/support/registration_tool.h"
+#include "tests/support/registry_values.h"
 #include "tests/support/temp_folder.h"
+#include "ui/dialogs/ui_menu_router.h"
 
 #include <gtest/gtest.h>
 
 #include <shellapi.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,12 +26,34 @@ namespace {
 using Texts = std::vector<std::string>;
 const Texts kPlaceholder{""};  // a folder not read yet: its expand button's empty child
 
+// The top-level window of the tree, routing menu items as the main dialog does.
+class HostDialog : public CDialog {
+public:
+    HostDialog() : CDialog(IDD_ABOUTBOX) {}
+    int m_routed = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        const bool menuItem = message == WM_MEASUREITEM || message == WM_DRAWITEM;
+        if (menuItem && UIMenuRouter::RouteOwnerDraw(m_hWnd, message, lParam))
+            return ++m_routed, TRUE;
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
+};
+
 class DirTreeTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(m_dialog.Create(IDD_ABOUTBOX));
+        m_dialog.MoveWindow(40, 40, 420, 460);
+        m_dialog.ShowWindow(SW_SHOW);
+        // The tree sits in a panel, so its owner is two parents up.
+        ASSERT_TRUE(m_panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 400, 420},
+                                     &m_dialog, 500));
         ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS,
-                                  {0, 0, 320, 480}, &m_host, IDC_DIRECTORY_TREE));
+                                  {0, 0, 400, 420}, &m_panel, IDC_DIRECTORY_TREE));
         m_tree.AddFilter("*.ocx");
         m_tree.AddFilter("*.dll");
         ASSERT_TRUE(m_tree.Populate());
@@ -31,6 +61,8 @@ protected:
         m_root = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().c_str());
         ASSERT_NE(nullptr, m_root);
     }
+
+    void TearDown() override { m_dialog.DestroyWindow(); }
 
     Texts Children(HTREEITEM parent) const
     {
@@ -41,17 +73,17 @@ protected:
         return texts;
     }
 
-    HTREEITEM Child(HTREEITEM parent, const char* text) const
+    // The child of `parent` (null: a root item) shown as `text`.
+    HTREEITEM Child(HTREEITEM parent, const std::string& text) const
     {
-        HTREEITEM child = m_tree.GetChildItem(parent);
-        while (child != nullptr && m_tree.GetItemText(child) != text)
+        HTREEITEM child = parent != nullptr ? m_tree.GetChildItem(parent) : m_tree.GetRootItem();
+        while (child != nullptr && m_tree.GetItemText(child) != text.c_str())
             child = m_tree.GetNextSiblingItem(child);
         return child;
     }
 
     // Opens the temporary folder the user's way: through its placeholder and
-    // the expanding notification. (Its parent must be open: opening selects
-    // the folder, and selecting an item inside a closed one opens that one.)
+    // the expanding notification.
     void LoadTempFolder()
     {
         m_tree.InsertItem("", m_root);
@@ -59,23 +91,75 @@ protected:
     }
 
     TempFolder m_folder;
-    HostWindow m_host{{0, 0, 320, 480}, WS_POPUP | WS_VISIBLE};
+    HostDialog m_dialog;
+    CWnd m_panel;
     CDirTreeCtrl m_tree;
     Texts m_drives;
     HTREEITEM m_root = nullptr;
 };
 
-int SmallIcon(const std::string& path, UINT extra)
-{
-    SHFILEINFOA info{};
-    SHGetFileInfoA((path + "\\").c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON | extra);
-    return info.iIcon;
-}
+// Every name shown ("*.*"), among them a copy of the test component.
+class RightClickTest : public DirTreeTest {
+protected:
+    void SetUp() override
+    {
+        DeleteRegistryKey(kTestComponentKey);
+        // The tool loads "<folder>.dll" for a path without extension, so the
+        // component beside the folder regme shows which path the tool was given.
+        const std::string component = ExecutableFolder() + kTestComponentFileName;
+        m_folder.CopyFileTo(component, "comp\\grid.ocx");
+        m_folder.CopyFileTo(component, "regme.dll");
+        for (const char* name : {"regme", "lib.dll.d", "plain"})
+            m_folder.MakeFolder(name);
+        for (const char* name : {"my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
+            m_folder.MakeFile(name);
+        DirTreeTest::SetUp();
+        m_tree.AddFilter("*.*");
+        LoadTempFolder();
+        ASSERT_TRUE(m_tree.Expand(Child(m_root, "comp"), TVE_EXPAND));
+    }
+
+    void TearDown() override
+    {
+        DirTreeTest::TearDown();
+        DeleteRegistryKey(kTestComponentKey);
+    }
+
+    // The item of a name in the temporary folder, of its component, or of its drive.
+    HTREEITEM Item(const std::string& name) const
+    {
+        if (name == "<drive>")
+            return Child(nullptr, m_folder.Path().substr(0, 2));
+        return name == "comp\\grid.ocx" ? Child(Child(m_root, "comp"), "grid.ocx") : Child(m_root, name);
+    }
+
+    // Points at an item (null: empty space) and right-clicks: what the tree's parent receives.
+    void RightClick(HTREEITEM item)
+    {
+        RECT rect{};
+        m_tree.GetClientRect(&rect);
+        POINT point{rect.right / 2, rect.bottom - 6};
+        std::memcpy(&rect, &item, sizeof item);  // the message takes the item in the rectangle
+        if (item != nullptr && m_tree.SendMessage(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)))
+            point = {rect.left + 4, (rect.top + rect.bottom) / 2};
+        ASSERT_EQ(item, m_tree.HitTest(point));
+        // The tree reads the pointer, which stays: the dialog moves to put `point` under it.
+        MoveUnderPointer(m_dialog.m_hWnd, m_tree.m_hWnd, point);
+        NMHDR notify{m_tree.m_hWnd, IDC_DIRECTORY_TREE, static_cast<UINT>(NM_RCLICK)};
+        m_panel.SendMessage(WM_NOTIFY, IDC_DIRECTORY_TREE, reinterpret_cast<LPARAM>(&notify));
+        PumpPendingMessages();
+    }
+};
+
+// The start of the registration tool fails for real only on a system
+// without it: CTest runs these cases in a copy of the test prefix from which
+// the tool is removed (tests/components/without_registration_tool).
+class RightClickWithoutToolTest : public RightClickTest {};
 
 }  // namespace
 
 // Faults: drives missing, out of order or shown as "C:\"; no shell icons;
-// labels the user could edit; paths rebuilt with a doubled backslash.
+// labels the user could edit.
 TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
 {
     Texts expected;
@@ -87,15 +171,11 @@ TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
     SHFILEINFOA info{};
     EXPECT_EQ(SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON),
               static_cast<DWORD_PTR>(m_tree.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)));
-    // A root item shows its whole path; an item below shows its name.
-    EXPECT_EQ(m_folder.Path(), m_tree.ItemPath(m_root).str());
-    const HTREEITEM item = m_tree.InsertPathItem(m_root, m_folder.MakeFile("comp.ocx").c_str());
-    EXPECT_EQ("comp.ocx", m_tree.GetItemText(item).str());
-    EXPECT_EQ(m_folder.Path() + "\\comp.ocx", m_tree.ItemPath(item).str());
+    EXPECT_EQ(m_folder.Path(), m_tree.ItemPath(m_root).str());  // a root item shows its whole path
 }
 
 // Faults: files before folders, an order that heeds case, files the filters
-// hide listed; icons other than the shell's, or no open one when selected.
+// hide listed.
 TEST_F(DirTreeTest, FoldersComeBeforeFilesEachInCaseInsensitiveOrder)
 {
     for (const char* name : {"cherry", "apple", "Banana", "Files.dll"})
@@ -105,12 +185,6 @@ TEST_F(DirTreeTest, FoldersComeBeforeFilesEachInCaseInsensitiveOrder)
     LoadTempFolder();
     EXPECT_EQ((Texts{"apple", "Banana", "cherry", "Files.dll", "Alpha.OCX", "beta.dll", "Old.DLL.bak", "zeta.dll"}),
               Children(m_root));
-    TVITEMA info{};
-    info.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    info.hItem = Child(m_root, "apple");
-    ASSERT_TRUE(m_tree.GetItem(&info));
-    EXPECT_EQ(SmallIcon(m_folder.Path() + "\\apple", 0), info.iImage);
-    EXPECT_EQ(SmallIcon(m_folder.Path() + "\\apple", SHGFI_OPENICON), info.iSelectedImage);
 }
 
 // Faults: "*.*" not replacing the filters before it or not blocking those
@@ -182,6 +256,7 @@ TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
     const HTREEITEM deeper = Child(deep, "deeper");
     EXPECT_EQ(kPlaceholder, Children(deeper));
     m_tree.Expand(deeper, TVE_EXPAND);
+    // Paths are rebuilt from the texts, with one backslash between them.
     EXPECT_EQ(m_folder.Path() + "\\deep\\deeper\\x.dll", m_tree.ItemPath(Child(deeper, "x.dll")).str());
 
     // Closing is the user's: the control tells only of a user's collapse
@@ -231,4 +306,79 @@ TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
     ASSERT_EQ(1u, watcher.m_boxes.size());
     EXPECT_EQ("Error Getting SystemFileInfo!", watcher.m_boxes[0].text);
     EXPECT_EQ(nullptr, watcher.m_boxes[0].icon);
+}
+
+// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in it (the test
+// is on the text, so a folder named like a component passes too), none for
+// an .exe; the item not selected first; the tool started with the wrong
+// switch, silently, or with a path other than the one it always got.
+TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
+{
+    enum How { kPointer, kKeyboard, kEmptySpaceWithItSelected };
+    const std::string component = m_folder.Path() + "\\comp\\grid.ocx";
+    const struct {
+        const char* item;  // below the temporary folder, or the drive; null: none
+        How how;
+        bool menu;
+        int choice;      // of the menu: 0 none, 1 register, 2 unregister
+        std::string tail;  // of the tool's command line
+    } rows[] = {
+        {"readme.txt", kPointer, false, 0, ""},
+        {"ocx.txt", kPointer, false, 0, ""},
+        {"plain", kPointer, false, 0, ""},
+        {"<drive>", kPointer, false, 0, ""},
+        {nullptr, kEmptySpaceWithItSelected, false, 0, ""},
+        {"my.dll.txt", kPointer, true, 0, ""},
+        {"setup.exe", kPointer, true, 0, ""},
+        {"lib.dll.d", kPointer, true, 0, ""},
+        {"comp\\grid.ocx", kPointer, true, 1, " " + component},
+        // Shift+F10 or the menu key: the system's context-menu request without a point.
+        {"comp\\grid.ocx", kKeyboard, true, 2, " /u " + component},
+        {"regme", kEmptySpaceWithItSelected, true, 1, " " + m_folder.Path() + "\\regme"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.item != nullptr ? row.item : "nothing selected");
+        DeleteRegistryKey(kTestComponentKey);
+        const HTREEITEM item = row.item != nullptr ? Item(row.item) : nullptr;
+        ASSERT_EQ(row.item != nullptr, item != nullptr);
+        if (row.how != kPointer)
+            m_tree.SelectItem(item);
+        const HTREEITEM before = m_tree.GetSelectedItem();
+        const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
+        PopupWatcher watcher(row.choice);
+        if (row.how == kKeyboard) {
+            m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
+            PumpPendingMessages();
+        } else {
+            RightClick(row.how == kPointer ? item : nullptr);
+        }
+        EXPECT_EQ(row.menu ? item : before, m_tree.GetSelectedItem());
+        ASSERT_EQ(row.menu ? 1u : 0u, watcher.m_menus.size());
+        EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
+        EXPECT_EQ(row.menu ? 2 : 0, row.menu ? watcher.m_menus[0].ownerDrawnItems : 0);
+        if (row.choice == 0)
+            continue;
+        const DWORD registered = row.choice == 1 ? 1 : 0;
+        ASSERT_TRUE(WaitForRegistrationMark(registered, toolsBefore));
+        const std::string commandLine = RegistrationMark(registered);
+        EXPECT_NE(std::string::npos, commandLine.find("egsvr32")) << commandLine;
+        EXPECT_TRUE(commandLine.ends_with(row.tail)) << commandLine;
+        EXPECT_EQ(registered == 0, commandLine.find("/u") != std::string::npos) << commandLine;
+        EXPECT_EQ(std::string::npos, commandLine.find("/s")) << commandLine;  // the tool reports for itself
+    }
+    EXPECT_GT(m_dialog.m_routed, 0);  // the menu's owner is the top-level window
+    EXPECT_FALSE(UIMenuRouter::IsTrackingPopup(m_dialog.m_hWnd));
+}
+
+TEST_F(RightClickWithoutToolTest, ToolThatCannotBeStartedIsReportedWithTheErrorIcon)
+{
+    char tool[MAX_PATH] = {};
+    if (SearchPathA(nullptr, "regsvr32.exe", nullptr, MAX_PATH, tool, nullptr) != 0)
+        GTEST_SKIP() << tool << " is there: CTest runs this case as components_tests_without_registration_tool";
+    PopupWatcher watcher(1);
+    RightClick(Item("comp\\grid.ocx"));
+    ASSERT_EQ(1u, watcher.m_menus.size());
+    ASSERT_EQ(1u, watcher.m_boxes.size());
+    EXPECT_EQ("Registry operation failed.", watcher.m_boxes[0].text);
+    EXPECT_EQ(LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_ERROR)), watcher.m_boxes[0].icon);
 }

@@ -16,12 +16,12 @@ constexpr char kKeyPath[] = "Software\\KestAdvConfig Tests\\Column widths";
 
 // A list control 400 pixels wide (client area) with `columns` columns.
 struct WidthsList {
-    explicit WidthsList(int columns)
+    explicit WidthsList(int columns, const char* keyPath = kKeyPath)
     {
         EXPECT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT, {0, 0, 400, 200}, &host, 1));
         for (int i = 0; i < columns; ++i)
             list.InsertColumn(i, "", LVCFMT_LEFT, 10);
-        list.m_strColumnKeyPath = kKeyPath;
+        list.m_strColumnKeyPath = keyPath;
     }
     HostWindow host;
     UIListCtrl list;
@@ -37,11 +37,7 @@ TEST(UIListCtrlTest, StoredWidthsAreReadAsTheirLowWordAndAMissingOneGives75)
         int columns;
         std::vector<DWORD> stored;  // column count, then widths; empty: no key
         std::vector<int> shown;
-    } rows[] = {
-        {2, {}, {200, 200}},
-        {3, {}, {133, 133, 134}},
-        {2, {2, 0x10000 + 90}, {90, 75}},
-    };
+    } rows[] = {{2, {}, {200, 200}}, {3, {}, {133, 133, 134}}, {2, {2, 0x10000 + 90}, {90, 75}}};
     for (const auto& row : rows) {
         const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
         DeleteRegistryKey(kKeyPath);
@@ -61,12 +57,8 @@ TEST(UIListCtrlTest, WidthsAreSavedWhenTheWindowIsDestroyedAndOnlyWithAKeyPath)
 {
     const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
     DeleteRegistryKey(kKeyPath);
-    {
-        WidthsList unnamed(2);
-        unnamed.list.m_strColumnKeyPath.Empty();
-        unnamed.list.DestroyWindow();
-        EXPECT_FALSE(RegistryKeyExists(kKeyPath));
-    }
+    WidthsList(2, "").list.DestroyWindow();
+    EXPECT_FALSE(RegistryKeyExists(kKeyPath));
     WidthsList fixture(2);
     fixture.list.SetColumnWidth(0, 120);
     fixture.list.SetColumnWidth(1, 180);

@@ -1,9 +1,5 @@
-// The property pane on real windows, set up as the main dialog sets it up:
-// which click opens which editor where, how each editor ends, what the cell
-// then shows and what is reported; the model the dialog fills; the column
-// boundary and its drag, resizing, the description label, row names and the
-// cursor.
-#include "platform/cwnd.h"
+// The property pane on real windows as the main dialog sets it up: the cell
+// editors and their reports, the rows, the columns and the description label.
 #include "tests/support/message_log.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/pointer.h"
@@ -17,9 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -105,32 +103,21 @@ void PressKey(HWND target, UINT key)
     PumpPendingMessages();
 }
 
-// A press on a window that holds the mouse, at `screen` (screen coordinates).
-void ClickCaptured(HWND window, POINT screen)
+// A press at the centre of `cell` of the grid, sent to the window that holds the mouse.
+void ClickCaptured(HWND window, HWND grid, const RECT& cell)
 {
-    ScreenToClient(window, &screen);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(screen.x, screen.y));
+    POINT point{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    MapWindowPoints(grid, window, &point, 1);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
     PumpPendingMessages();
 }
 
 enum End { Nothing, Enter, Tab, TabInGrid, ClickOutside, ClickInside, ClickGrid, PickThird };
 
-CString ClassOf(HWND window)
-{
-    char name[32] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
-// What an editor shows: an edit's or a combo box's text, a list's selected item.
-CString EditorText(HWND editor)
+std::string WindowText(HWND window)
 {
     char text[256] = {};
-    if (ClassOf(editor).CompareNoCase("ListBox") == 0)
-        SendMessageA(editor, LB_GETTEXT, SendMessageA(editor, LB_GETCURSEL, 0, 0), reinterpret_cast<LPARAM>(text));
-    else
-        GetWindowTextA(editor, text, sizeof text);
-    return text;
+    return {text, static_cast<size_t>(GetWindowTextA(window, text, sizeof text))};
 }
 
 // The grid's editors (its controls 500): one at most may be open.
@@ -142,37 +129,22 @@ int Editors(HWND grid)
     return count;
 }
 
-POINT ScreenCentre(const RECT& rect, HWND window)
-{
-    POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    ClientToScreen(window, &point);
-    return point;
-}
-
-struct InkBox {
-    int left = INT_MAX;
-    int top = INT_MAX;
-    int count = 0;
-};
-
-// Where the label drew blue (the name) and black (the description) on its
-// background. Both inks take the red channel to 0, so a pixel counts as ink
-// where red has fallen below half the background's, the same pixels for
-// both texts whatever the smoothing; the blue ink keeps its blue channel up.
-std::pair<InkBox, InkBox> FindInk(HWND label)
+// Where the label drew: the top-left corner of its blue ink (the name) and of
+// its black ink (the description); x is INT_MAX where there is none. Both
+// inks take red below half the background's, the same pixels for both texts
+// whatever the smoothing; the blue ink keeps its blue channel up.
+std::array<POINT, 2> InkCorners(HWND label)
 {
     const WindowImage image(label);
     const int faceRed = GetRValue(GetSysColor(COLOR_BTNFACE));
-    std::pair<InkBox, InkBox> inks;
+    std::array<POINT, 2> corners{POINT{INT_MAX, INT_MAX}, POINT{INT_MAX, INT_MAX}};
     for (int y = 0; y < image.Height(); ++y)
         for (int x = 0; x < image.Width(); ++x)
             if (const COLORREF pixel = image.At(x, y); GetRValue(pixel) * 2 < faceRed) {
-                InkBox& ink = GetBValue(pixel) > 200 ? inks.first : inks.second;
-                ink.left = std::min(ink.left, x);
-                ink.top = std::min(ink.top, y);
-                ++ink.count;
+                POINT& corner = corners[GetBValue(pixel) > 200 ? 0 : 1];
+                corner = {std::min(corner.x, LONG{x}), std::min(corner.y, LONG{y})};
             }
-    return inks;
+    return corners;
 }
 
 }  // namespace
@@ -208,8 +180,8 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         {P::TextRow, 1, {}, "hello", "outside", ClickOutside, false, "outside", {}, 1, -1, "a click outside is lost"},
         {P::TextRow, 1, {}, "hello", {}, ClickInside, true, "hello", {}, 0, -1, "a click inside ends the edit"},
         {P::TextRow, 1, {}, "hello", {}, ClickGrid, true, "hello", {}, 0, -1, "a second editor opens"},
-        {P::ListRow, 1, {}, "Two", {}, ClickOutside, false, "Two", {}, 0, 1, "a list opens on its first item"},
-        {P::ListRow, 1, "none of them", "One", {}, ClickOutside, false, "One", {}, 0, 0, "no item preselected"},
+        {P::ListRow, 1, {}, "", {}, ClickOutside, false, "Two", {}, 0, 1, "a list opens on its first item"},
+        {P::ListRow, 1, "none of them", "", {}, ClickOutside, false, "One", {}, 0, 0, "no item preselected"},
         {P::ComboRow, 1, {}, "Red", {}, ClickOutside, false, "Red", {}, 0, -1, "a click outside a combo chooses"},
         {P::ComboRow, 1, {}, "Red", {}, PickThird, false, "Blue", {}, 0, 2, "a choice never reaches the dialog"},
         // Shipped without an evaluator, every number is refused: the balloon
@@ -230,26 +202,23 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         const HWND editor = pane.Editor();
         ASSERT_EQ(row.opens != nullptr, editor != nullptr);
         if (editor != nullptr) {
-            EXPECT_STREQ(row.opens, EditorText(editor));
+            EXPECT_EQ(row.opens, WindowText(editor));
             RECT placed{};
             GetWindowRect(editor, &placed);
             MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
             const RECT cell = pane.Cell(row.row, row.column);
             EXPECT_EQ(cell.left, placed.left);
             EXPECT_EQ(cell.top, placed.top);
-            if (ClassOf(editor).CompareNoCase("Edit") == 0) {
+            DWORD start = 1, end = 0;  // an edit opens with its whole text selected
+            SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+            if (row.row == P::TextRow || row.row == P::RealRow) {
+                EXPECT_EQ(std::strlen(row.opens), end - start);
                 EXPECT_EQ(cell.bottom, placed.bottom);
-                DWORD start = 1, end = 0;
-                SendMessageA(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-                EXPECT_EQ(0u, start);
-                EXPECT_EQ(std::strlen(row.opens), end);
-            } else if (ClassOf(editor).CompareNoCase("ListBox") == 0) {
-                EXPECT_GT(placed.bottom, cell.bottom + 25);  // the list reaches below the cell
+            } else if (row.row == P::ListRow) {
+                EXPECT_GT(placed.bottom, cell.bottom + 25);  // a list reaches below its cell
             }
             EXPECT_EQ(editor, GetFocus());
             EXPECT_EQ(editor, GetCapture());
-        } else if (row.column == 1) {
-            EXPECT_EQ(row.row, grid.GetEditRow());  // an editbrowse cell is the last edited one
         } else if (row.column == 0) {
             EXPECT_EQ(row.row, grid.GetNextItem(-1, LVNI_SELECTED));
         }
@@ -261,8 +230,8 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         case Enter: PressKey(editor, VK_RETURN); break;
         case Tab: PressKey(editor, VK_TAB); break;
         case TabInGrid: PressKey(grid, VK_TAB); break;
-        case ClickOutside: ClickCaptured(editor, ScreenCentre(pane.Cell(P::BrowseRow, 0), grid)); break;
-        case ClickInside: ClickCaptured(editor, ScreenCentre(pane.Cell(row.row, 1), grid)); break;
+        case ClickOutside: ClickCaptured(editor, grid, pane.Cell(P::BrowseRow, 0)); break;
+        case ClickInside: ClickCaptured(editor, grid, pane.Cell(row.row, 1)); break;
         case ClickGrid: pane.ClickCell(P::ComboRow, 1); break;
         case PickThird:
             SendMessageA(editor, CB_SHOWDROPDOWN, TRUE, 0);
@@ -281,19 +250,15 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         if (row.balloon != nullptr) {
             const auto* real = dynamic_cast<UIGridEditReal*>(CWnd::FromHandlePermanent(editor));
             ASSERT_NE(nullptr, real);
-            const HWND tip = real->GetErrorTip().GetTipWindow();
-            ASSERT_NE(nullptr, tip);
-            EXPECT_NE(0, GetWindowLongA(tip, GWL_STYLE) & TTS_BALLOON);
             const TTTOOLINFOA tool = real->GetErrorTip().GetToolInfo();
-            EXPECT_EQ(row.balloon, ToolTipText(tip, &tool));
-            EXPECT_STREQ(row.opens, EditorText(editor));
+            EXPECT_EQ(row.balloon, ToolTipText(real->GetErrorTip().GetTipWindow(), &tool));
+            EXPECT_EQ(row.opens, WindowText(editor));
         }
         const WPARAM address = static_cast<WPARAM>((row.row << 16) | 1);
         size_t killFocus = 0;
         for (const PostedMessage& posted : recorder.To(pane.m_pane))
-            if (posted.message == named.OnKillFocus && posted.wParam == address &&
-                posted.lParam == reinterpret_cast<LPARAM>(&grid))
-                ++killFocus;
+            killFocus += posted.message == named.OnKillFocus && posted.wParam == address &&
+                         posted.lParam == reinterpret_cast<LPARAM>(&grid);
         int choice = -1;
         for (const PostedMessage& posted : recorder.To(pane.m_host))
             if (posted.message == named.OnSelchange && posted.wParam == address)
@@ -303,72 +268,65 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
     }
 }
 
-// Faults: the value cell of a row being added refused (the row gets no
-// choices) or one past it accepted; a refill without items dropping the
-// cell's items or kind; a choice past the items shown.
-TEST(UIGridCtrlTest, SetValueCellAcceptsARowAtTheItemCountAndNotPastIt)
+// Faults: the cells of a row being added refused (the row gets no choices)
+// or one past it accepted; its name cut one byte short, or kept cut; an
+// empty name accepted; a choice past the items shown.
+TEST(UIGridCtrlTest, ARowIsAddedAtTheItemCountAndNotPastItWithItsNameCutTo255Bytes)
 {
     PropertyPane pane;
     UIGridCtrl& grid = pane.Grid();
+    const int added = PropertyPane::RowCount;
     CStringArray items;
     items.Add("x");
-    EXPECT_TRUE(grid.SetValueCell(PropertyPane::RowCount, items, CellKindEdit));
-    EXPECT_STREQ("x", grid.GetCellItemText(PropertyPane::RowCount, 1, 0));
-    EXPECT_FALSE(grid.SetValueCell(PropertyPane::RowCount + 2, items, CellKindEdit));
-    EXPECT_EQ(nullptr, grid.FindRow(PropertyPane::RowCount + 2));
-
-    EXPECT_TRUE(grid.SetValueCell(PropertyPane::ComboRow, CStringArray(), CellKindEdit));
-    EXPECT_EQ(CellKindComboBox, grid.FindRow(PropertyPane::ComboRow)->FindCell(1)->m_nKind);
+    EXPECT_TRUE(grid.SetValueCell(added, items, CellKindEdit));
+    EXPECT_STREQ("x", grid.GetCellItemText(added, 1, 0));
+    EXPECT_FALSE(grid.SetValueCell(added + 2, items, CellKindEdit));
+    EXPECT_EQ(nullptr, grid.FindRow(added + 2));
+    EXPECT_TRUE(pane.m_pane.SetRowLabel(added, std::string(300, 'n').c_str()));
+    EXPECT_EQ(255, grid.GetItemText(added, 0).GetLength());
+    EXPECT_EQ(300, pane.m_pane.m_names[added].GetLength());
+    EXPECT_FALSE(pane.m_pane.SetRowLabel(added + 2, "past the end"));
+    EXPECT_FALSE(pane.m_pane.SetRowLabel(0, ""));
+    EXPECT_EQ(added + 1, pane.m_pane.m_names.GetSize());
     EXPECT_EQ(-1, grid.SelectCellItem(PropertyPane::ComboRow, 3));
     EXPECT_EQ(2, grid.SelectCellItem(PropertyPane::ComboRow, 2));
     EXPECT_STREQ("Blue", grid.GetItemText(PropertyPane::ComboRow, 1));
-    grid.DeleteGridData();
-    EXPECT_EQ(nullptr, grid.FindRow(PropertyPane::ComboRow));
-    EXPECT_EQ(PropertyPane::RowCount, grid.GetItemCount());  // the list keeps its items
 }
 
-// Faults: a drag that starts outside the 6-pixel zone around the boundary or
-// not inside it, a value column squeezed below 50 pixels, a drag that goes on
-// after the button is released.
-TEST(UIPropertyGridTest, ABoundaryDragKeepsTheValueColumnAtLeast50PixelsWide)
+// Faults: a drag or the sizing cursor that starts outside the 6-pixel zone
+// around the boundary or not inside it; a drag that squeezes the value column below 50 pixels or goes on
+// after the button is released; widening the pane widens the name column,
+// or leaves the grid or the label behind.
+TEST(UIPropertyGridTest, TheValueColumnTakesWhatTheDragAndThePaneWidthLeave)
 {
     PropertyPane pane;
     auto& grid = pane.Grid();
     RECT client{};
     grid.GetClientRect(&client);
-    const RECT row = pane.Cell(PropertyPane::TextRow, 1);
-    const int y = (row.top + row.bottom) / 2;
     const struct {
-        int pressed;  // where the button went down
+        int pressed;  // where the button went down, below the rows
         int movedTo;
         int nameWidth;
     } rows[] = {{94, 150, 100}, {95, 150, 150}, {105, client.right - 20, client.right - 50}, {106, 150, 100}};
-    for (const auto& each : rows) {
-        SCOPED_TRACE(each.pressed);
+    for (const auto& row : rows) {
         grid.SetColumnWidth(0, 100);
         grid.SetColumnWidth(1, client.right - 100);
-        grid.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(each.pressed, client.bottom - 2));
-        grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(each.movedTo, y));
-        grid.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(each.movedTo, y));
-        grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(120, y));
+        MoveUnderPointer(pane.m_host, grid, {row.pressed, client.bottom - 2});  // the pointer itself stays
+        SetCursor(nullptr);
+        grid.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(row.nameWidth != 100, GetCursor() == LoadCursorA(nullptr, IDC_SIZEWE)) << row.pressed;
+        grid.PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.pressed, client.bottom - 2));
+        grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(row.movedTo, 20));
+        grid.PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(row.movedTo, 20));
+        grid.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(120, 20));
         PumpPendingMessages();
-        EXPECT_EQ(each.nameWidth, grid.GetColumnWidth(0));
-        EXPECT_EQ(client.right - each.nameWidth, grid.GetColumnWidth(1));
-        EXPECT_EQ(nullptr, pane.Editor());
+        EXPECT_EQ(row.nameWidth, grid.GetColumnWidth(0)) << row.pressed;
+        EXPECT_EQ(client.right - row.nameWidth, grid.GetColumnWidth(1)) << row.pressed;
     }
-}
-
-TEST(UIPropertyGridTest, ResizingThePaneWidensTheValueColumnOnly)
-{
-    PropertyPane pane;
-    auto& grid = pane.Grid();
-    const int name = grid.GetColumnWidth(0);
-    const int value = grid.GetColumnWidth(1);
     pane.m_pane.MoveWindow(10, 10, 430, 330);
     PumpPendingMessages();
-    EXPECT_EQ(name, grid.GetColumnWidth(0));
-    EXPECT_EQ(value + 30, grid.GetColumnWidth(1));
-
+    EXPECT_EQ(100, grid.GetColumnWidth(0));
+    EXPECT_EQ(client.right - 100 + 30, grid.GetColumnWidth(1));
     RECT placed{};
     grid.GetWindowRect(&placed);
     EXPECT_EQ(430, placed.right - placed.left);
@@ -380,7 +338,7 @@ TEST(UIPropertyGridTest, ResizingThePaneWidensTheValueColumnOnly)
 }
 
 // Faults: the name not in blue, the description not 20 pixels below it, the
-// label not repainted for another selected row, text drawn without a font.
+// label not repainted for another selected row.
 TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
 {
     PropertyPane pane;
@@ -390,64 +348,15 @@ TEST(UIPropertyGridTest, LabelDrawsTheNameInBlueAndTheDescription20PixelsLower)
     grid.m_descriptions[1] = "";
     // No row selected: the first row.
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), WindowImage(grid.m_label).At(2, 2));
-    const auto [blue, black] = FindInk(grid.m_label);
-    ASSERT_GT(blue.count, 0);
-    ASSERT_GT(black.count, 0);
-    EXPECT_GE(blue.left, 10);
-    EXPECT_EQ(blue.left, black.left);
-    EXPECT_EQ(blue.top + 20, black.top);
+    const auto [name, description] = InkCorners(grid.m_label);
+    ASSERT_NE(INT_MAX, description.x);
+    EXPECT_GE(name.x, 10);
+    EXPECT_EQ(name.x, description.x);
+    EXPECT_EQ(name.y + 20, description.y);
 
     grid.m_label.UpdateWindow();
     grid.m_grid.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
     EXPECT_TRUE(GetUpdateRect(grid.m_label, nullptr, FALSE));
-    const auto [otherName, otherDescription] = FindInk(grid.m_label);
-    EXPECT_GT(otherName.count, 0);
-    EXPECT_EQ(0, otherDescription.count);
-
-    grid.SendMessage(WM_SETFONT, 0, FALSE);
-    const auto [bareName, bareDescription] = FindInk(grid.m_label);
-    EXPECT_EQ(0, bareName.count + bareDescription.count);
+    const auto [otherName, otherDescription] = InkCorners(grid.m_label);
+    EXPECT_EQ((std::pair{true, false}), std::pair(otherName.x != INT_MAX, otherDescription.x != INT_MAX));
 }
-
-TEST(UIPropertyGridTest, ARowNameIsShownCutTo255BytesAndKeptWhole)
-{
-    PropertyPane pane;
-    UIPropertyGrid& grid = pane.m_pane;
-    EXPECT_TRUE(grid.SetRowLabel(PropertyPane::RowCount, std::string(300, 'n').c_str()));
-    EXPECT_EQ(255, grid.m_grid.GetItemText(PropertyPane::RowCount, 0).GetLength());
-    EXPECT_EQ(300, grid.m_names[PropertyPane::RowCount].GetLength());
-    EXPECT_FALSE(grid.SetRowLabel(PropertyPane::RowCount + 2, "past the end"));
-    EXPECT_FALSE(grid.SetRowLabel(0, ""));
-    EXPECT_EQ(PropertyPane::RowCount + 1, grid.m_names.GetSize());
-}
-
-// The pane is moved under the pointer (the pointer itself is never moved).
-// Faults: no hand over an editable cell, or a hand over one that is not; no
-// sizing cursor at the boundary.
-TEST(UIPropertyGridTest, TheCursorShowsWhatAClickThereWouldDo)
-{
-    PropertyPane pane;
-    auto& grid = pane.Grid();
-    const RECT cell = pane.Cell(PropertyPane::TextRow, 1);
-    const int y = (cell.top + cell.bottom) / 2;
-    const struct {
-        int x;
-        bool editable;
-        LPCSTR cursor;  // null: another than the hand
-    } rows[] = {{cell.left + 20, true, IDC_HAND}, {cell.left + 20, false, nullptr}, {cell.left - 3, false, IDC_SIZEWE}};
-    for (const auto& row : rows) {
-        grid.FindRow(PropertyPane::TextRow)->FindCell(1)->m_bEditable = row.editable;
-        MoveUnderPointer(pane.m_host, grid, {row.x, y});
-        PumpPendingMessages();
-        SetCursor(nullptr);
-        const bool set =
-            grid.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(grid.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-        if (row.cursor != nullptr) {
-            EXPECT_TRUE(set) << row.x;
-            EXPECT_EQ(LoadCursorA(nullptr, row.cursor), GetCursor()) << row.x;
-        } else {
-            EXPECT_NE(LoadCursorA(nullptr, IDC_HAND), GetCursor()) << row.x;
-        }
-    }
-}
-
