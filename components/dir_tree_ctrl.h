@@ -50,9 +50,6 @@ public:
     bool IsFilteredOut(const CString& path) const;
     bool AttachSystemImageList();
 
-    const CString& GetErrorText() const { return m_strError; }
-    const CStringArray& GetFilters() const { return m_arrFilters; }
-
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;

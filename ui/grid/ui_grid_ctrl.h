@@ -40,11 +40,6 @@ public:
     // never wraps to another row.
     void TabToCell(bool backwards);
 
-    int GetEditRow() const { return m_nEditRow; }
-    int GetEditColumn() const { return m_nEditColumn; }
-    bool IsEditing() const { return m_bEditing; }
-    CWnd* GetActiveEditor() const { return m_pActiveEditor; }
-
     // Digits of a real cell's text when it opens; -1: the real editor's own precision.
     int m_nDecimalPlaces = -1;
 
