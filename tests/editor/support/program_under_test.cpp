@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr UINT kGridId = 57342;
 constexpr int kCellEditorId = 500;
 constexpr size_t kTextChars = 1024;
 
@@ -78,10 +77,7 @@ bool ProgramUnderTest::Start()
 
 HWND ProgramUnderTest::WaitForDialog(DWORD timeoutMs)
 {
-    WaitUntil([&] {
-        return (m_dialog = FindWindowOfClass(L"#32770", L"Quorvelin Advanced Configuration")) != nullptr;
-    }, timeoutMs);
-    return m_dialog;
+    return m_dialog = m_process ? m_process->WaitForWindow("Quorvelin Advanced Configuration", timeoutMs) : nullptr;
 }
 
 HWND ProgramUnderTest::Find(const std::function<bool(HWND)>& wanted) const
@@ -107,23 +103,6 @@ HWND ProgramUnderTest::FindWindowOfClass(const wchar_t* className, const wchar_t
     return Find([&](HWND window) {
         return IsWindowVisible(window) && ClassOf(window) == className && (title == nullptr || WindowTextOf(window) == title);
     });
-}
-
-HWND ProgramUnderTest::Grid() const
-{
-    return GetDlgItem(Item(IDC_PROPERTY_GRID), kGridId);
-}
-
-RECT ProgramUnderTest::WindowRect() const
-{
-    RECT rect{};
-    GetWindowRect(m_dialog, &rect);
-    return rect;
-}
-
-DWORD ProgramUnderTest::WaitForExit(DWORD timeoutMs) const
-{
-    return m_process ? m_process->WaitForExit(timeoutMs) : STILL_ACTIVE;
 }
 
 bool ProgramUnderTest::WaitUntil(const std::function<bool()>& done, DWORD timeoutMs) const

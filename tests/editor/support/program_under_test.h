@@ -29,10 +29,18 @@ public:
     HWND WaitForDialog(DWORD timeoutMs = 30000);  // null when it does not show
     HWND Dialog() const { return m_dialog; }
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
-    HWND Grid() const;  // the property grid's list control
-    RECT WindowRect() const;
+    HWND Grid() const { return GetDlgItem(Item(IDC_PROPERTY_GRID), 57342); }  // the grid's list control
+    RECT WindowRect() const
+    {
+        RECT rect{};
+        GetWindowRect(m_dialog, &rect);
+        return rect;
+    }
     // Exit code, or STILL_ACTIVE while the program runs on after `timeoutMs`.
-    DWORD WaitForExit(DWORD timeoutMs = 15000) const;
+    DWORD WaitForExit(DWORD timeoutMs = 15000) const
+    {
+        return m_process ? m_process->WaitForExit(timeoutMs) : STILL_ACTIVE;
+    }
     // Checks `done` until it holds or `timeoutMs` passes, waking when the
     // program ends.
     bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) const;
