@@ -98,6 +98,8 @@ bool IsNameChar(char32_t c) {
 
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
+bool IsAsciiNameStart(std::uint8_t byte) { return IsAsciiLetter(byte) || byte == '_' || byte == ':'; }
+
 bool IsAsciiDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 
 int DigitValue(char32_t c, bool hexadecimal) {
@@ -697,40 +699,63 @@ XmlResult XmlReader::ReadNode() {
 
 XmlResult XmlReader::ReadName(std::u16string* name) {
     name->clear();
-    char32_t c = Peek();
-    if (c == kEndOfInput) {
-        return Fail(result::UnexpectedEnd);
+    // Nearly every name starts with an ASCII letter, '_' or ':', one byte in
+    // every encoding read here but UTF-16: such a name is taken as one run
+    // from that byte, which is given back first when it was peeked. Otherwise
+    // the first character is decoded and checked on its own.
+    bool asciiStart = false;
+    if (!IsUtf16(m_encoding) && m_inputError == result::Ok) {
+        if (m_hasPeeked) {
+            asciiStart = m_peeked < 0x80 && IsAsciiNameStart(static_cast<std::uint8_t>(m_peeked));
+            if (asciiStart) {
+                m_hasPeeked = false;
+                --m_byteBegin;
+            }
+        } else {
+            asciiStart = m_byteBegin < m_byteEnd && IsAsciiNameStart(m_bytes[m_byteBegin]);
+        }
     }
-    if (!IsNameStartChar(c)) {
-        return Fail(result::BadNameCharacter);
-    }
-    do {
+    if (!asciiStart || TakeRun(kNameRun, name) == 0) {
+        const char32_t c = Peek();
+        if (c == kEndOfInput) {
+            return Fail(result::UnexpectedEnd);
+        }
+        if (!IsNameStartChar(c)) {
+            return Fail(result::BadNameCharacter);
+        }
         AppendUtf16(name, c);
         Next();
         TakeRun(kNameRun, name);
-        c = Peek();
-    } while (IsNameChar(c));
+    }
+    // Where the run stopped, an ASCII character goes on the name only when
+    // the run set holds it (the run stopped at the buffer's end).
+    for (char32_t c = Peek(); c < 0x80 ? kNameRun[c] == RunByte::Plain : IsNameChar(c); c = Peek()) {
+        AppendUtf16(name, c);
+        Next();
+        TakeRun(kNameRun, name);
+    }
     return result::Ok;
 }
 
-XmlResult XmlReader::ReadQualifiedName(std::u16string* qualifiedName, std::u16string* prefix,
-                                       std::u16string* localName) {
+// Reads a name into localName and splits it at its colon: the prefix before
+// it, the local name after it. Names without a prefix, most of a document's,
+// are read in place and never copied.
+XmlResult XmlReader::ReadQualifiedName(std::u16string* prefix, std::u16string* localName) {
     const Location start = m_next;
-    if (XmlResult outcome = ReadName(qualifiedName); Failed(outcome)) {
+    if (XmlResult outcome = ReadName(localName); Failed(outcome)) {
         return outcome;
     }
-    const std::size_t colon = qualifiedName->find(u':');
+    const std::size_t colon = localName->find(u':');
     if (colon == std::u16string::npos) {
         prefix->clear();
-        *localName = *qualifiedName;
         return result::Ok;
     }
-    if (colon == 0 || colon + 1 == qualifiedName->size() ||
-        qualifiedName->find(u':', colon + 1) != std::u16string::npos) {
+    if (colon == 0 || colon + 1 == localName->size() ||
+        localName->find(u':', colon + 1) != std::u16string::npos) {
         return FailAt(result::BadQualifiedNameColon, start);
     }
-    prefix->assign(*qualifiedName, 0, colon);
-    localName->assign(*qualifiedName, colon + 1);
+    prefix->assign(*localName, 0, colon);
+    localName->erase(0, colon + 1);
     if (!IsNameStartChar(FirstCodePoint(*localName))) {
         return FailAt(result::BadQualifiedNameStart, start);
     }
@@ -920,7 +945,7 @@ XmlResult XmlReader::ReadStartTag() {
     if (m_phase == Phase::AfterRoot) {
         return FailAt(result::MultipleRoots, m_nodeAt);
     }
-    if (XmlResult outcome = ReadQualifiedName(&m_qualifiedName, &m_prefix, &m_localName);
+    if (XmlResult outcome = ReadQualifiedName(&m_prefix, &m_localName);
         Failed(outcome)) {
         return outcome;
     }
@@ -947,7 +972,7 @@ XmlResult XmlReader::ReadStartTag() {
             return Fail(IsNameStartChar(c) ? result::MissingWhitespace : result::BadNameCharacter);
         }
         Attribute& attribute = AddAttribute();
-        XmlResult outcome = ReadQualifiedName(&m_attributeName, &attribute.prefix, &attribute.localName);
+        XmlResult outcome = ReadQualifiedName(&attribute.prefix, &attribute.localName);
         if (Failed(outcome)) {
             return outcome;
         }
@@ -969,7 +994,11 @@ XmlResult XmlReader::ReadStartTag() {
     m_nodeType = XmlNodeType::Element;
     if (!m_emptyElement) {
         m_openNameStarts.push_back(m_openNames.size());
-        m_openNames += m_qualifiedName;
+        if (!m_prefix.empty()) {
+            m_openNames += m_prefix;
+            m_openNames += u':';
+        }
+        m_openNames += m_localName;
         m_phase = Phase::InRoot;
     } else if (m_openNameStarts.empty()) {
         m_phase = Phase::AfterRoot;
@@ -1144,11 +1173,18 @@ XmlResult XmlReader::ReadEndTag() {
     if (m_openNameStarts.empty()) {
         return FailAt(result::EndTagMismatch, m_nodeAt);
     }
-    if (XmlResult outcome = ReadQualifiedName(&m_qualifiedName, &m_prefix, &m_localName);
+    if (XmlResult outcome = ReadQualifiedName(&m_prefix, &m_localName);
         Failed(outcome)) {
         return outcome;
     }
-    if (std::u16string_view(m_openNames).substr(m_openNameStarts.back()) != m_qualifiedName) {
+    // The end tag names the innermost open element, prefix and all.
+    const std::u16string_view open = std::u16string_view(m_openNames).substr(m_openNameStarts.back());
+    const bool sameName = m_prefix.empty()
+                              ? open == m_localName
+                              : open.size() == m_prefix.size() + 1 + m_localName.size() &&
+                                    open.substr(0, m_prefix.size()) == m_prefix && open[m_prefix.size()] == u':' &&
+                                    open.substr(m_prefix.size() + 1) == m_localName;
+    if (!sameName) {
         return FailAt(result::EndTagMismatch, m_nodeAt);
     }
     SkipWhitespace();

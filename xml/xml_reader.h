@@ -225,8 +225,7 @@ private:
 
     // Grammar.
     XmlResult ReadName(std::u16string* name);
-    XmlResult ReadQualifiedName(std::u16string* qualifiedName, std::u16string* prefix,
-                                std::u16string* localName);
+    XmlResult ReadQualifiedName(std::u16string* prefix, std::u16string* localName);
     XmlResult ReadReference(std::u16string* out);
     XmlResult ReadCharacterData();
     XmlResult ReadMarkup(bool atDocumentStart);
@@ -276,8 +275,6 @@ private:
     std::u16string m_prefix;
     std::u16string m_localName;
     std::u16string m_value;
-    std::u16string m_qualifiedName;
-    std::u16string m_attributeName;   // scratch: qualified name of the attribute being read
     std::u16string m_referenceName;   // scratch: name in an entity reference
     bool m_emptyElement = false;
     std::vector<Attribute> m_attributes;  // reused; the first m_attributeCount are current
