@@ -559,12 +559,38 @@ std::size_t XmlReader::TakeRun(const RunSet& accepted, std::u16string* out) {
     if (m_hasPeeked || m_inputError != result::Ok || IsUtf16(m_encoding)) {
         return 0;
     }
+    // Most runs are plain ASCII that ends inside the buffer, on the line it
+    // started: taken here, without the line feed, sequence and refill
+    // bookkeeping of the general pass.
+    const std::uint8_t* begin = m_bytes.data() + m_byteBegin;
+    const std::uint8_t* end = m_bytes.data() + m_byteEnd;
+    const std::uint8_t* at = begin;
+    while (at != end && accepted[*at] == RunByte::Plain) {
+        ++at;
+    }
+    if (at == end || accepted[*at] != RunByte::Stop) {
+        return TakeRunAcrossLines(accepted, out, static_cast<std::size_t>(at - begin));
+    }
+    const auto count = static_cast<std::size_t>(at - begin);
+    if (out != nullptr && count != 0) {
+        const std::size_t size = out->size();
+        out->resize(size + count);
+        std::copy(begin, at, out->data() + size);
+    }
+    m_next.position = count <= UINT32_MAX - m_next.position ? m_next.position + static_cast<std::uint32_t>(count)
+                                                            : UINT32_MAX;
+    m_byteBegin += count;
+    return count;
+}
+
+std::size_t XmlReader::TakeRunAcrossLines(const RunSet& accepted, std::u16string* out, std::size_t plainBytes) {
     const bool utf8 = m_encoding == XmlEncoding::Utf8;
     std::size_t taken = 0;
     for (;;) {
         const std::uint8_t* begin = m_bytes.data() + m_byteBegin;
         const std::uint8_t* end = m_bytes.data() + m_byteEnd;
-        const std::uint8_t* at = begin;
+        const std::uint8_t* at = begin + plainBytes;
+        plainBytes = 0;
         const std::uint8_t* lineStart = nullptr;  // after the last line feed taken
         std::uint32_t lineFeeds = 0;
         std::size_t trailBytes = 0;        // second bytes of two-byte sequences

@@ -218,6 +218,9 @@ private:
     // or while a character is peeked; the caller goes on character by
     // character from where it stops.
     std::size_t TakeRun(const RunSet& accepted, std::u16string* out);
+    // TakeRun's general pass (line feeds, two-byte sequences, buffer refills),
+    // going on after the plain bytes at the read position that TakeRun saw.
+    std::size_t TakeRunAcrossLines(const RunSet& accepted, std::u16string* out, std::size_t plainBytes);
     bool SkipWhitespace();
     bool Accept(char32_t expected);
     XmlResult Expect(char32_t expected, XmlResult error);
