@@ -155,6 +155,12 @@ LRESULT UIPropertyGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::PostMessageA(::GetParent(m_hWnd), message, wParam, lParam);
         return 0;
     }
+    if (message == UIRegisteredMessages().OnEndMultiSelection) {
+        // The grid's report of a multi-selection: nothing here acts on it, but
+        // the array it carries is the receiver's to free.
+        delete[] reinterpret_cast<int*>(lParam);
+        return 0;
+    }
     if (message == WM_SIZE && m_grid.GetSafeHwnd() != nullptr)
         Layout(LOWORD(lParam));
     return CStatic::WindowProc(message, wParam, lParam);
