@@ -34,14 +34,6 @@ std::vector<std::string> MessageLog::Only(const std::vector<UINT>& messages) con
     return selected;
 }
 
-std::string MessageLog::Text() const
-{
-    std::string text;
-    for (const std::string& entry : m_entries)
-        text += entry + "\n";
-    return text;
-}
-
 testing::AssertionResult MessageLog::Is(const std::vector<std::string>& expected) const
 {
     return SameSequence(expected, m_entries);

@@ -16,10 +16,8 @@ public:
     void Add(const char* window, UINT message);
     void Add(const std::string& entry) { m_entries.push_back(entry); }
     void Clear() { m_entries.clear(); }
-    const std::vector<std::string>& Entries() const { return m_entries; }
     // Entries naming only the given messages, in order.
     std::vector<std::string> Only(const std::vector<UINT>& messages) const;
-    std::string Text() const;  // for failure output
 
     // EXPECT_TRUE(log.Is(kExpected)): the whole log is the sequence.
     testing::AssertionResult Is(const std::vector<std::string>& expected) const;
