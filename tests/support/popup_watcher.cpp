@@ -62,7 +62,9 @@ void PopupWatcher::Answer(HWND window)
         const auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
         seen.itemCount = GetMenuItemCount(menu);
         for (int i = 0; i < seen.itemCount; ++i) {
-            MENUITEMINFOA info{sizeof info, MIIM_FTYPE | MIIM_DATA};
+            MENUITEMINFOA info{};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_DATA;
             if (GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info) && (info.fType & MFT_OWNERDRAW) != 0 &&
                 info.dwItemData != 0)
                 ++seen.ownerDrawnItems;

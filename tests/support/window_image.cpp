@@ -55,7 +55,12 @@ bool WindowImage::Save(const char* path) const
         return false;
     // 24 bits a pixel, rows bottom-up and padded to four bytes, as every reader takes it.
     const int stride = (m_width * 3 + 3) & ~3;
-    BITMAPINFOHEADER header{sizeof header, m_width, m_height, 1, 24};
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = m_width;
+    header.biHeight = m_height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
     header.biSizeImage = static_cast<DWORD>(stride * m_height);
     BITMAPFILEHEADER fileHeader{0x4D42, 0, 0, 0, sizeof fileHeader + sizeof header};
     fileHeader.bfSize = fileHeader.bfOffBits + header.biSizeImage;
