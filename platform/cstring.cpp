@@ -246,24 +246,6 @@ int CString::Remove(char ch)
     return static_cast<int>(before - m_text.size());
 }
 
-CString CString::Tokenize(const char* delimiters, int& start) const
-{
-    if (start < 0 || delimiters == nullptr) {
-        start = -1;
-        return CString();
-    }
-    const size_t from = m_text.find_first_not_of(delimiters, static_cast<size_t>(start));
-    if (from == std::string::npos) {
-        start = -1;
-        return CString();
-    }
-    size_t end = m_text.find_first_of(delimiters, from);
-    if (end == std::string::npos)
-        end = m_text.size();
-    start = static_cast<int>(end) + (end < m_text.size() ? 1 : 0);
-    return CString(m_text.substr(from, end - from));
-}
-
 char* CString::GetBuffer(int minLength)
 {
     if (minLength > GetLength())

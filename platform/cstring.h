@@ -75,10 +75,6 @@ public:
 
     int Replace(const char* oldText, const char* newText);
     int Remove(char ch);
-    // Next token delimited by any of `delimiters`, from `start`; start becomes
-    // -1 when there are no more tokens.
-    CString Tokenize(const char* delimiters, int& start) const;
-
     // Direct write access for platform calls that fill a buffer.
     char* GetBuffer(int minLength);
     void ReleaseBuffer(int newLength = -1);

@@ -28,7 +28,6 @@ public:
     UISpinButtonCtrl& GetBuddySpin() { return m_spinBuddy; }
     // Offers the data tip while the mouse rests on the edit and the focus is elsewhere.
     void EnableDataTip(bool enable = true);
-    bool IsTipTracking() const { return m_bTipTracking; }
     const UIDataTip& GetDataTip() const { return m_dataTip; }
     UIValueEvaluator* GetEvaluator() const { return m_pEvaluator; }
     void SetEvaluator(UIValueEvaluator* evaluator) { m_pEvaluator = evaluator; }

@@ -15,7 +15,6 @@ public:
     // The check state read from the registry, or set by the owner to be stored.
     int GetState() const { return m_nState; }
     void SetState(int state) { m_nState = state; }
-    UIPersistentState& GetPersistentState() { return m_state; }
 
 protected:
     void PreSubclassWindow() override;

@@ -12,8 +12,6 @@ public:
     UIModalEdit();
 
     bool m_bSaveOnDestroy = false;
-    const CString& GetStoredText() const { return m_strStoredText; }
-    UIPersistentState& GetPersistentState() { return m_state; }
 
 protected:
     void PreSubclassWindow() override;

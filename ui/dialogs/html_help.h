@@ -26,7 +26,6 @@ public:
 
     bool HasFailed() const { return m_bFailed; }
     HMODULE GetLibrary() const { return m_hLibrary; }
-    FARPROC GetEntry() const { return m_pfnEntry; }
 
     // The viewer library's path as registered under HKEY_CLASSES_ROOT (an
     // expandable string expanded); empty when there is none or it is too long.
