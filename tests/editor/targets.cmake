@@ -9,6 +9,3 @@ add_test(NAME editor_tests_on_a_large_screen
                  --gtest_color=no --gtest_filter=HighDpiTest.At192DpiOnALargeScreen)
 set_tests_properties(editor_tests_on_a_large_screen PROPERTIES
   TIMEOUT 300 FAIL_REGULAR_EXPRESSION "\\[  SKIPPED \\]|Running 0 tests")
-
-# The accessibility test asks the program's windows through oleacc itself.
-target_link_libraries(editor_tests PRIVATE oleacc)
