@@ -144,7 +144,7 @@ if(BUILD_TESTING)
 endif()
 
 # Used by scripts/run to wait for the dialog and to close it.
-add_executable(kac_window_tool tests/support/window_tool.cpp)
+add_executable(kac_window_tool scripts/window_tool.cpp)
 
 # Used by scripts/tour to reach every screen of the program and picture it.
 file(GLOB KAC_TOUR_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tour/*.cpp)
