@@ -1,7 +1,4 @@
-// The toolkit's buttons on real windows: kind and checked state as an
-// accessibility client reads them; the image button's image, caption and tooltip.
-#include "platform/com_scope.h"
-#include "platform/window_accessible.h"
+// The image button on a real window: its image, caption and tooltip.
 #include "resources/resource.h"
 #include "tests/support/host_window.h"
 #include "tests/support/window_image.h"
@@ -9,59 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
-
-#include <utility>
-
 namespace {
-
 constexpr COLORREF kCancelRed = RGB(0xD0, 0x24, 0x24);  // a pixel of the Cancel image, 7 right and 6 down
-
-// Role and state of the button itself, asked the way an accessibility client asks.
-std::pair<LONG, LONG> RoleAndState(HWND window)
-{
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIIDAccessible,
-                                          reinterpret_cast<void**>(&accessible))))
-        return {-1, -1};
-    VARIANT self, role, state;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    VariantInit(&role);
-    VariantInit(&state);
-    const bool answered = accessible->get_accRole(self, &role) == S_OK && accessible->get_accState(self, &state) == S_OK;
-    accessible->Release();
-    return answered && role.vt == VT_I4 && state.vt == VT_I4 ? std::pair{role.lVal, state.lVal} : std::pair{-1L, -1L};
-}
-
 }  // namespace
-
-// Fault: a screen reader hears every button as a push button, or misses its
-// check. (The program shows push buttons only: three rows.)
-TEST(UIButtonsTest, AccessibilityNamesTheKindAndTheCheckedState)
-{
-    CComScope com;  // as an accessibility client has it
-    HostWindow host;
-    const struct {
-        DWORD style;
-        int check;
-        LONG role;
-    } rows[] = {
-        {BS_PUSHBUTTON, BST_UNCHECKED, ROLE_SYSTEM_PUSHBUTTON},
-        {BS_AUTOCHECKBOX, BST_CHECKED, ROLE_SYSTEM_CHECKBUTTON},
-        {BS_AUTORADIOBUTTON, BST_UNCHECKED, ROLE_SYSTEM_RADIOBUTTON},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.role);
-        UIButton button;
-        ASSERT_TRUE(button.Create("Button", WS_VISIBLE | row.style, {10, 10, 90, 34}, &host, 1));
-        button.SetCheck(row.check);
-        const auto [role, state] = RoleAndState(button);
-        EXPECT_EQ(row.role, role);
-        EXPECT_EQ(row.check == BST_CHECKED, (state & STATE_SYSTEM_CHECKED) != 0);
-    }
-}
 
 // Faults: the tooltip taken from the wrong part of the caption, a caption
 // shown over the image, the image off centre after a resize.

@@ -1,6 +1,5 @@
 // The toolkit's combo and list boxes on real windows: their tips, the children
-// a combo box takes over and the font it gives them, drop-down sizing; the
-// disabled overlay and the spin, which the program never uses, one check.
+// a combo box takes over and the font it gives them, drop-down sizing.
 #include "tests/support/host_window.h"
 #include "ui/controls/ui_combobox.h"
 #include "ui/controls/ui_listbox.h"
@@ -138,18 +137,4 @@ TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
         ReleaseDC(combo, dc);
         EXPECT_EQ(item.cx + GetSystemMetrics(SM_CXVSCROLL) + zero.cx, combo.GetDroppedWidth());
     }
-}
-
-TEST(ComboboxTest, DisabledDropDownListShowsItsSelectionInAnOverlayAndDisablesItsSpin)
-{
-    HostWindow host;
-    UICombobox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_VISIBLE, {10, 10, 200, 150}, &host, 1));
-    ASSERT_TRUE(combo.GetSpin().Create(WS_VISIBLE, {200, 10, 216, 30}, &host, 2));
-    combo.AddString("second");
-    combo.SetCurSel(0);
-    combo.EnableWindow(false);
-    EXPECT_FALSE(combo.GetSpin().IsWindowEnabled());
-    ASSERT_NE(nullptr, combo.GetDisabledText());
-    EXPECT_STREQ("second", combo.GetDisabledText()->GetWindowText());
 }

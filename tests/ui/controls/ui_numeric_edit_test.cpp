@@ -1,10 +1,11 @@
-// The numeric edits on real windows: validation through an evaluator (a plain
-// number parser a test installs and takes away again), the error balloon with
-// the range and the last accepted value put back, and the light-yellow face.
+// The edits on real windows: the numeric ones' validation through an evaluator
+// (a plain number parser a test installs and takes away again), the error
+// balloon with the range and the last accepted value put back; each face.
 #include "tests/support/host_window.h"
 #include "tests/support/plain_evaluator.h"
 #include "tests/support/tool_tip_text.h"
 #include "tests/support/window_image.h"
+#include "ui/controls/ui_edit.h"
 #include "ui/controls/ui_edit_long.h"
 #include "ui/controls/ui_edit_real.h"
 
@@ -92,8 +93,9 @@ TEST(NumericEditTest, ValidationChecksTheEvaluatedNumberAgainstTheRangeAndKeepsT
 }
 
 // Without an evaluator, as the program runs, every text fails. Faults: a wrong
-// range in the balloon, the value not put back, the balloon left up.
-TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndTheReportShowsTheRangeAndRestoresTheValue)
+// range in the balloon, the value not put back, the balloon left up or made
+// again for each report.
+TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndOneBalloonShowsTheRangeAndRestoresTheValue)
 {
     ASSERT_EQ(nullptr, UIValueEvaluator::GetDefault());
     struct Case {
@@ -117,41 +119,39 @@ TEST(NumericEditTest, WithoutAnEvaluatorEveryTextFailsAndTheReportShowsTheRangeA
         edit.ReportInvalid();
         EXPECT_EQ(c.balloon, ToolTipText(edit.Edit().GetErrorTip().GetTipWindow()));
         EXPECT_STREQ(c.restored, edit.Edit().GetWindowText());
-        EXPECT_FALSE(IsWindowVisible(edit.Edit().GetErrorTip().GetTipWindow()));
+        const HWND tip = edit.Edit().GetErrorTip().GetTipWindow();
+        EXPECT_FALSE(IsWindowVisible(tip));
+        EXPECT_NE(0, GetWindowLongPtrA(tip, GWL_STYLE) & TTS_BALLOON);
+        edit.ReportInvalid();
+        EXPECT_EQ(tip, edit.Edit().GetErrorTip().GetTipWindow());
     }
 }
 
-// The wait itself is the error tip test's; here the balloon's look, and that
-// a second report reuses it (fault: a window per entry).
-TEST(NumericEditTest, TheBalloonWaitsForAKeyThatReachesNoWindowAndIsMadeOnce)
+// Faults: a disabled field that looks as if it could be typed in, an
+// enabled one left grey, a read-only number field painted light yellow.
+TEST(NumericEditTest, EachFieldPaintsTheFaceOfItsState)
 {
-    HostWindow host;
-    SeededEdit edit(host, {false, 0, 0, 42, 0, ""});
-    edit.ReportInvalid();
-    const HWND tip = edit.Edit().GetErrorTip().GetTipWindow();
-    ASSERT_NE(nullptr, tip);
-    EXPECT_NE(0, GetWindowLongPtrA(tip, GWL_STYLE) & TTS_BALLOON);
-    edit.Edit().SetWindowText("4x2");
-    edit.ReportInvalid();
-    EXPECT_STREQ("42", edit.Edit().GetWindowText());
-    EXPECT_EQ(tip, edit.Edit().GetErrorTip().GetTipWindow());
-}
-
-// Fault: a disabled or read-only field painted as if it could be typed in.
-TEST(NumericEditTest, PaintsLightYellowOnlyWhenEnabledAndWritable)
-{
-    struct Case {
-        bool enabled;
+    const COLORREF yellow = RGB(255, 255, 128), window = GetSysColor(COLOR_WINDOW), face = GetSysColor(COLOR_BTNFACE);
+    const struct {
+        const char* name;
+        bool number, enabled;
         DWORD readOnly;
-        bool yellow;
+        COLORREF colour;
+        bool shown;  // whether the face is that colour
+    } rows[] = {
+        {"text", false, true, 0, window, true},         {"disabled text", false, false, 0, face, true},
+        {"number", true, true, 0, yellow, true},        {"disabled number", true, false, 0, yellow, false},
+        {"read-only number", true, true, ES_READONLY, yellow, false},
     };
     HostWindow host;
-    for (const Case& c : {Case{true, 0, true}, Case{false, 0, false}, Case{true, ES_READONLY, false}}) {
-        SCOPED_TRACE(c.yellow ? "enabled" : c.enabled ? "read-only" : "disabled");
-        UIEditReal edit;
-        ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER | c.readOnly, {10, 10, 110, 34}, &host, 1001));
-        edit.EnableWindow(c.enabled);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        UIEdit text;
+        UIEditReal number;
+        UIEdit& edit = row.number ? number : text;
+        ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_BORDER | row.readOnly, {10, 10, 110, 34}, &host, 1001));
+        edit.EnableWindow(row.enabled);
         const WindowImage image(edit);
-        EXPECT_EQ(c.yellow, image.At(image.Width() / 2, image.Height() / 2) == RGB(255, 255, 128));
+        EXPECT_EQ(row.shown, image.At(image.Width() / 2, image.Height() / 2) == row.colour);
     }
 }

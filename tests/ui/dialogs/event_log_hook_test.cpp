@@ -1,7 +1,8 @@
 // The event-logging hook, against the stand-in KxIPC.dll libraries the tests
 // build: loaded on demand, found by the decorated name, tried again while the
-// entry is missing, kept once found.
+// entry is missing, kept once found; and the font errors logged through it.
 #include "ui/dialogs/event_log_hook.h"
+#include "ui/dialogs/ui_font.h"
 
 #include "tests/support/program_process.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
@@ -11,7 +12,7 @@
 #include <windows.h>
 
 // One scenario in a process of its own: the entry, once found, stays for the
-// rest of the process, and other tests log through the recording library.
+// rest of the process. Faults: a font error not logged, or logged without its text.
 TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOnceFound)
 {
     constexpr char kMarker[] = "KAC_TEST_FRESH_PROCESS";
@@ -25,7 +26,6 @@ TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOn
         return;
     }
     ASSERT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
-
     UIEventLogHook::Log("nobody listens");  // no library anywhere: nothing happens
     EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
 
@@ -37,13 +37,14 @@ TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOn
     }
     {
         DllSearchFolder recording(StandInFolder("kxipc"));
-        UIEventLogHook::Log("first");
+        UIFont font;  // each failing operation logs its error
+        EXPECT_FALSE(font.Init(nullptr, true));
+        EXPECT_FALSE(font.ModifyCurrentFont(nullptr, LOGFONTA{}, true));
         ASSERT_NE(nullptr, GetModuleHandleA("KxIPC.dll")) << "the decorated entry was not found";
     }
     // Kept: found without any search folder, and the text is passed as given.
-    UIEventLogHook::Log("UIFont::Init () Invalid Desktop DC.");
     UIEventLogHook::Log(CString());
-
-    const std::vector<std::string> expected{"1||first|", "1||UIFont::Init () Invalid Desktop DC.|", "1|||"};
+    const std::vector<std::string> expected{"1||UIFont::Init () received null owner pointer.|",
+                                            "1||UIFont::ModifyCurrentFont () received null owner pointer.|", "1|||"};
     EXPECT_EQ(expected, RecordedLogCalls());
 }

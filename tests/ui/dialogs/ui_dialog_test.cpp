@@ -1,9 +1,10 @@
 // UIDialog on real dialogs made from the program's templates: layout, the grip
-// and the minimum size, the fixed answers and the image buttons; and the
-// shipped program's own layout table, seen through its real windows.
+// and the minimum size, the fixed answers, the image buttons, a change of DPI;
+// and the shipped program's own layout table, seen through its real windows.
 #include "ui/dialogs/ui_dialog.h"
 
 #include "platform/cbutton.h"
+#include "platform/cdata_exchange.h"
 #include "resources/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/program_process.h"
@@ -11,29 +12,48 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/test_paths.h"
 #include "ui/controls/ui_bitmap_button.h"
+#include "ui/dialogs/window_dpi.h"
+#include "ui/grid/ui_property_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 #include <utility>
 
 namespace {
 
-constexpr LayoutSideRule kRight{LayoutSideRule::KeepDistance, 0, LayoutSideRule::Right};
-constexpr LayoutSideRule kBottom{LayoutSideRule::KeepDistance, 0, LayoutSideRule::Bottom};
-const LayoutRule kOkInTheCorner[] = {{IDOK, kRight, kBottom, kRight, kBottom}};
+constexpr LayoutSideRule Follow(std::int32_t side)
+{
+    return {LayoutSideRule::KeepDistance, 0, side};
+}
+constexpr auto kLeft = LayoutSideRule::Left, kTop = LayoutSideRule::Top;
+constexpr auto kRight = LayoutSideRule::Right, kBottom = LayoutSideRule::Bottom;
+const LayoutRule kRules[] = {
+    {IDOK, Follow(kRight), Follow(kBottom), Follow(kRight), Follow(kBottom)},
+    {IDC_PROPERTY_GRID, Follow(kLeft), Follow(kTop), Follow(kRight), Follow(kBottom)},
+};
 
-// A template laid out by one rule: OK keeps to the bottom-right corner.
+// A template laid out by the rules above: OK keeps to the bottom-right corner,
+// and on the main template the grid (bound to a real property grid) grows.
 class LaidOutDialog : public UIDialog {
 public:
-    explicit LaidOutDialog(UINT id) : UIDialog(id) {}
+    explicit LaidOutDialog(UINT id = IDD_KESTADVCONFIG_DIALOG) : UIDialog(id), m_bMain(id == IDD_KESTADVCONFIG_DIALOG) {}
+    UIPropertyGrid m_grid;
 
 protected:
     void PreInitDialog() override
     {
-        SetLimitMinimumSize(GetResizer().SetLayout(this, kOkInTheCorner, 1));
+        SetLimitMinimumSize(GetResizer().SetLayout(this, kRules, m_bMain ? 2 : 1));
         UIDialog::PreInitDialog();
     }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        UIDialog::DoDataExchange(dx);
+        if (m_bMain)
+            DDX_Control(dx, IDC_PROPERTY_GRID, m_grid);
+    }
+    bool m_bMain;
 };
 
 // A window's rectangle in its parent's client coordinates.
@@ -59,14 +79,45 @@ void Resize(HWND dialog, int dx, int dy)
     PumpPendingMessages();
 }
 
+LONG FontHeight(HWND window)
+{
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+}
+
+// Each a length in pixels that grows with the DPI.
+std::map<std::string, int> Lengths(LaidOutDialog& dialog)
+{
+    CRect client;
+    dialog.GetClientRect(&client);
+    const CRect ok = RectInParent(::GetDlgItem(dialog, IDOK));
+    MINMAXINFO limits{};
+    dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    const UIPropertyGridCtrl& grid = dialog.m_grid.m_grid;
+    return {{"font", FontHeight(dialog)}, {"OK's font", FontHeight(::GetDlgItem(dialog, IDOK))},
+            {"grid font", FontHeight(grid.m_hWnd)}, {"OK right gap", client.right - ok.right},
+            {"OK bottom gap", client.bottom - ok.bottom}, {"OK width", ok.Width()}, {"OK height", ok.Height()},
+            {"minimum width", limits.ptMinTrackSize.x}, {"minimum height", limits.ptMinTrackSize.y},
+            {"name column", grid.GetColumnWidth(0)}};
+}
+
+// The grid's width the two columns leave; it does not scale.
+int Spare(LaidOutDialog& dialog)
+{
+    const UIPropertyGridCtrl& grid = dialog.m_grid.m_grid;
+    CRect client;
+    grid.GetClientRect(&client);
+    return client.Width() - grid.GetColumnWidth(0) - grid.GetColumnWidth(1);
+}
+
 }  // namespace
 
 // Faults: a control without a rule moved, a dialog that can be made smaller
-// than it was made, a grip on a fixed dialog. (The grip of the program's own
-// dialog is dragged by the main dialog test.)
+// than it was made. (The program's own grip is dragged by the main dialog test.)
 TEST(UIDialogTest, ResizableDialogFollowsItsRulesHasAGripAndKeepsItsFirstSizeAsMinimum)
 {
-    LaidOutDialog dialog(IDD_KESTADVCONFIG_DIALOG);
+    LaidOutDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
     CRect first;
     dialog.GetWindowRect(&first);
@@ -78,13 +129,6 @@ TEST(UIDialogTest, ResizableDialogFollowsItsRulesHasAGripAndKeepsItsFirstSizeAsM
     dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     EXPECT_EQ(first.Size(), CSize(limits.ptMinTrackSize.x, limits.ptMinTrackSize.y));
     dialog.DestroyWindow();
-    LaidOutDialog about(IDD_ABOUTBOX);  // without a resizable frame: no grip and no layout
-    ASSERT_TRUE(about.Create(IDD_ABOUTBOX));
-    EXPECT_EQ(nullptr, SizeGrip(about));
-    const CRect ok = RectInParent(::GetDlgItem(about, IDOK));
-    Resize(about, 100, 50);
-    EXPECT_EQ(ok, RectInParent(::GetDlgItem(about, IDOK)));
-    about.DestroyWindow();
 }
 
 // The shipped program made larger from outside: each control moves or grows
@@ -122,12 +166,17 @@ TEST(UIDialogTest, TheProgramsControlsKeepTheirPlacesWhenItIsMadeLarger)
     EXPECT_NE(static_cast<DWORD>(STILL_ACTIVE), program.CloseAndWait(dialog, 15000));
 }
 
-// Faults: children in another font than the dialog's, a white background, a
-// tooltip showing "&" literally.
-TEST(UIDialogTest, AnswersItsFontBackgroundAndTooltipDrawing)
+// Faults: a grip or a layout on a dialog without a resizable frame, children
+// in another font than the dialog's, a white background, a tooltip showing
+// "&" literally.
+TEST(UIDialogTest, AFixedDialogHasNoGripNorLayoutAndAnswersItsFontBackgroundAndTooltipDrawing)
 {
-    UIDialog dialog(IDD_ABOUTBOX);
+    LaidOutDialog dialog(IDD_ABOUTBOX);
     ASSERT_TRUE(dialog.Create(IDD_ABOUTBOX));
+    EXPECT_EQ(nullptr, SizeGrip(dialog));
+    const CRect ok = RectInParent(::GetDlgItem(dialog, IDOK));
+    Resize(dialog, 100, 50);
+    EXPECT_EQ(ok, RectInParent(::GetDlgItem(dialog, IDOK)));
     ASSERT_NE(nullptr, dialog.GetFontObject().GetSafeHandle());
     EXPECT_EQ(dialog.GetFontObject().GetSafeHandle(), reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog, IDOK, WM_GETFONT, 0, 0)));
     const HDC dc = GetDC(dialog);
@@ -179,5 +228,52 @@ TEST(UIDialogTest, StandardButtonsBecomeImageButtonsUnlessAlreadyBound)
     EXPECT_STREQ("UIPNGButton", ok->GetRuntimeClass()->m_lpszClassName);
     EXPECT_EQ(static_cast<DWORD>(BS_OWNERDRAW), ok->GetStyle() & BS_TYPEMASK);
     EXPECT_EQ(&dialog.m_help, CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDHELP)));
+    dialog.DestroyWindow();
+}
+
+// Moved to a screen of another DPI (WM_DPICHANGED, sent in-process: its
+// rectangle pointer does not cross processes) the dialog scales once, from
+// what it was: fonts, layout, minimum size, button images, the grid's font,
+// name column and splitter zone; then takes the suggested rectangle. Faults:
+// anything left at the first DPI's size, or scaled twice; the dialog not moved.
+TEST(DpiChangeTest, TheDialogScalesOnceToEachNewDpi)
+{
+    LaidOutDialog dialog;
+    ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
+    dialog.ShowWindow(SW_SHOW);
+    PumpPendingMessages();
+    const UINT first = WindowDpi(dialog);
+    const auto was = Lengths(dialog);
+    const int spare = Spare(dialog);
+    CRect firstRect;
+    dialog.GetWindowRect(&firstRect);
+    const auto* ok = dynamic_cast<const UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDOK)));
+    ASSERT_NE(nullptr, ok);
+    // In turn, each from the one before: up, down to 125 %, back to the first.
+    const struct {
+        UINT dpi;
+        int imageSize;
+    } rows[] = {{144, 24}, {120, 24}, {first, first < 120 ? 16 : 24}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dpi);
+        const auto scaled = [&](int pixels) { return MulDiv(pixels, static_cast<int>(row.dpi), static_cast<int>(first)); };
+        RECT suggested = {firstRect.left, firstRect.top, firstRect.left + scaled(firstRect.Width()),
+                          firstRect.top + scaled(firstRect.Height())};
+        dialog.SendMessage(WM_DPICHANGED, MAKEWPARAM(row.dpi, row.dpi), reinterpret_cast<LPARAM>(&suggested));
+        PumpPendingMessages();
+        EXPECT_EQ(row.dpi, WindowDpi(dialog.m_grid.m_grid));
+        CRect now;
+        dialog.GetWindowRect(&now);
+        EXPECT_EQ(CRect(suggested), now);
+        EXPECT_EQ(row.imageSize, ok->GetBitmapInfo().bmWidth);
+        for (const auto& [what, length] : Lengths(dialog))  // one pixel per rounding of the steps before
+            EXPECT_NEAR(scaled(was.at(what)), length, 2) << what;
+        EXPECT_NEAR(spare, Spare(dialog), 1);  // the value column gave up what the name column gained
+        // The splitter zone reaches 6 pixels at 96 DPI either side of the boundary, less one.
+        const int boundary = dialog.m_grid.m_grid.GetColumnWidth(0);
+        const int reach = DpiScaled(6, row.dpi);
+        EXPECT_TRUE(dialog.m_grid.m_grid.InSplitterZone(boundary + reach - 1));
+        EXPECT_FALSE(dialog.m_grid.m_grid.InSplitterZone(boundary + reach));
+    }
     dialog.DestroyWindow();
 }
