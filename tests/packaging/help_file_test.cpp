@@ -1,22 +1,16 @@
-// The compiled help file the build puts beside the program, read back the
-// way the help viewer reads it: through the system's compiled-help storage,
-// from its internal #IVB (context number -> #STRINGS offset of the topic),
-// #STRINGS, #WINDOWS and the topics themselves.
+// The compiled help file beside the program, read back through the system's
+// compiled-help storage as the help viewer reads it.
+#include "platform/com_scope.h"
 #include "platform/module_path.h"
 
 #include <gtest/gtest.h>
-
-#include <windows.h>
-#include <objbase.h>
 
 #include <cstdint>
 #include <cstring>
 #include <string>
 
-// The compiled-help storage's factory; only the methods up to
-// StgOpenStorage are called. Declared outside the anonymous namespace: with
-// no implementation in sight there, the compiler may take its calls for
-// unreachable.
+// The compiled-help storage's factory, up to StgOpenStorage. Outside the
+// anonymous namespace, where the compiler may take its calls for unreachable.
 struct IITStorage : IUnknown {
     virtual HRESULT STDMETHODCALLTYPE StgCreateDocfile(const WCHAR*, DWORD, DWORD, IStorage**) = 0;
     virtual HRESULT STDMETHODCALLTYPE StgCreateDocfileOnILockBytes(ILockBytes*, DWORD, DWORD, IStorage**) = 0;
@@ -60,7 +54,7 @@ uint32_t Dword(const std::string& data, size_t offset)
 // topic of the contents is not in the file.
 TEST(HelpFileTest, HoldsTheHelpButtonsContextItsWindowTypeAndEveryTopic)
 {
-    CoInitialize(nullptr);
+    CComScope com;
     IITStorage* factory = nullptr;
     IStorage* help = nullptr;
     const std::string path = std::string(AfxGetModuleFolder()) + "\\HELP\\KestAdvConfig.chm";
@@ -92,8 +86,7 @@ TEST(HelpFileTest, HoldsTheHelpButtonsContextItsWindowTypeAndEveryTopic)
     EXPECT_EQ("overview", string(Dword(windows, 8 + 8)));
     EXPECT_EQ("overview.htm", string(Dword(windows, 8 + 104)));
 
-    // Every "Local" topic of the contents file: the program, its two pages,
-    // authors and administrators at least.
+    // Every "Local" topic of the contents: the program, its two pages, authors, administrators.
     const std::string contents = Read(help, "/contents.hhc");
     const std::string marker = "name=\"Local\" value=\"";
     int topics = 0;
@@ -105,5 +98,4 @@ TEST(HelpFileTest, HoldsTheHelpButtonsContextItsWindowTypeAndEveryTopic)
     EXPECT_GE(topics, 5);
     EXPECT_NE(std::string::npos, Read(help, "/overview.htm").find("<title>Quorvelin Advanced Configuration</title>"));
     help->Release();
-    CoUninitialize();
 }

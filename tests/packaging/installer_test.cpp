@@ -1,7 +1,6 @@
-// The installer as a user runs it silently: a per-user install without
-// elevation, the installed program starts, the Start-menu entry and the
-// Add/Remove Programs entry exist; then the registered silent uninstaller
-// removes all of that and leaves the user's settings.
+// The installer run silently for the user, without elevation, then its
+// registered silent uninstaller.
+#include "platform/com_scope.h"
 #include "platform/module_path.h"
 #include "tests/support/program_process.h"
 #include "tests/support/registry_listing.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -38,36 +36,24 @@ std::string ShellFolder(int csidl)
     return path;
 }
 
-// Runs the registered silent uninstaller and waits until its entry is gone:
-// it hands its work to a copy of itself and returns at once.
-void Uninstall(const std::string& folder)
-{
-    RunProgram(folder + "\\uninstall.exe", "/S", 60000);
-    for (int wait = 0; wait < 300 && RegistryKeyExists(kUninstallKey); ++wait)
-        Sleep(100);
-}
-
 // A shortcut's target and working folder, "|" between.
 std::string ShortcutTargetAndFolder(const std::string& path)
 {
-    std::string result = "(unreadable)";
+    char target[MAX_PATH] = "(unreadable)";
+    char folder[MAX_PATH] = {};
     IShellLinkA* link = nullptr;
     IPersistFile* file = nullptr;
     if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ))) {
-        char target[MAX_PATH] = {};
-        char folder[MAX_PATH] = {};
-        link->GetPath(target, MAX_PATH, nullptr, 0);
-        link->GetWorkingDirectory(folder, MAX_PATH);
-        result = std::string(target) + "|" + folder;
-    }
-    if (file != nullptr)
-        file->Release();
-    if (link != nullptr)
+                                   reinterpret_cast<void**>(&link)))) {
+        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+            if (SUCCEEDED(file->Load(std::wstring(path.begin(), path.end()).c_str(), STGM_READ)) &&
+                SUCCEEDED(link->GetPath(target, MAX_PATH, nullptr, 0)))
+                link->GetWorkingDirectory(folder, MAX_PATH);
+            file->Release();
+        }
         link->Release();
-    return result;
+    }
+    return std::string(target) + "|" + folder;
 }
 
 }  // namespace
@@ -79,7 +65,7 @@ std::string ShortcutTargetAndFolder(const std::string& path)
 TEST(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUsersSettings)
 {
     ASSERT_FALSE(RegistryKeyExists(kUninstallKey)) << "installed before the test";
-    CoInitialize(nullptr);
+    CComScope com;
     RegistryKeyKeeper settings("Software\\Tarnwick, Inc.");
     WriteRegistryText(kPositionKey, "Position", "0.100000,0.100000,640,420");  // from an earlier run
     const std::string folder = ShellFolder(CSIDL_LOCAL_APPDATA) + "\\Programs\\KestAdvConfig";
@@ -102,11 +88,13 @@ TEST(InstallerTest, InstallsForTheUserStartsAndUninstallsSilentlyKeepingTheUsers
         EXPECT_EQ(0u, program.CloseAndWait(dialog, 15000));
     }
 
-    Uninstall(folder);
+    // The uninstaller hands its work to a copy of itself and returns at once.
+    RunProgram(folder + "\\uninstall.exe", "/S", 60000);
+    for (int wait = 0; wait < 300 && RegistryKeyExists(kUninstallKey); ++wait)
+        Sleep(100);
     EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_TRUE(ReadRegistryText(kPositionKey, "Position").has_value());
     DeleteRegistryKey(kUninstallKey);  // what a failed uninstall left: the next run starts clean
-    CoUninitialize();
 }

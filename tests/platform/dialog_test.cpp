@@ -1,5 +1,4 @@
-// CDialog: initialisation order, item binding, the modal loop and its
-// pre-translation from the target window up through its parents.
+// CDialog: initialisation order, item binding and the modal loop.
 #include "platform/cbutton.h"
 #include "platform/cdialog.h"
 #include "resources/resource.h"
@@ -10,21 +9,6 @@
 #include <functional>
 
 namespace {
-
-// A window that records the keys offered to its PreTranslateMessage.
-class PreTranslateRecorder : public CWnd {
-public:
-    PreTranslateRecorder(MessageLog& log, const char* name) : m_log(log), m_name(name) {}
-    bool PreTranslateMessage(MSG* msg) override
-    {
-        if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)
-            m_log.Add(m_name, msg->message);
-        return msg->message == WM_CHAR && m_swallowChars;
-    }
-    MessageLog& m_log;
-    const char* m_name;
-    bool m_swallowChars = false;
-};
 
 // A dialog over the About template whose initialisation runs a scenario.
 class ScenarioDialog : public CDialog {
@@ -66,20 +50,12 @@ protected:
         m_log.Add(std::string("OnSetFont stored=") + (stored ? "1" : "0") +
                   " items=" + (::GetDlgItem(m_hWnd, IDOK) != nullptr ? "1" : "0"));
     }
-    bool PreTranslateMessage(MSG* msg) override
-    {
-        if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)
-            m_log.Add("dialog", msg->message);
-        return CDialog::PreTranslateMessage(msg);
-    }
 };
 
 }  // namespace
 
-// Each row a modal run over an owner, the given parent or else the active
-// window: what initialisation does, what DoModal returns and how the log
-// ends. The owner is disabled while the dialog runs (the user cannot click
-// behind it) and enabled after.
+// Each row a modal run over an owner (the parent given, else the active
+// window), disabled while the dialog runs and enabled after.
 TEST(DialogTest, ModalRunsEndAsTheirScenarioSays)
 {
     const struct {
@@ -129,38 +105,4 @@ TEST(DialogTest, ModalRunsEndAsTheirScenarioSays)
         owner.DestroyWindow();
     }
     EXPECT_EQ(-1, CDialog(4242).DoModal());  // no such template
-}
-
-// Keys pass the target, then its parents, then the dialog, before
-// IsDialogMessage (Escape cancels, Enter presses the default button); a key
-// the target handles goes no further.
-TEST(DialogTest, KeysPassTargetThenParentsThenTheDialogBeforeIsDialogMessage)
-{
-    const struct {
-        bool targetHandlesChars;
-        WPARAM key;
-        INT_PTR result;
-        std::vector<std::string> logEnd;
-    } rows[] = {
-        {false, VK_ESCAPE, IDCANCEL,
-         {"edit:WM_CHAR", "panel:WM_CHAR", "dialog:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN"}},
-        {true, VK_RETURN, IDOK,
-         {"edit:WM_CHAR", "edit:WM_KEYDOWN", "panel:WM_KEYDOWN", "dialog:WM_KEYDOWN", "DoDataExchange save=1"}},
-    };
-    for (const auto& row : rows) {
-        MessageLog log;
-        ScenarioDialog dialog(log);
-        PreTranslateRecorder panel(log, "panel");
-        PreTranslateRecorder edit(log, "edit");
-        edit.m_swallowChars = row.targetHandlesChars;
-        dialog.m_onInit = [&](ScenarioDialog& d) {
-            ASSERT_TRUE(panel.CreateEx(WS_EX_CONTROLPARENT, nullptr, "", WS_CHILD | WS_VISIBLE, {0, 0, 100, 40}, &d, 500));
-            ASSERT_TRUE(edit.CreateEx(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, {0, 0, 80, 20}, &panel, 501));
-            edit.SetFocus();
-            PostMessageA(edit.m_hWnd, WM_CHAR, 'x', 1);
-            PostMessageA(edit.m_hWnd, WM_KEYDOWN, row.key, 1);
-        };
-        EXPECT_EQ(row.result, dialog.DoModal());
-        EXPECT_TRUE(log.EndsWith(row.logEnd));
-    }
 }

@@ -1,6 +1,5 @@
-// The resources as built into every executable: what the program loads
-// exists and reads as it should, and the few properties of the main dialog
-// a user meets at once that no other test shows.
+// The resources built into every executable, and what of the main dialog a
+// user meets at once that no other test shows.
 #include "platform/cdialog.h"
 #include "platform/cgdi_objects.h"
 #include "platform/cmenu.h"
@@ -53,15 +52,13 @@ TEST(ResourcesTest, MainDialogIsAResizableTaskBarWindowWithItsCaption)
     dialog.DestroyWindow();
 }
 
-// Faults: the process runs in the ANSI code page (Russian turns into
-// question marks); the old common controls; blurred scaling, also after a
-// move to a screen of another DPI (Wine answers both awareness levels alike,
-// so the manifest's own words are read for the per-monitor one).
+// Faults: the ANSI code page (Russian turns into question marks); the old
+// common controls; blurred scaling on a screen of another DPI (Wine answers
+// both awareness levels alike, so the manifest itself is read).
 TEST(ResourcesTest, ManifestSelectsUtf8CommonControls6AndDpiAwareness)
 {
     EXPECT_EQ(65001u, GetACP());
-    // The version-6 assembly is loaded from the side-by-side store (the
-    // version number the DLL reports for itself differs between systems).
+    // Version 6 comes from the side-by-side store (DLL versions differ between systems).
     char path[MAX_PATH] = {};
     GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), path, MAX_PATH);
     EXPECT_NE(nullptr, strstr(CharLowerA(path), "common-controls_6595b64144ccf1df_6.")) << path;

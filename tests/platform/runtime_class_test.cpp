@@ -1,6 +1,5 @@
-// Run-time class information, which decides how a button draws and whether
-// a data tip treats its owner as a list. Faults: a test that stops at the
-// object's own class, or that takes a sibling class for a base.
+// Run-time classes decide how a button draws. Faults: IsKindOf stops at the
+// object's own class, or takes a sibling class for a base.
 #include "platform/cbutton.h"
 #include "platform/cdialog.h"
 #include "platform/clist_box.h"

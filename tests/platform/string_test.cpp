@@ -1,10 +1,12 @@
-// CString: the operations the program relies on, including the ones that
-// depend on the process code page being UTF-8.
+// CString and CArray: the operations the program relies on (some depend on
+// the process code page being UTF-8), and indexes outside the elements.
+#include "platform/cobarray.h"
 #include "platform/cstring.h"
 #include "resources/resource.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace {
@@ -59,4 +61,23 @@ TEST(StringTest, OperationsGiveTheTextsTheProgramShows)
     };
     for (const auto& row : rows)
         EXPECT_STREQ(row.expected, row.actual) << row.fault;
+}
+
+// Faults: an index outside the elements reads or writes past the end instead
+// of being an error; a failed call changes the elements.
+TEST(ArrayTest, EveryAccessOutsideTheElementsIsAnError)
+{
+    CArray<int, int> numbers;
+    numbers.Add(1);
+    numbers.Add(2);
+    const CString text("ab");
+    const std::function<void()> outside[] = {
+        [&] { numbers.GetAt(2); },        [&] { numbers.GetAt(-1); },      [&] { numbers.SetAt(2, 5); },
+        [&] { numbers.RemoveAt(1, 2); },  [&] { numbers.InsertAt(3, 0); }, [&] { numbers.SetSize(-1); },
+        [&] { CArray<int, int>().GetAt(0); }, [&] { text.GetAt(2); },
+    };
+    for (size_t row = 0; row < std::size(outside); ++row)
+        EXPECT_THROW(outside[row](), CInvalidArgException) << "row " << row;
+    EXPECT_EQ(2, numbers.GetSize());
+    EXPECT_EQ(2, numbers.GetAt(1));
 }

@@ -1,7 +1,5 @@
-// CWnd: what the layer adds to a window (its object bound from the first
-// message to just before PostNcDestroy, notifications routed to the child's
-// object first, no exception through the system, set-up once), checked on
-// real windows and real controls by the messages that arrive.
+// CWnd on real windows and controls, judged by the messages that arrive:
+// binding, reflected notifications, exceptions kept in, set-up once.
 #include "platform/cwnd.h"
 #include "tests/support/message_log.h"
 
@@ -57,13 +55,11 @@ public:
 
 }  // namespace
 
-// Faults: the first messages (WM_GETMINMAXINFO comes before WM_NCCREATE)
-// miss the object; a child made inside its parent's WM_CREATE is bound to
-// the parent's object; an exception unwinds through the system's window
-// procedure caller instead of being reported (here: as a test failure);
-// PostNcDestroy runs while still bound; a self-owning window (a page, a tip)
-// is not deleted; children stay bound after their window went; a scoped
-// object leaves its window behind.
+// Faults: WM_GETMINMAXINFO (before WM_NCCREATE) misses the object; a child
+// made in its parent's WM_CREATE is bound to the parent's object; an exception
+// unwinds through the system instead of being reported (here: as a test
+// failure); PostNcDestroy runs still bound; a self-owning window (a page, a
+// tip) is not deleted; children stay bound; a scoped object leaves its window.
 TEST(WindowTest, ObjectIsBoundFromTheFirstMessageUntilJustBeforePostNcDestroy)
 {
     MessageLog log;
@@ -100,29 +96,8 @@ TEST(WindowTest, ObjectIsBoundFromTheFirstMessageUntilJustBeforePostNcDestroy)
     EXPECT_FALSE(IsWindow(scopedWindow));
 }
 
-// Faults: a subclassed control loses its own behaviour, two objects take one
-// window, unsubclassing leaves our procedure in place.
-TEST(WindowTest, SubclassingKeepsTheControlsBehaviourAndUnsubclassingRestoresIt)
-{
-    MessageLog log;
-    const HWND edit = CreateWindowExA(0, "EDIT", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 30, nullptr, nullptr, nullptr, nullptr);
-    const auto original = GetWindowLongPtrA(edit, GWLP_WNDPROC);
-    RecordingWindow window(log, "edit");
-    ASSERT_TRUE(window.SubclassWindow(edit));
-    EXPECT_FALSE(RecordingWindow(log, "again").SubclassWindow(edit));
-    window.SetWindowText("typed");
-    EXPECT_STREQ("typed", window.GetWindowText());  // the edit's own procedure stored the text
-    EXPECT_FALSE(log.Only({WM_SETTEXT}).empty());
-    EXPECT_EQ(edit, window.UnsubclassWindow());
-    EXPECT_EQ(original, GetWindowLongPtrA(edit, GWLP_WNDPROC));
-    EXPECT_EQ(nullptr, CWnd::FromHandlePermanent(edit));
-    DestroyWindow(edit);
-}
-
-// A child's notifications reach the child's object first, which controls
-// rely on to take over their colours, drawing and drop-downs; a child that
-// handles one answers for its parent. Menu commands and menu items are the
-// parent's own.
+// Fault: controls never see their own notifications (colours, drawing,
+// drop-downs fall back to the system's); menu commands and items are the parent's.
 TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
 {
     MessageLog log;
@@ -161,9 +136,10 @@ TEST(WindowTest, NotificationsAreOfferedToTheChildObjectFirst)
     parent.DestroyWindow();
 }
 
-// Faults: set-up runs before a control has made its parts (a drop-down
-// combo box makes its edit field in WM_CREATE), twice, not at all for an
-// attached window, or for a window whose creation failed.
+// Faults: set-up runs before a drop-down combo box made its edit field (in
+// WM_CREATE), twice, not for an attached window, or after a failed creation;
+// an attached control loses its own behaviour, two objects take one window,
+// a detached window keeps our procedure.
 TEST(WindowTest, SetUpRunsOnceAfterCreationOrAttachmentAndTellsWhich)
 {
     struct SetUpRecorder : CWnd {
@@ -183,9 +159,19 @@ TEST(WindowTest, SetUpRunsOnceAfterCreationOrAttachmentAndTellsWhich)
     } created, attached, refused;
     ASSERT_TRUE(created.CreateEx(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, kRect, nullptr, 0));
     EXPECT_TRUE(created.log.Is({"WM_CREATE", "set-up created=1 parts=1"}));
-    ASSERT_TRUE(attached.SubclassWindow(
-        CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr)));
+    const HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 100, 100, nullptr, nullptr,
+                                       nullptr, nullptr);
+    const auto original = GetWindowLongPtrA(combo, GWLP_WNDPROC);
+    ASSERT_TRUE(attached.SubclassWindow(combo));
     EXPECT_TRUE(attached.log.Is({"set-up created=0 parts=1"}));
+    EXPECT_FALSE(CWnd().SubclassWindow(combo));
+    attached.SetWindowText("typed");
+    char field[8] = {};
+    GetWindowTextA(GetWindow(combo, GW_CHILD), field, sizeof field);  // only the combo box's procedure fills it
+    EXPECT_STREQ("typed", field);
+    EXPECT_EQ(combo, attached.UnsubclassWindow());
+    EXPECT_EQ(original, GetWindowLongPtrA(combo, GWLP_WNDPROC));
+    DestroyWindow(combo);
     refused.failCreation = true;
     EXPECT_FALSE(refused.CreateEx(0, nullptr, "", WS_POPUP, kRect, nullptr, 0));
     EXPECT_TRUE(refused.log.Is({"WM_CREATE"}));
