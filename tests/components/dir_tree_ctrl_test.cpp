@@ -1,6 +1,5 @@
 // CDirTreeCtrl on real folders, in a panel of a dialog as on the Components
-// page: listing, filters, expand buttons, lazy loading, errors, and the
-// right-click road to the real registration tool run on a test component.
+// page, and its right-click road to the real registration tool.
 #include "components/dir_tree_ctrl.h"
 #include "platform/cdialog.h"
 #include "resources/resource.h"
@@ -57,7 +56,6 @@ protected:
         m_tree.AddFilter("*.ocx");
         m_tree.AddFilter("*.dll");
         ASSERT_TRUE(m_tree.Populate());
-        m_drives = Children(nullptr);
         m_root = m_tree.InsertPathItem(TVI_ROOT, m_folder.Path().c_str());
         ASSERT_NE(nullptr, m_root);
     }
@@ -82,10 +80,12 @@ protected:
         return child;
     }
 
-    // Opens the temporary folder the user's way: through its placeholder and
-    // the expanding notification.
-    void LoadTempFolder()
+    // Makes the names (a trailing backslash: a folder), then opens the
+    // temporary folder the user's way: its placeholder and the notification.
+    void LoadTempFolder(std::initializer_list<std::string> names = {})
     {
+        for (const std::string& name : names)
+            name.ends_with('\\') ? m_folder.MakeFolder(name) : m_folder.MakeFile(name);
         m_tree.InsertItem("", m_root);
         ASSERT_TRUE(m_tree.Expand(m_root, TVE_EXPAND));
     }
@@ -94,7 +94,6 @@ protected:
     HostDialog m_dialog;
     CWnd m_panel;
     CDirTreeCtrl m_tree;
-    Texts m_drives;
     HTREEITEM m_root = nullptr;
 };
 
@@ -104,18 +103,13 @@ protected:
     void SetUp() override
     {
         DeleteRegistryKey(kTestComponentKey);
-        // The tool loads "<folder>.dll" for a path without extension, so the
-        // component beside the folder regme shows which path the tool was given.
+        // The tool loads "regme.dll" for the folder regme: the path it was given shows.
         const std::string component = ExecutableFolder() + kTestComponentFileName;
         m_folder.CopyFileTo(component, "comp\\grid.ocx");
         m_folder.CopyFileTo(component, "regme.dll");
-        for (const char* name : {"regme", "lib.dll.d", "plain"})
-            m_folder.MakeFolder(name);
-        for (const char* name : {"my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"})
-            m_folder.MakeFile(name);
         DirTreeTest::SetUp();
         m_tree.AddFilter("*.*");
-        LoadTempFolder();
+        LoadTempFolder({"regme\\", "lib.dll.d\\", "plain\\", "my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"});
         ASSERT_TRUE(m_tree.Expand(Child(m_root, "comp"), TVE_EXPAND));
     }
 
@@ -125,11 +119,9 @@ protected:
         DeleteRegistryKey(kTestComponentKey);
     }
 
-    // The item of a name in the temporary folder, of its component, or of its drive.
+    // The item of a name in the temporary folder, or of its component.
     HTREEITEM Item(const std::string& name) const
     {
-        if (name == "<drive>")
-            return Child(nullptr, m_folder.Path().substr(0, 2));
         return name == "comp\\grid.ocx" ? Child(Child(m_root, "comp"), "grid.ocx") : Child(m_root, name);
     }
 
@@ -151,9 +143,7 @@ protected:
     }
 };
 
-// The start of the registration tool fails for real only on a system
-// without it: CTest runs these cases in a copy of the test prefix from which
-// the tool is removed (tests/components/without_registration_tool).
+// CTest runs these in a copy of the prefix without the registration tool.
 class RightClickWithoutToolTest : public RightClickTest {};
 
 }  // namespace
@@ -163,33 +153,28 @@ class RightClickWithoutToolTest : public RightClickTest {};
 TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
 {
     Texts expected;
-    for (int letter = 0; letter < 26; ++letter)
-        if ((GetLogicalDrives() & (1u << letter)) != 0)
-            expected.push_back(std::string(1, static_cast<char>('A' + letter)) + ":");
-    EXPECT_EQ(expected, m_drives);
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        if ((GetLogicalDrives() & (1u << (letter - 'A'))) != 0)
+            expected.push_back({letter, ':'});
+    expected.push_back(m_folder.Path());  // a root item shows its whole path
+    EXPECT_EQ(expected, Children(nullptr));
     EXPECT_EQ(0u, m_tree.GetStyle() & TVS_EDITLABELS);
     SHFILEINFOA info{};
     EXPECT_EQ(SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON),
               static_cast<DWORD_PTR>(m_tree.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)));
-    EXPECT_EQ(m_folder.Path(), m_tree.ItemPath(m_root).str());  // a root item shows its whole path
 }
 
-// Faults: files before folders, an order that heeds case, files the filters
-// hide listed.
+// Faults: files before folders, an order that heeds case, filtered files listed.
 TEST_F(DirTreeTest, FoldersComeBeforeFilesEachInCaseInsensitiveOrder)
 {
-    for (const char* name : {"cherry", "apple", "Banana", "Files.dll"})
-        m_folder.MakeFolder(name);
-    for (const char* name : {"zeta.dll", "Alpha.OCX", "notes.txt", "beta.dll", "Old.DLL.bak"})
-        m_folder.MakeFile(name);
-    LoadTempFolder();
+    LoadTempFolder({"cherry\\", "apple\\", "Banana\\", "Files.dll\\", "zeta.dll", "Alpha.OCX", "notes.txt", "beta.dll",
+                    "Old.DLL.bak"});
     EXPECT_EQ((Texts{"apple", "Banana", "cherry", "Files.dll", "Alpha.OCX", "beta.dll", "Old.DLL.bak", "zeta.dll"}),
               Children(m_root));
 }
 
-// Faults: "*.*" not replacing the filters before it or not blocking those
-// after it (only "*.*" itself does); a filter's name part ignored; tests
-// that heed case, or look for the extension without its dot.
+// Faults: "*.*" (and only it) not replacing the others; a name part ignored;
+// tests that heed case, or look for the extension without its dot.
 TEST(DirTreeFilterTest, StarDotStarReplacesAndBlocksAndTestsAreSubstringsOfTheWholePath)
 {
     const struct {
@@ -217,22 +202,27 @@ TEST(DirTreeFilterTest, StarDotStarReplacesAndBlocksAndTestsAreSubstringsOfTheWh
     }
 }
 
-// Faults: an expand button on a folder holding only hidden files, or
-// nothing; none on one holding only files the filters hide (the probe
-// ignores the filters, the listing does not; hidden files are listed).
+// Faults: an expand button on a folder holding nothing or only hidden files;
+// none on one holding only files the filters hide (the probe ignores them);
+// a drawn folder's button changing with the disk before it is read again; a
+// key opening a drawn folder empty before its children were read.
 TEST_F(DirTreeTest, ExpandButtonsFollowWhatAFolderHolds)
 {
     m_folder.MakeFile("hidden_only\\secret.dll", true);
-    m_folder.MakeFile("text_only\\a.txt");
-    m_folder.MakeFolder("empty");
-    m_folder.MakeFolder("nested\\inner");
-    LoadTempFolder();
+    LoadTempFolder({"text_only\\a.txt", "empty\\", "nested\\inner\\", "emptied\\a.dll", "filled\\", "keys\\k.dll"});
+    m_tree.UpdateWindow();  // each folder gets or loses its expand button as it is drawn
+    ASSERT_TRUE(DeleteFileA((m_folder.Path() + "\\emptied\\a.dll").c_str()));
+    m_folder.MakeFile("filled\\b.dll");
+    m_tree.SetFocus();
+    m_tree.SelectItem(Child(m_root, "keys"));
+    m_tree.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
     const struct {
         const char* folder;
         Texts shown;
         Texts read;
     } rows[] = {{"hidden_only", {}, {"secret.dll"}}, {"empty", {}, {}}, {"nested", kPlaceholder, {"inner"}},
-                {"text_only", kPlaceholder, {}}};
+                {"text_only", kPlaceholder, {}},     {"emptied", kPlaceholder, {}}, {"filled", {}, {"b.dll"}},
+                {"keys", {"k.dll"}, {"k.dll"}}};
     for (const auto& row : rows) {
         const HTREEITEM folder = Child(m_root, row.folder);
         EXPECT_EQ(row.shown, Children(folder)) << row.folder;
@@ -241,27 +231,22 @@ TEST_F(DirTreeTest, ExpandButtonsFollowWhatAFolderHolds)
     }
 }
 
-// Faults: a folder closed and opened again showing its placeholder or what
-// it held before; opening not selecting the folder.
+// Faults: a folder reopened showing its placeholder or what it held before;
+// opening not selecting the folder.
 TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
 {
-    m_folder.MakeFile("deep\\deeper\\x.dll");
-    LoadTempFolder();
+    LoadTempFolder({"deep\\deeper\\x.dll"});
     const HTREEITEM deep = Child(m_root, "deep");
     ASSERT_EQ(kPlaceholder, Children(deep));
-    // Opening goes through the parent's notification, reflected to the tree.
     ASSERT_TRUE(m_tree.Expand(deep, TVE_EXPAND));
     EXPECT_EQ(Texts{"deeper"}, Children(deep));
     EXPECT_EQ(deep, m_tree.GetSelectedItem());
     const HTREEITEM deeper = Child(deep, "deeper");
     EXPECT_EQ(kPlaceholder, Children(deeper));
     m_tree.Expand(deeper, TVE_EXPAND);
-    // Paths are rebuilt from the texts, with one backslash between them.
     EXPECT_EQ(m_folder.Path() + "\\deep\\deeper\\x.dll", m_tree.ItemPath(Child(deeper, "x.dll")).str());
 
-    // Closing is the user's: the control tells only of a user's collapse
-    // once the folder has been open. Reopening reads the disk again, by key
-    // and by program alike.
+    // A user's collapse drops what was read; reopening reads the disk, by key and by program.
     m_tree.SetFocus();
     m_tree.SelectItem(deep);
     m_tree.SendMessage(WM_KEYDOWN, VK_LEFT, 0);
@@ -275,28 +260,7 @@ TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
     EXPECT_EQ((Texts{"deeper", "later.dll", "new.ocx"}), Children(deep));
 }
 
-// Faults: a drawn folder whose expand button changes with the disk before it
-// is read again, or that a key opens empty before anyone read its children.
-TEST_F(DirTreeTest, WhatTheFirstDrawShowsIsWhatTheFolderReportsAfterwards)
-{
-    m_folder.MakeFile("full\\a.dll");
-    m_folder.MakeFolder("empty");
-    m_folder.MakeFile("keys\\k.dll");
-    LoadTempFolder();
-    m_tree.UpdateWindow();  // draws the three folders: each gets or loses its expand button now
-    ASSERT_TRUE(DeleteFileA((m_folder.Path() + "\\full\\a.dll").c_str()));
-    m_folder.MakeFile("empty\\b.dll");
-    EXPECT_EQ(kPlaceholder, Children(Child(m_root, "full")));
-    EXPECT_EQ(Texts{}, Children(Child(m_root, "empty")));
-    const HTREEITEM keys = Child(m_root, "keys");
-    m_tree.SetFocus();
-    m_tree.SelectItem(keys);
-    m_tree.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
-    EXPECT_EQ(Texts{"k.dll"}, Children(keys));
-}
-
-// Fault: a path the shell cannot show inserted anyway, or reported in a box
-// of another kind.
+// Fault: a path the shell cannot show inserted anyway, or reported otherwise.
 TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
 {
     const UINT count = m_tree.GetCount();
@@ -308,33 +272,29 @@ TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
     EXPECT_EQ(nullptr, watcher.m_boxes[0].icon);
 }
 
-// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in it (the test
-// is on the text, so a folder named like a component passes too), none for
-// an .exe; the item not selected first; the tool started with the wrong
-// switch, silently, or with a path other than the one it always got.
+// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in its text (a
+// folder so named passes too), none for an .exe; the item not selected
+// first; the tool started with the wrong switch, silently, or another path.
 TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
 {
-    enum How { kPointer, kKeyboard, kEmptySpaceWithItSelected };
+    enum How { kPointer, kEmptySpaceWithItSelected };
     const std::string component = m_folder.Path() + "\\comp\\grid.ocx";
     const struct {
-        const char* item;  // below the temporary folder, or the drive; null: none
+        const char* item;  // below the temporary folder; null: none
         How how;
-        bool menu;
-        int choice;      // of the menu: 0 none, 1 register, 2 unregister
+        int choice;        // of the menu: -1 no menu, 0 none, 1 register, 2 unregister
         std::string tail;  // of the tool's command line
     } rows[] = {
-        {"readme.txt", kPointer, false, 0, ""},
-        {"ocx.txt", kPointer, false, 0, ""},
-        {"plain", kPointer, false, 0, ""},
-        {"<drive>", kPointer, false, 0, ""},
-        {nullptr, kEmptySpaceWithItSelected, false, 0, ""},
-        {"my.dll.txt", kPointer, true, 0, ""},
-        {"setup.exe", kPointer, true, 0, ""},
-        {"lib.dll.d", kPointer, true, 0, ""},
-        {"comp\\grid.ocx", kPointer, true, 1, " " + component},
-        // Shift+F10 or the menu key: the system's context-menu request without a point.
-        {"comp\\grid.ocx", kKeyboard, true, 2, " /u " + component},
-        {"regme", kEmptySpaceWithItSelected, true, 1, " " + m_folder.Path() + "\\regme"},
+        {"readme.txt", kPointer, -1, ""},
+        {"ocx.txt", kPointer, -1, ""},
+        {"plain", kPointer, -1, ""},
+        {nullptr, kEmptySpaceWithItSelected, -1, ""},
+        {"my.dll.txt", kPointer, 0, ""},
+        {"setup.exe", kPointer, 0, ""},
+        {"lib.dll.d", kPointer, 0, ""},
+        {"comp\\grid.ocx", kPointer, 1, " " + component},
+        {"comp\\grid.ocx", kPointer, 2, " /u " + component},
+        {"regme", kEmptySpaceWithItSelected, 1, " " + m_folder.Path() + "\\regme"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.item != nullptr ? row.item : "nothing selected");
@@ -346,16 +306,13 @@ TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
         const HTREEITEM before = m_tree.GetSelectedItem();
         const std::vector<DWORD> toolsBefore = RegistrationToolProcesses();
         PopupWatcher watcher(row.choice);
-        if (row.how == kKeyboard) {
-            m_tree.SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_tree.m_hWnd), MAKELPARAM(-1, -1));
-            PumpPendingMessages();
-        } else {
-            RightClick(row.how == kPointer ? item : nullptr);
-        }
-        EXPECT_EQ(row.menu ? item : before, m_tree.GetSelectedItem());
-        ASSERT_EQ(row.menu ? 1u : 0u, watcher.m_menus.size());
+        RightClick(row.how == kPointer ? item : nullptr);
         EXPECT_TRUE(watcher.m_boxes.empty());  // nothing of the program's own on success
-        EXPECT_EQ(row.menu ? 2 : 0, row.menu ? watcher.m_menus[0].ownerDrawnItems : 0);
+        EXPECT_EQ(row.choice >= 0 ? item : before, m_tree.GetSelectedItem());
+        ASSERT_EQ(row.choice >= 0 ? 1u : 0u, watcher.m_menus.size());
+        if (row.choice < 0)
+            continue;
+        EXPECT_EQ(2, watcher.m_menus[0].ownerDrawnItems);
         if (row.choice == 0)
             continue;
         const DWORD registered = row.choice == 1 ? 1 : 0;

@@ -9,19 +9,14 @@ namespace {
 
 HRESULT LeaveMark(DWORD registered)
 {
-    HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kTestComponentKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return E_FAIL;
     const char* commandLine = GetCommandLineA();
-    LSTATUS status = RegSetValueExA(key, kTestComponentCommandLine, 0, REG_SZ,
-                                    reinterpret_cast<const BYTE*>(commandLine),
-                                    static_cast<DWORD>(lstrlenA(commandLine) + 1));
-    if (status == ERROR_SUCCESS)
-        status = RegSetValueExA(key, kTestComponentRegistered, 0, REG_DWORD,
-                                reinterpret_cast<const BYTE*>(&registered), sizeof registered);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? S_OK : E_FAIL;
+    const DWORD size = static_cast<DWORD>(lstrlenA(commandLine) + 1);
+    const bool marked =
+        RegSetKeyValueA(HKEY_CURRENT_USER, kTestComponentKey, kTestComponentCommandLine, REG_SZ, commandLine, size) ==
+            ERROR_SUCCESS &&
+        RegSetKeyValueA(HKEY_CURRENT_USER, kTestComponentKey, kTestComponentRegistered, REG_DWORD, &registered,
+                        sizeof registered) == ERROR_SUCCESS;
+    return marked ? S_OK : E_FAIL;
 }
 
 }  // namespace

@@ -30,16 +30,17 @@ struct WidthsList {
 }  // namespace
 
 // Faults: widths not spread evenly on the first start; a stored width read
-// as the whole DWORD (huge column); a missing width not 75.
-TEST(UIListCtrlTest, StoredWidthsAreReadAsTheirLowWordAndAMissingOneGives75)
+// as the whole DWORD (huge column); a missing width not 75; the widths a user
+// set forgotten at the next start, or kept without a key path.
+TEST(UIListCtrlTest, WidthsAreSpreadFirstThenReadAsTheirLowWordAndSavedWhenTheWindowGoes)
 {
+    const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
     const struct {
         int columns;
         std::vector<DWORD> stored;  // column count, then widths; empty: no key
         std::vector<int> shown;
     } rows[] = {{2, {}, {200, 200}}, {3, {}, {133, 133, 134}}, {2, {2, 0x10000 + 90}, {90, 75}}};
     for (const auto& row : rows) {
-        const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
         DeleteRegistryKey(kKeyPath);
         for (size_t i = 0; i < row.stored.size(); ++i)
             WriteRegistryDword(kKeyPath, i == 0 ? "Number of columns" : ("Column " + std::to_string(i - 1) + " width").c_str(),
@@ -50,12 +51,6 @@ TEST(UIListCtrlTest, StoredWidthsAreReadAsTheirLowWordAndAMissingOneGives75)
             EXPECT_EQ(row.shown[static_cast<size_t>(column)], fixture.list.GetColumnWidth(column))
                 << row.columns << " columns, " << row.stored.size() << " stored, column " << column;
     }
-}
-
-// Fault: the widths a user set are forgotten at the next start.
-TEST(UIListCtrlTest, WidthsAreSavedWhenTheWindowIsDestroyedAndOnlyWithAKeyPath)
-{
-    const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
     DeleteRegistryKey(kKeyPath);
     WidthsList(2, "").list.DestroyWindow();
     EXPECT_FALSE(RegistryKeyExists(kKeyPath));

@@ -1,5 +1,6 @@
 // The property pane on real windows as the main dialog sets it up: the cell
 // editors and their reports, the rows, the columns and the description label.
+#include "tests/support/host_window.h"
 #include "tests/support/message_log.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/pointer.h"
@@ -21,39 +22,35 @@
 
 namespace {
 
-// The main dialog's property pane as the dialog sets it up: a visible
-// top-level window holding a placeholder static bound to a UIPropertyGrid,
-// with one row per sample attribute.
+// A visible top-level window holding a placeholder static bound to a
+// UIPropertyGrid, with one row per sample attribute.
 struct PropertyPane {
     enum Row { ComboRow, ListRow, TextRow, RealRow, BrowseRow, RowCount };
 
     PropertyPane()
     {
-        EXPECT_TRUE(m_host.CreateEx(0, nullptr, "pane", WS_OVERLAPPED | WS_CLIPCHILDREN | WS_VISIBLE, {0, 0, 520, 420},
-                                    nullptr, 0));
         const HWND placeholder = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 10, 400, 300, m_host,
                                                  reinterpret_cast<HMENU>(1003), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(placeholder, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
         EXPECT_TRUE((m_pane.SubclassWindow)(placeholder));  // not the macro of <windowsx.h>
         const struct {
             const char* name;
-            const char* description;
             int kind;
             std::initializer_list<const char*> items;
             const char* shown;
         } rows[] = {
-            {"Colour", "Colour of the frame", CellKindComboBox, {"Red", "Green", "Blue"}, "Red"},
-            {"Choice", "Which one", CellKindListBox, {"One", "Two", "Three"}, "Two"},
-            {"Title", "Free text", CellKindEdit, {"hello"}, "hello"},
-            {"Ratio", "A real number", CellKindEditReal, {"2.5"}, "2.5"},
-            {"Folder", "Chosen elsewhere", CellKindEditBrowse, {"C:\\data"}, "C:\\data"},
+            {"Colour", CellKindComboBox, {"Red", "Green", "Blue"}, "Red"},
+            {"Choice", CellKindListBox, {"One", "Two", "Three"}, "Two"},
+            {"Title", CellKindEdit, {"hello"}, "hello"},
+            {"Ratio", CellKindEditReal, {"2.5"}, "2.5"},
+            {"Folder", CellKindEditBrowse, {"C:\\data"}, "C:\\data"},
         };
         for (int row = 0; row < RowCount; ++row) {
             CStringArray items;
             for (const char* item : rows[row].items)
                 items.Add(item);
             EXPECT_TRUE(m_pane.SetRowLabel(row, rows[row].name));
-            m_pane.m_descriptions.Add(rows[row].description);
+            m_pane.m_descriptions.Add("About " + CString(rows[row].name));
             EXPECT_TRUE(Grid().SetValueCell(row, items, rows[row].kind));
             Grid().SetItemText(row, 1, rows[row].shown);
         }
@@ -74,22 +71,25 @@ struct PropertyPane {
         Grid().GetSubItemRect(row, column, column == 0 ? LVIR_LABEL : LVIR_BOUNDS, &cell);
         return cell;
     }
-    // A click as the user makes it, at the centre of a cell: down, then up to
-    // whichever window then holds the mouse; the queue is drained after each.
-    void ClickCell(int row, int column)
+    // A press at the centre of a cell, posted to `window` (null: the grid), and
+    // the release to whichever window then holds the mouse.
+    void Click(int row, int column, HWND window = nullptr, bool release = true)
     {
         const RECT cell = Cell(row, column);
         POINT point{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
-        Grid().PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+        window = window != nullptr ? window : Grid().m_hWnd;
+        MapWindowPoints(Grid().m_hWnd, window, &point, 1);
+        PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
         PumpPendingMessages();
-        const HWND capture = GetCapture();
-        if (capture != nullptr && capture != Grid().m_hWnd)
-            MapWindowPoints(Grid().m_hWnd, capture, &point, 1);
-        PostMessageA(capture != nullptr ? capture : Grid().m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        if (!release)
+            return;
+        const HWND capture = GetCapture() != nullptr ? GetCapture() : window;
+        MapWindowPoints(window, capture, &point, 1);
+        PostMessageA(capture, WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
         PumpPendingMessages();
     }
 
-    CWnd m_host;
+    HostWindow m_host{{0, 0, 520, 420}, WS_OVERLAPPED | WS_CLIPCHILDREN | WS_VISIBLE};
     UIPropertyGrid m_pane;
 };
 
@@ -103,22 +103,7 @@ void PressKey(HWND target, UINT key)
     PumpPendingMessages();
 }
 
-// A press at the centre of `cell` of the grid, sent to the window that holds the mouse.
-void ClickCaptured(HWND window, HWND grid, const RECT& cell)
-{
-    POINT point{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
-    MapWindowPoints(grid, window, &point, 1);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-    PumpPendingMessages();
-}
-
 enum End { Nothing, Enter, Tab, TabInGrid, ClickOutside, ClickInside, ClickGrid, PickThird };
-
-std::string WindowText(HWND window)
-{
-    char text[256] = {};
-    return {text, static_cast<size_t>(GetWindowTextA(window, text, sizeof text))};
-}
 
 // The grid's editors (its controls 500): one at most may be open.
 int Editors(HWND grid)
@@ -129,10 +114,9 @@ int Editors(HWND grid)
     return count;
 }
 
-// Where the label drew: the top-left corner of its blue ink (the name) and of
-// its black ink (the description); x is INT_MAX where there is none. Both
-// inks take red below half the background's, the same pixels for both texts
-// whatever the smoothing; the blue ink keeps its blue channel up.
+// The top-left corners of the label's blue ink (the name) and of its black
+// ink (the description), INT_MAX where there is none; ink is what has less
+// than half the background's red, whatever the smoothing.
 std::array<POINT, 2> InkCorners(HWND label)
 {
     const WindowImage image(label);
@@ -149,10 +133,9 @@ std::array<POINT, 2> InkCorners(HWND label)
 
 }  // namespace
 
-// Scenario rows: a click on a cell opens its editor over it with the shown
-// text selected and the mouse held (or opens none), the editor gets a text
-// and is ended one way; then the cell shows a text, an editor is open or
-// not, and the pane has heard of the end (kill focus) and the dialog of a choice.
+// Scenario rows: a click opens a cell's editor over it, text selected and the
+// mouse held (or none); a text is typed and the edit ended one way; then the
+// cell's text, the open editor and the reports to pane and dialog are checked.
 TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
 {
     using P = PropertyPane;
@@ -184,8 +167,7 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         {P::ListRow, 1, "none of them", "", {}, ClickOutside, false, "One", {}, 0, 0, "no item preselected"},
         {P::ComboRow, 1, {}, "Red", {}, ClickOutside, false, "Red", {}, 0, -1, "a click outside a combo chooses"},
         {P::ComboRow, 1, {}, "Red", {}, PickThird, false, "Blue", {}, 0, 2, "a choice never reaches the dialog"},
-        // Shipped without an evaluator, every number is refused: the balloon
-        // names the range and waits for a key; the last accepted text comes back.
+        // Without an evaluator every number is refused, in a balloon that waits for a key.
         {P::RealRow, 1, {}, "2.50000", "abc", Enter, true, "2.5", "0.00000 to 0.00000", 0, -1, "two decimals"},
     };
     const auto& named = UIRegisteredMessages();
@@ -198,11 +180,11 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
             grid.SetItemText(row.row, 1, row.preset);
         PostedMessageRecorder recorder({named.OnKillFocus, named.OnSelchange});
         if (row.column >= 0)
-            pane.ClickCell(row.row, row.column);
+            pane.Click(row.row, row.column);
         const HWND editor = pane.Editor();
         ASSERT_EQ(row.opens != nullptr, editor != nullptr);
         if (editor != nullptr) {
-            EXPECT_EQ(row.opens, WindowText(editor));
+            EXPECT_STREQ(row.opens, CWnd::FromHandle(editor)->GetWindowText());
             RECT placed{};
             GetWindowRect(editor, &placed);
             MapWindowPoints(nullptr, grid, reinterpret_cast<POINT*>(&placed), 2);
@@ -230,9 +212,9 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         case Enter: PressKey(editor, VK_RETURN); break;
         case Tab: PressKey(editor, VK_TAB); break;
         case TabInGrid: PressKey(grid, VK_TAB); break;
-        case ClickOutside: ClickCaptured(editor, grid, pane.Cell(P::BrowseRow, 0)); break;
-        case ClickInside: ClickCaptured(editor, grid, pane.Cell(row.row, 1)); break;
-        case ClickGrid: pane.ClickCell(P::ComboRow, 1); break;
+        case ClickOutside: pane.Click(P::BrowseRow, 0, editor, false); break;
+        case ClickInside: pane.Click(row.row, 1, editor, false); break;
+        case ClickGrid: pane.Click(P::ComboRow, 1); break;
         case PickThird:
             SendMessageA(editor, CB_SHOWDROPDOWN, TRUE, 0);
             SendMessageA(editor, CB_SETCURSEL, 2, 0);
@@ -250,9 +232,8 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
         if (row.balloon != nullptr) {
             const auto* real = dynamic_cast<UIGridEditReal*>(CWnd::FromHandlePermanent(editor));
             ASSERT_NE(nullptr, real);
-            const TTTOOLINFOA tool = real->GetErrorTip().GetToolInfo();
-            EXPECT_EQ(row.balloon, ToolTipText(real->GetErrorTip().GetTipWindow(), &tool));
-            EXPECT_EQ(row.opens, WindowText(editor));
+            EXPECT_EQ(row.balloon, ToolTipText(real->GetErrorTip().GetTipWindow()));
+            EXPECT_STREQ(row.opens, CWnd::FromHandle(editor)->GetWindowText());
         }
         const WPARAM address = static_cast<WPARAM>((row.row << 16) | 1);
         size_t killFocus = 0;
@@ -268,9 +249,8 @@ TEST(UIGridCtrlTest, EachScenarioGivesTheCellItsEditorTextAndReports)
     }
 }
 
-// Faults: the cells of a row being added refused (the row gets no choices)
-// or one past it accepted; its name cut one byte short, or kept cut; an
-// empty name accepted; a choice past the items shown.
+// Faults: a row's cells refused at the item count or accepted past it; its name
+// cut one byte short, or kept cut; an empty name accepted; a choice past the items.
 TEST(UIGridCtrlTest, ARowIsAddedAtTheItemCountAndNotPastItWithItsNameCutTo255Bytes)
 {
     PropertyPane pane;
@@ -293,10 +273,9 @@ TEST(UIGridCtrlTest, ARowIsAddedAtTheItemCountAndNotPastItWithItsNameCutTo255Byt
     EXPECT_STREQ("Blue", grid.GetItemText(PropertyPane::ComboRow, 1));
 }
 
-// Faults: a drag or the sizing cursor that starts outside the 6-pixel zone
-// around the boundary or not inside it; a drag that squeezes the value column below 50 pixels or goes on
-// after the button is released; widening the pane widens the name column,
-// or leaves the grid or the label behind.
+// Faults: a drag or sizing cursor outside the 6-pixel zone of the boundary, or
+// not inside it; a value column squeezed below 50 pixels; a drag going on after
+// the release; a wider pane widening the name column, or leaving grid or label behind.
 TEST(UIPropertyGridTest, TheValueColumnTakesWhatTheDragAndThePaneWidthLeave)
 {
     PropertyPane pane;
