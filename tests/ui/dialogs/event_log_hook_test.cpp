@@ -29,22 +29,19 @@ TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOn
     UIEventLogHook::Log("nobody listens");  // no library anywhere: nothing happens
     EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
 
-    {
-        DllSearchFolder withoutEntry(StandInFolder("kxipc-without-entry"));
-        UIEventLogHook::Log("entry missing");
-        // Released again, so that the next error can find a library that has it.
-        EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
-    }
-    {
-        DllSearchFolder recording(StandInFolder("kxipc"));
-        UIFont font;  // each failing operation logs its error
-        EXPECT_FALSE(font.Init(nullptr, true));
-        EXPECT_FALSE(font.ModifyCurrentFont(nullptr, LOGFONTA{}, true));
-        ASSERT_NE(nullptr, GetModuleHandleA("KxIPC.dll")) << "the decorated entry was not found";
-    }
+    SetDllDirectoryA(StandInPath("kxipc-without-entry").c_str());
+    UIEventLogHook::Log("entry missing");
+    // Released again, so that the next error can find a library that has it.
+    EXPECT_EQ(nullptr, GetModuleHandleA("KxIPC.dll"));
+    SetDllDirectoryA(StandInPath("kxipc").c_str());
+    UIFont font;  // each failing operation logs its error
+    EXPECT_FALSE(font.Init(nullptr, true));
+    EXPECT_FALSE(font.ModifyCurrentFont(nullptr, LOGFONTA{}, true));
+    ASSERT_NE(nullptr, GetModuleHandleA("KxIPC.dll")) << "the decorated entry was not found";
     // Kept: found without any search folder, and the text is passed as given.
+    SetDllDirectoryA(nullptr);
     UIEventLogHook::Log(CString());
     const std::vector<std::string> expected{"1||UIFont::Init () received null owner pointer.|",
                                             "1||UIFont::ModifyCurrentFont () received null owner pointer.|", "1|||"};
-    EXPECT_EQ(expected, RecordedLogCalls());
+    EXPECT_EQ(expected, RecordedCalls("KxIPC.dll"));
 }

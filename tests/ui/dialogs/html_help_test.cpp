@@ -10,6 +10,7 @@
 #include "tests/components/component/test_component.h"
 #include "tests/support/host_window.h"
 #include "tests/support/popup_watcher.h"
+#include "tests/support/test_paths.h"
 #include "tests/ui/dialogs/support/standin_libraries.h"
 
 #include <gtest/gtest.h>
@@ -29,16 +30,10 @@ const char kDescription[] = "Не удаётся открыть файл спр�
 // registration comes back afterwards.
 class HtmlHelpTest : public testing::Test {
 protected:
-    HtmlHelpTest()
-    {
-        DWORD size = sizeof m_original;
-        m_bHadValue = RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey).Query(nullptr, m_original, &size, &m_type);
-        m_size = size;
-    }
     ~HtmlHelpTest() override
     {
         if (m_bHadValue)
-            RegistryKey::Create(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE).Set(nullptr, m_type, m_original, m_size);
+            Register(m_type, m_original);
         else
             RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey, KEY_WRITE).DeleteValue(nullptr);
     }
@@ -58,14 +53,10 @@ protected:
 
     HostWindow m_caller{{50, 50, 450, 350}, WS_OVERLAPPEDWINDOW};
     char m_original[1024] = {};
-    DWORD m_type = REG_NONE, m_size = 0;
-    bool m_bHadValue = false;
+    DWORD m_type = REG_NONE, m_size = sizeof m_original;
+    const bool m_bHadValue =
+        RegistryKey::Open(HKEY_CLASSES_ROOT, kViewerServerKey).Query(nullptr, m_original, &m_size, &m_type);
 };
-
-std::string StandInViewerPath()
-{
-    return StandInFolder("help-viewer") + "\\kac_help_viewer.dll";
-}
 
 }  // namespace
 
@@ -74,9 +65,7 @@ TEST(HelpFilePathTest, IsTheExecutablesFolderPlusTheHelpFileAndWindowType)
     EXPECT_STREQ("C:\\Apps\\HELP\\KestAdvConfig.chm>overview", UIHelpFilePath("C:\\Apps\\KestAdvConfig.exe"));
     EXPECT_STREQ("\\\\server\\share\\x8\\HELP\\KestAdvConfig.chm>overview",
                  UIHelpFilePath("\\\\server\\share\\x8\\KestAdvConfig.exe"));
-    const std::string testFolder = StandInFolder("");  // "<folder>\standins\"
-    EXPECT_EQ(testFolder.substr(0, testFolder.rfind("\\standins\\")) + "\\HELP\\KestAdvConfig.chm>overview",
-              std::string(UIHelpFilePath()));
+    EXPECT_EQ(ExecutableFolder() + "HELP\\KestAdvConfig.chm>overview", std::string(UIHelpFilePath()));
 }
 
 // Fault: a registered path that does not load leaves the program without help.
@@ -93,10 +82,10 @@ TEST_F(HtmlHelpTest, AViewerPathThatDoesNotLoadFallsBackToHhctrlByName)
 // asked for, the description lost or shown for a success.
 TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
 {
-    SetEnvironmentVariableA("KAC_TEST_VIEWER_DIR", StandInFolder("help-viewer").c_str());
+    SetEnvironmentVariableA("KAC_TEST_VIEWER_DIR", StandInPath("help-viewer").c_str());
     ASSERT_TRUE(Register(REG_EXPAND_SZ, "%KAC_TEST_VIEWER_DIR%\\kac_help_viewer.dll"));
-    EXPECT_STREQ(StandInViewerPath().c_str(), UIHtmlHelp::RegisteredViewerPath());
-    const size_t before = RecordedViewerCalls().size();
+    EXPECT_STREQ(StandInPath("help-viewer\\kac_help_viewer.dll").c_str(), UIHtmlHelp::RegisteredViewerPath());
+    const size_t before = RecordedCalls("kac_help_viewer.dll").size();
     UIHtmlHelp viewer;
     {
         PopupWatcher boxes;
@@ -105,7 +94,7 @@ TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
         EXPECT_EQ("Help Error", boxes.m_boxes[0].caption);
         EXPECT_EQ(kDescription, boxes.m_boxes[0].text);  // the viewer's wide text, in UTF-8
     }
-    const std::vector<std::string> calls = RecordedViewerCalls();
+    const std::vector<std::string> calls = RecordedCalls("kac_help_viewer.dll");
     const std::vector<std::string> expected{std::string(UIHelpFilePath()) + "|15|102", "(null)|20|record"};
     EXPECT_EQ(expected, std::vector<std::string>(calls.begin() + static_cast<std::ptrdiff_t>(before), calls.end()));
     PopupWatcher none;  // only a failure with a description is shown
@@ -127,10 +116,10 @@ TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
     PopupWatcher boxes;
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     EXPECT_TRUE(viewer.HasFailed());
-    ASSERT_TRUE(Register(REG_SZ, StandInViewerPath()));  // a working viewer now is not looked up
-    const size_t before = RecordedViewerCalls().size();
+    ASSERT_TRUE(Register(REG_SZ, StandInPath("help-viewer\\kac_help_viewer.dll")));  // a working viewer now is not looked up
+    const size_t before = RecordedCalls("kac_help_viewer.dll").size();
     EXPECT_FALSE(UIShowHelp(m_caller, viewer));
     EXPECT_EQ(nullptr, viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0));
-    EXPECT_EQ(before, RecordedViewerCalls().size());
+    EXPECT_EQ(before, RecordedCalls("kac_help_viewer.dll").size());
     EXPECT_TRUE(boxes.m_boxes.empty());
 }

@@ -35,11 +35,13 @@ const LayoutRule kRules[] = {
 };
 
 // A template laid out by the rules above: OK keeps to the bottom-right corner,
-// and on the main template the grid (bound to a real property grid) grows.
+// and on the main template the grid (bound to a real property grid) grows and
+// Help is bound by the dialog itself.
 class LaidOutDialog : public UIDialog {
 public:
     explicit LaidOutDialog(UINT id = IDD_KESTADVCONFIG_DIALOG) : UIDialog(id), m_bMain(id == IDD_KESTADVCONFIG_DIALOG) {}
     UIPropertyGrid m_grid;
+    CButton m_help;
 
 protected:
     void PreInitDialog() override
@@ -50,8 +52,10 @@ protected:
     void DoDataExchange(CDataExchange* dx) override
     {
         UIDialog::DoDataExchange(dx);
-        if (m_bMain)
+        if (m_bMain) {
             DDX_Control(dx, IDC_PROPERTY_GRID, m_grid);
+            DDX_Control(dx, IDHELP, m_help);
+        }
     }
     bool m_bMain;
 };
@@ -203,18 +207,8 @@ TEST(UIDialogTest, AFixedDialogHasNoGripNorLayoutAndAnswersItsFontBackgroundAndT
 // buttons test's.)
 TEST(UIDialogTest, StandardButtonsBecomeImageButtonsUnlessAlreadyBound)
 {
-    class ButtonsDialog : public UIDialog {
-    public:
-        ButtonsDialog() : UIDialog(IDD_KESTADVCONFIG_DIALOG)
-        {
-            GetButtonList()[0].m_nResourceId = 4242;  // OK: a bitmap the resources do not hold
-        }
-        CButton m_help;
-
-    protected:
-        void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDHELP, m_help); }
-    };
-    ButtonsDialog dialog;
+    LaidOutDialog dialog;
+    dialog.GetButtonList()[0].m_nResourceId = 4242;  // OK: a bitmap the resources do not hold
     ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
     for (const auto& [id, bitmap] : {std::pair<int, UINT>{IDCANCEL, IDB_CANCEL_IMAGE}, std::pair<int, UINT>{ID_APPLY_NOW, IDB_APPLY_IMAGE}}) {
         auto* button = dynamic_cast<UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, id)));

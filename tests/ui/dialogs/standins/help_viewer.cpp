@@ -36,12 +36,12 @@ extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, 
     return caller != nullptr ? caller : GetDesktopWindow();
 }
 
-extern "C" int StandInViewerCallCount()
+extern "C" int StandInCallCount()
 {
     return static_cast<int>(g_calls.size());
 }
 
-extern "C" const char* StandInViewerCall(int index)
+extern "C" const char* StandInCall(int index)
 {
     return index >= 0 && index < static_cast<int>(g_calls.size()) ? g_calls[static_cast<size_t>(index)].c_str()
                                                                    : nullptr;

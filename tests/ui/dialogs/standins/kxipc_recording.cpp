@@ -1,6 +1,6 @@
 // Stand-in for the product's event-logging library KxIPC.dll: exports
 // LogQuorvelinEvent under the name our compiler gives it and records every
-// call, which the tests read back through KxStandInCallCount/KxStandInCall.
+// call, which the tests read back through StandInCallCount/StandInCall.
 #include "platform/cstring.h"
 
 #include <string>
@@ -18,12 +18,12 @@ __declspec(dllexport) bool LogQuorvelinEvent(int number, const CString& first, c
     return false;  // the caller must not care
 }
 
-extern "C" __declspec(dllexport) int KxStandInCallCount()
+extern "C" __declspec(dllexport) int StandInCallCount()
 {
     return static_cast<int>(g_calls.size());
 }
 
-extern "C" __declspec(dllexport) const char* KxStandInCall(int index)
+extern "C" __declspec(dllexport) const char* StandInCall(int index)
 {
     return index >= 0 && index < static_cast<int>(g_calls.size()) ? g_calls[static_cast<size_t>(index)].c_str()
                                                                    : nullptr;
