@@ -26,7 +26,6 @@ CString Loaded(unsigned id)
 
 }  // namespace
 
-// Each row names the fault it catches.
 TEST(StringTest, OperationsGiveTheTextsTheProgramShows)
 {
     CString grow("aa");
