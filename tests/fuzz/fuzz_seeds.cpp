@@ -1,9 +1,6 @@
-// Writes the starting corpora of the fuzz targets from the tests' case
-// tables, so every run starts from inputs that already reach deep into the
-// grammar:
-//   fuzz_seeds xml FOLDER      every XML case, one a file;
-//   fuzz_seeds pattern FOLDER  every pattern case in the fuzz target's input
-//                              layout: a length byte, the pattern, the text.
+// Writes the fuzz targets' starting corpora from the tests' case tables, so
+// every run starts deep in the grammar: `xml FOLDER`, every XML case a file;
+// `pattern FOLDER`, every pattern case as the fuzz target reads its input.
 
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 // Restores a window position from random stored data, against screens taken
-// from the data's first bytes: whatever it restores is a normalised rectangle
-// that reaches into the virtual screen.
+// from its first bytes: what it restores must be a normalised rectangle that
+// reaches into the virtual screen.
 #include "editor/window_position.h"
 
 #include <cstddef>

@@ -1,7 +1,6 @@
-// Feeds arbitrary bytes to the XML reader, reads to the end or the first error
-// and touches every getter and the attribute walk on every node. The same
-// bytes are read twice, once whole and once in small pieces; both readings
-// must give the same nodes, so a fault at a buffer boundary shows up.
+// Reads arbitrary bytes to the end or the first error through every getter
+// and the attribute walk, once whole and once in small pieces: both readings
+// must give the same nodes, or a buffer boundary loses or garbles one.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,8 +19,7 @@ void Check(bool condition) {
     }
 }
 
-// Appends the node or attribute the reader is on: type, position, and its
-// prefix, local name and value, each of which must end in a zero.
+// Appends the node or attribute the reader is on; each string must end in a zero.
 void AppendNode(std::u16string* out, const XmlReader& reader) {
     XmlNodeType type = XmlNodeType::None;
     std::uint32_t line = 0, position = 0;
@@ -45,9 +43,8 @@ std::u16string ReadAll(const std::uint8_t* data, std::size_t size, std::size_t c
     Check(reader.SetInput(&source) == result::Ok);
     std::u16string trace;
     XmlResult outcome = result::Ok;
-    // Every node takes at least one byte, so more reads than bytes means a loop.
     for (std::size_t reads = 0;; ++reads) {
-        Check(reads <= size + 1);
+        Check(reads <= size + 1);  // every node takes a byte: more reads mean a loop
         XmlNodeType type = XmlNodeType::None;
         outcome = reader.Read(&type);
         AppendNode(&trace, reader);

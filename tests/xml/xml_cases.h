@@ -1,9 +1,8 @@
 #pragma once
 
-// The XML reader's cases: one named table that the reader test reads for the
-// nodes and errors it expects, the check against libxml2 reads (with every
-// document cut short and mutated), and the fuzz target's seeds are made of.
-//
+// The XML reader's cases: the reader test reads the nodes and errors it
+// expects, the check against libxml2 reads them cut short and mutated, and
+// the fuzz target's seeds are made of them.
 // A trace has one token per node: <a x=1>, <a/>, </a>, T(text), W(white
 // space), CDATA(..), C(comment), ?target(data), <?xml version=..?>; then
 // !ErrorName if reading stopped at an error, with @line:column where the row
@@ -13,28 +12,29 @@
 #include <string>
 #include <string_view>
 
+#include "xml/xml_reader.h"
+
 namespace xml::testing {
 
 using namespace std::string_view_literals;
 
-// How the document's text is turned into the bytes read: as written, or as
-// UTF-16 with a byte-order mark of either order.
-enum class XmlForm { AsWritten, Utf16LE, Utf16BE };
+enum ByteOrder { LittleEndian, BigEndian };
 
 struct XmlCase {
     const char* name;  // "bad-" marks a document that is not well formed
     std::string_view document;
     const char* trace;
-    XmlForm form = XmlForm::AsWritten;
+    std::u16string_view utf16 = {};  // read instead of `document`, after a byte-order mark
+    ByteOrder order = LittleEndian;
 };
 
 inline constexpr XmlCase kXmlCases[] = {
     // Structure and node types.
-    {"empty-element", "<a/>", "<a/>"}, {"start-end", "<a></a>", "<a> </a>"}, {"text", "<a>x</a>", "<a> T(x) </a>"},
+    {"empty-element", "<a/>", "<a/>"},
     {"nested", "<a><b><c/></b><b/><d></d></a>", "<a> <b> <c/> </b> <b/> <d> </d> </a>"},
     {"mixed", "<a>x<![CDATA[y]]>z<!--c-->w</a>", "<a> T(x) CDATA(y) T(z) C(c) T(w) </a>"},
     {"end-tag-space", "<a></a \n\t>", "<a> </a>"}, {"tag-white-space", "<a\n\tx = \"1\"\n/>", "<a x=1/>"},
-    {"cdata-end-lookalikes", "<a>1]]2]>3</a>", "<a> T(1]]2]>3) </a>"}, {"greater-than", "<a>></a>", "<a> T(>) </a>"},
+    {"cdata-end-lookalikes", "<a>1]]2]>3</a>", "<a> T(1]]2]>3) </a>"},
     {"definition-file",
      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Quorvelin_Properties Name=\"Root\">\n"
      "  <Property Name=\"First\">\n    <Attrib Id=\"10\" Default=\"2\">  Label  \n"
@@ -85,7 +85,6 @@ inline constexpr XmlCase kXmlCases[] = {
     {"cdata", "<a><![CDATA[ <b>&amp;]] ]]></a>", "<a> CDATA( <b>&amp;]] ) </a>"},
     {"cdata-empty", "<a><![CDATA[]]></a>", "<a> CDATA() </a>"},
     {"cdata-brackets", "<a><![CDATA[]]]]></a>", "<a> CDATA(]]) </a>"},
-    {"cdata-adjacent", "<a><![CDATA[1]]><![CDATA[2]]></a>", "<a> CDATA(1) CDATA(2) </a>"},
     {"bad-cdata-keyword", "<a><![CDAT[x]]></a>", "<a> !BadCdataStart"},
 
     // Attributes.
@@ -121,7 +120,6 @@ inline constexpr XmlCase kXmlCases[] = {
 
     // Names.
     {"name-characters", "<_a-b.c\xC2\xB7\xCC\x80/>", "<_a-b.c\xC2\xB7\xCC\x80/>"},
-    {"name-cyrillic", "<Свойство Имя='x'/>", "<Свойство Имя=x/>"},
     {"name-astral", "<\xF0\x90\x80\x80/>", "<\xF0\x90\x80\x80/>"},  // U+10000 starts a name
     {"bad-name-digit", "<1a/>", "!BadNameCharacter"},
     {"bad-name-middle-dot", "<\xC2\xB7/>", "!BadNameCharacter"},  // U+00B7 may continue a name, not start it
@@ -173,8 +171,6 @@ inline constexpr XmlCase kXmlCases[] = {
     // from iconv for each code page.
     {"windows-1251", "<?xml version='1.0' encoding='windows-1251'?>\r\n<\xD1\xE2 \xC8='\xEC\xFF'>\xC0\xFF\xA8\xB8\x80\x88\xB9</\xD1\xE2>",
      "<?xml version=1.0 encoding=windows-1251?> W(\\n) <Св И=мя> T(АяЁёЂ€№) </Св>"},
-    {"windows-1251-upper", "<?xml version='1.0' encoding='WINDOWS-1251'?><a>\xCF\xF0\xE8\xE2\xE5\xF2</a>",
-     "<?xml version=1.0 encoding=WINDOWS-1251?> <a> T(Привет) </a>"},
     {"windows-1252", "<?xml version='1.0' encoding='windows-1252'?><a>\x80\x8A\x9F\xC0\xE9\xFF</a>",
      "<?xml version=1.0 encoding=windows-1252?> <a> T(€ŠŸÀéÿ) </a>"},
     {"iso-8859-1", "<?xml version='1.0' encoding='ISO-8859-1'?><a x='\xE9'>\x80\xA0\xC0\xE9\xFF</a>",
@@ -193,55 +189,43 @@ inline constexpr XmlCase kXmlCases[] = {
     {"bad-encoding-without-table", "<?xml version='1.0' encoding='ISO-8859-2'?><a>\xB1</a>", "!UnknownEncoding"},
 
     // UTF-16 with a byte-order mark; other signatures.
-    {"utf16-le", "<?xml version='1.0' encoding='UTF-16'?>\r\n<a x='é'>Привет 𝄞<b/><!--c--><![CDATA[d]]></a>",
-     "<?xml version=1.0 encoding=UTF-16?> W(\\n) <a x=é> T(Привет 𝄞) <b/> C(c) CDATA(d) </a>", XmlForm::Utf16LE},
-    {"utf16-be", "<?xml version='1.0' encoding='utf-16'?>\r\n<a x='é'>Привет 𝄞<b/><!--c--><![CDATA[d]]></a>",
-     "<?xml version=1.0 encoding=utf-16?> W(\\n) <a x=é> T(Привет 𝄞) <b/> C(c) CDATA(d) </a>", XmlForm::Utf16BE},
-    {"utf16-le-undeclared", "<a>\r\nx</a>", "<a> T(\\nx) </a>", XmlForm::Utf16LE},
-    {"bad-utf16-declared-utf8", "<?xml version='1.0' encoding='utf-8'?><a/>", "!EncodingMismatch", XmlForm::Utf16LE},
-    // A surrogate written in UTF-8 becomes a lone UTF-16 unit.
-    {"bad-utf16-lone-high-surrogate", "<a>x\xED\xA0\x80</a>", "<a> !InvalidByteSequence", XmlForm::Utf16LE},
-    {"bad-utf16-lone-low-surrogate", "<a>x\xED\xB0\x80</a>", "<a> !InvalidByteSequence", XmlForm::Utf16BE},
+    {"utf16-le", {}, "<?xml version=1.0 encoding=UTF-16?> W(\\n) <a x=é> T(Привет 𝄞) <b/> C(c) CDATA(d) </a>",
+     u"<?xml version='1.0' encoding='UTF-16'?>\r\n<a x='é'>Привет 𝄞<b/><!--c--><![CDATA[d]]></a>"},
+    {"utf16-be", {}, "<?xml version=1.0 encoding=utf-16?> W(\\n) <a x=é> T(Привет 𝄞) <b/> C(c) CDATA(d) </a>",
+     u"<?xml version='1.0' encoding='utf-16'?>\r\n<a x='é'>Привет 𝄞<b/><!--c--><![CDATA[d]]></a>", BigEndian},
+    {"utf16-le-undeclared", {}, "<a> T(\\nx) </a>", u"<a>\r\nx</a>"},
+    {"bad-utf16-declared-utf8", {}, "!EncodingMismatch", u"<?xml version='1.0' encoding='utf-8'?><a/>"},
+    {"bad-utf16-lone-high-surrogate", {}, "<a> !InvalidByteSequence", u"<a>x\xD800</a>"},
+    {"bad-utf16-lone-low-surrogate", {}, "<a> !InvalidByteSequence", u"<a>x\xDC00</a>", BigEndian},
     {"bad-utf16-odd-byte", "\xFF\xFE<\0a\0/\0>\0 "sv, "<a/> !InvalidByteSequence"},
     {"bad-utf16-without-mark", "<\0?\0x\0m\0l\0"sv, "!UnknownSignature"},
     {"bad-utf32", "\0\0\xFE\xFF\0\0\0<\0\0\0a\0\0\0/\0\0\0>"sv, "!UnknownSignature"},
 
     // Document type declarations.
     {"bad-doctype", "<!DOCTYPE a><a/>", "!DtdProhibited"},
-    {"bad-doctype-internal-subset", "<?xml version='1.0'?>\n<!DOCTYPE a [<!ENTITY e 'x'>]><a>&e;</a>",
-     "<?xml version=1.0?> W(\\n) !DtdProhibited"},
     {"bad-doctype-in-root", "<a><!DOCTYPE a></a>", "<a> !Syntax"},
 };
 
 // The bytes the reader is given for a case.
 inline std::string XmlCaseBytes(const XmlCase& c) {
-    if (c.form == XmlForm::AsWritten) {
+    if (c.utf16.empty()) {
         return std::string(c.document);
     }
-    const bool bigEndian = c.form == XmlForm::Utf16BE;
-    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    auto put = [&](char32_t unit) {
+    std::string out = c.order == BigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : c.utf16) {
         const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-        out += bigEndian ? std::string{high, low} : std::string{low, high};
-    };
-    for (std::size_t i = 0; i < c.document.size();) {
-        const auto lead = static_cast<unsigned char>(c.document[i++]);
-        const int more = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;  // continuation bytes
-        char32_t code = lead & (0x7F >> more);
-        for (int k = 0; k < more; ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(c.document[i++]) & 0x3F);
-        }
-        if (code >= 0x10000) {
-            put(0xD800 + ((code - 0x10000) >> 10));
-            code = 0xDC00 + (code & 0x3FF);
-        }
-        put(code);
+        out += c.order == BigEndian ? std::string{high, low} : std::string{low, high};
     }
     return out;
 }
 
-// UTF-8 for the reader's UTF-16 strings, so tests can compare and print them.
-inline std::string Utf8FromUtf16(const char16_t* text, std::uint32_t length) {
+// A string of the node or attribute the reader is on (GetPrefix, GetLocalName,
+// GetValue), in UTF-8 so that tests can compare and print it.
+using Getter = XmlResult (XmlReader::*)(const char16_t**, std::uint32_t*) const;
+inline std::string Utf8(const XmlReader& reader, Getter get) {
+    const char16_t* text = u"";
+    std::uint32_t length = 0;
+    (reader.*get)(&text, &length);
     std::string out;
     for (std::uint32_t i = 0; i < length; ++i) {
         char32_t c = text[i];
