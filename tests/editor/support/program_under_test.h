@@ -14,15 +14,13 @@
 #include <utility>
 #include <vector>
 
-// KestAdvConfig.exe as a user runs it: copied, with a definition file as its
-// kestadvconfig.xml, into a folder of its own, started there and driven from
-// this process through its real windows by the messages of a user's keys and
-// clicks (posted, so that nothing here waits on the program's boxes). Each
-// wait is bounded; a program still running at the end is terminated.
+// KestAdvConfig.exe copied, with a definition file as its kestadvconfig.xml,
+// into a folder of its own, started there and driven through its real windows
+// by posted keys and clicks (nothing here waits on the program's boxes).
+// Each wait is bounded; a program still running at the end is terminated.
 class ProgramUnderTest {
 public:
-    // `definitionFile`: a path, or empty. `withHelp`: the compiled help goes
-    // beside it too, under HELP.
+    // `definitionFile`: a path, or empty. `withHelp`: the compiled help goes too.
     explicit ProgramUnderTest(const std::string& definitionFile, bool withHelp = false);
 
     bool Start();  // again, after the last run has ended
@@ -41,12 +39,10 @@ public:
     {
         return m_process ? m_process->WaitForExit(timeoutMs) : STILL_ACTIVE;
     }
-    // Checks `done` until it holds or `timeoutMs` passes, waking when the
-    // program ends.
+    // Checks `done` until it holds or `timeoutMs` passes or the program ends.
     bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) const;
 
-    // The text of the program's next message box, which is then answered
-    // with OK; empty when none shows within `timeoutMs`.
+    // The text of the program's next message box, answered with OK; empty when none shows.
     std::wstring AnswerMessageBox(DWORD timeoutMs = 15000) const;
     // A visible top-level window of the program of this class (and title).
     HWND FindWindowOfClass(const wchar_t* className, const wchar_t* title = nullptr) const;
@@ -60,17 +56,15 @@ public:
     bool SelectCategory(int position) const;
 
     std::vector<std::pair<std::wstring, std::wstring>> GridRows() const;  // name, value
-    // Clicks a cell of the grid (false when the cell has no place).
-    bool ClickCell(int row, int column) const;
+    bool ClickCell(int row, int column) const;  // false when the cell has no place
     HWND OpenEditor() const;  // the grid's in-cell editor once it shows
     HWND ClickValueCell(int row) const { return ClickCell(row, 1) ? OpenEditor() : nullptr; }
     static void PostKey(HWND window, UINT key);  // pressed and let go
-    // Chooses item `index` in an open drop-down list editor with a user's
-    // keys (F4, Home, Down, Return); true once the editor has gone.
+    // Chooses item `index` in an open list editor by F4, Home, Down and Return; true once it has gone.
     bool ChooseInList(HWND editor, int index) const;
 
     void Click(int id) const { PostMessageW(Item(id), BM_CLICK, 0, 0); }
-    // Each tool of the dialog's balloon tooltip control: its window and text.
+    // Each tool of the dialog's balloon tooltip: its window and text.
     std::vector<std::pair<HWND, std::wstring>> ToolTips() const;
 
 private:

@@ -1,8 +1,7 @@
-// The value store on the real registry of the test prefix. What a write did
-// is read back as the list of keys and values it added to or removed from a
-// test key that holds a few of each.
+// The property model and its value store on the real registry of the test
+// prefix. What a write did is read back as the list of keys and values it
+// added to or removed from a test key that holds a few of each.
 #include "editor/property_collection.h"
-#include "tests/editor/support/model_building.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
 
@@ -17,17 +16,52 @@ namespace {
 
 const char kTestsRoot[] = "Software\\KacTests\\Store";
 
+CQuorvelinProperty* AddProperty(CPropertyCollection* collection)
+{
+    auto* property = new CQuorvelinProperty;
+    collection->AddProperty(property);
+    return property;
+}
+
+CPropertyAttributes* Attribute(CQuorvelinProperty* property, const char* key, const char* item, const char* reset,
+                               int value, int id = 0)
+{
+    auto* attribute = new CPropertyAttributes;
+    attribute->m_strRegKey = key;
+    attribute->m_strRegItem = item;
+    attribute->m_strReset = reset;
+    attribute->m_nValue = value;
+    attribute->m_nId = id;
+    property->AddAttribute(attribute);
+    return attribute;
+}
+
+// Attributes share an Id across properties: a lookup takes the first in
+// property order, a choice reaches every one (faults: the later property's
+// value shown; only the first attribute changed).
+TEST(PropertyModel, LookupTakesTheFirstSharerAndAChoiceReachesEveryOne)
+{
+    CPropertyCollection collection;
+    EXPECT_EQ(-1, collection.FindValueById(0));
+    CQuorvelinProperty* first = AddProperty(&collection);
+    CPropertyAttributes* b = Attribute(AddProperty(&collection), "", "", "", 50, 5);
+    CPropertyAttributes* other = Attribute(first, "", "", "", 60, 6);
+    CPropertyAttributes* a = Attribute(first, "", "", "", 51, 5);  // later in its property, which comes first
+    EXPECT_EQ((std::vector<int>{51, 60, -1}),
+              (std::vector<int>{collection.FindValueById(5), collection.FindValueById(6), collection.FindValueById(7)}));
+    collection.SetValueById(5, 3);
+    EXPECT_EQ((std::vector<int>{3, 3, 60}), (std::vector<int>{a->m_nValue, b->m_nValue, other->m_nValue}));
+}
+
 class RegistryStore : public testing::Test {
 protected:
     void SetUp() override { DeleteRegistryKey(kTestsRoot); }
     void TearDown() override { DeleteRegistryKey(kTestsRoot); }
 
-    std::vector<std::string> Listing() const { return RegistryListing(kTestsRoot); }
-
     // "+added -removed" between the listing `before` and now.
-    std::string ChangesSince(const std::vector<std::string>& before) const
+    static std::string ChangesSince(const std::vector<std::string>& before)
     {
-        const std::vector<std::string> after = Listing();
+        const std::vector<std::string> after = RegistryListing(kTestsRoot);
         std::string text;
         for (const auto& [from, to, sign] : {std::tuple{&after, &before, "+"}, {&before, &after, "-"}})
             for (const std::string& entry : *from)
@@ -43,27 +77,13 @@ protected:
     }
 };
 
-CPropertyAttributes* Attribute(CQuorvelinProperty* property, const char* key, const char* item, const char* reset,
-                               int value)
-{
-    auto* attribute = new CPropertyAttributes;
-    attribute->m_strRegKey = key;
-    attribute->m_strRegItem = item;
-    attribute->m_strReset = reset;
-    attribute->m_nValue = value;
-    property->AddAttribute(attribute);
-    return attribute;
-}
-
 // Each combination of key, value name, reset action and value: what Apply
 // does to the registry and to the value, and whether the value is read back
 // when the dialog opens.
 TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
 {
     struct Case {
-        const char* key;
-        const char* item;
-        const char* reset;
+        const char *key, *item, *reset;
         int value;
         bool written;
         int valueAfter;
@@ -99,10 +119,10 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
         PutDword("", "Marker", 1);
         PutDword("K", "Kept", 5);
         PutDword("K\\Sub\\Deeper", "X", 1);
-        const std::vector<std::string> before = Listing();
+        const std::vector<std::string> before = RegistryListing(kTestsRoot);
 
-        CQuorvelinProperty property;
-        CPropertyAttributes* attribute = Attribute(&property, item.key, item.item, item.reset, item.value);
+        CPropertyCollection collection;
+        CPropertyAttributes* attribute = Attribute(AddProperty(&collection), item.key, item.item, item.reset, item.value);
         EXPECT_EQ(item.written, attribute->WriteValue(kTestsRoot));
         EXPECT_EQ(item.valueAfter, attribute->m_nValue);
         EXPECT_EQ(item.changes, ChangesSince(before));
@@ -110,7 +130,6 @@ TEST_F(RegistryStore, WriteValueChangesExactlyWhatEachCombinationAsksFor)
         attribute->m_nValue = 99;
         EXPECT_EQ(item.readBack, attribute->ReadValue(kTestsRoot));
         EXPECT_EQ(item.readBack ? item.value : 99, attribute->m_nValue);
-        delete attribute;
     }
 }
 
@@ -150,7 +169,7 @@ TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
 {
     PutDword("", "Marker", 0);  // the root itself stays non-volatile
     ASSERT_TRUE(RegistryKey::Create(HKEY_CURRENT_USER, (std::string(kTestsRoot) + "\\Volatile").c_str(), KEY_ALL_ACCESS, REG_OPTION_VOLATILE));
-    const std::vector<std::string> before = Listing();
+    const std::vector<std::string> before = RegistryListing(kTestsRoot);
 
     CPropertyCollection collection;
     CQuorvelinProperty* first = AddProperty(&collection);
