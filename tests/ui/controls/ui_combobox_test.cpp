@@ -53,42 +53,15 @@ TEST(ComboboxTest, TooltipIsSetUpOnceAndGivesWayToTheDataTip)
     CheckTipThenEnableDataTip<UIListbox>();
 }
 
-// Faults: a child left to itself (drawn in another font), the font object not
+// Faults: a list cut short or running off the screen, or too narrow for its
+// items; a child left to itself (drawn in another font), the font object not
 // following a font set on the combo box.
-TEST(ComboboxTest, TakesOverItsEditFieldAndListInItsOwnFont)
+TEST(ComboboxTest, DropDownListTakesTheComboFontAndIsSizedToItsItemsWhereTheScreenLeavesRoom)
 {
-    HostWindow host;
     LOGFONTA wanted{};
     wanted.lfHeight = -19;
     std::strcpy(wanted.lfFaceName, "Courier New");
     const HFONT given = CreateFontIndirectA(&wanted);
-    UICombobox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWN | WS_VSCROLL | WS_VISIBLE, {10, 10, 200, 150}, &host, 1));
-    combo.AddString("one");
-    combo.SetFont(given);
-    EXPECT_STREQ("Courier New", combo.GetFontObject().GetLogFont().lfFaceName);
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    GetComboBoxInfo(combo, &parts);
-    // Each child is taken over on its first colour request, when it paints.
-    RedrawWindow(parts.hwndItem, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    combo.SendMessage(CB_SHOWDROPDOWN, TRUE);
-    RedrawWindow(parts.hwndList, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    combo.SendMessage(CB_SHOWDROPDOWN, FALSE);
-    ReleaseCapture();
-    EXPECT_EQ(&combo.GetInnerEdit(), CWnd::FromHandlePermanent(parts.hwndItem));
-    EXPECT_EQ(&combo.GetInnerList(), CWnd::FromHandlePermanent(parts.hwndList));
-    LOGFONTA shown{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)), sizeof shown, &shown);
-    EXPECT_STREQ("Courier New", shown.lfFaceName);
-    EXPECT_EQ(-19, shown.lfHeight);
-    combo.DestroyWindow();
-    DeleteObject(given);
-}
-
-// Faults: a list cut short or running off the screen, or too narrow for its items.
-TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
-{
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     struct Case {
         const char* name;
@@ -104,7 +77,8 @@ TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
         SCOPED_TRACE(c.name);
         HostWindow host({100, c.hostTop, 500, c.hostTop + 60}, WS_POPUP | WS_VISIBLE);
         SizeRecordingCombobox combo;
-        ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_VISIBLE, {10, 10, 100, 150}, &host, 1));
+        ASSERT_TRUE(combo.Create(CBS_DROPDOWN | WS_VSCROLL | WS_VISIBLE, {10, 10, 100, 150}, &host, 1));
+        combo.SetFont(given);
         const int itemHeight = combo.GetItemHeight(0);
         ASSERT_GT(itemHeight, 0);
         const int items = c.items >= 0 ? c.items : screenHeight / itemHeight + 10;
@@ -112,7 +86,13 @@ TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
             combo.AddString(index == 0 ? kLongItem : "short");
         const int droppedWidth = combo.GetDroppedWidth();
         combo.m_heights.clear();
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof parts;
+        GetComboBoxInfo(combo, &parts);
         combo.SendMessage(CB_SHOWDROPDOWN, TRUE);  // the drop-down notification comes back reflected
+        // Each child is taken over on its first colour request, when it paints.
+        for (const HWND child : {parts.hwndItem, parts.hwndList})
+            RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         combo.SendMessage(CB_SHOWDROPDOWN, FALSE);
         ReleaseCapture();
         if (items == 0) {
@@ -120,6 +100,12 @@ TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
             EXPECT_EQ(droppedWidth, combo.GetDroppedWidth());
             continue;
         }
+        EXPECT_EQ(&combo.GetInnerEdit(), CWnd::FromHandlePermanent(parts.hwndItem));
+        EXPECT_EQ(&combo.GetInnerList(), CWnd::FromHandlePermanent(parts.hwndList));
+        LOGFONTA shown{};
+        GetObjectA(reinterpret_cast<HFONT>(SendMessageA(parts.hwndList, WM_GETFONT, 0, 0)), sizeof shown, &shown);
+        EXPECT_STREQ("Courier New", shown.lfFaceName);
+        EXPECT_EQ(-19, shown.lfHeight);
         RECT window{};
         combo.GetWindowRect(&window);
         // Room above and below: every item and two more, at least four rows.
@@ -137,4 +123,5 @@ TEST(ComboboxTest, DropDownListIsSizedToItsItemsWhereTheScreenLeavesRoom)
         ReleaseDC(combo, dc);
         EXPECT_EQ(item.cx + GetSystemMetrics(SM_CXVSCROLL) + zero.cx, combo.GetDroppedWidth());
     }
+    DeleteObject(given);
 }
