@@ -8,6 +8,7 @@
 #include "tests/support/pointer.h"
 #include "tests/support/popup_watcher.h"
 #include "tests/support/registration_tool.h"
+#include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
 #include "tests/support/temp_folder.h"
 #include "ui/dialogs/ui_menu_router.h"
@@ -26,12 +27,10 @@ using Texts = std::vector<std::string>;
 const Texts kPlaceholder{""};  // a folder not read yet: its expand button's empty child
 
 // The top-level window of the tree, routing menu items as the main dialog does.
-class HostDialog : public CDialog {
-public:
+struct HostDialog : CDialog {
     HostDialog() : CDialog(IDD_ABOUTBOX) {}
     int m_routed = 0;
 
-protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         const bool menuItem = message == WM_MEASUREITEM || message == WM_DRAWITEM;
@@ -102,27 +101,13 @@ class RightClickTest : public DirTreeTest {
 protected:
     void SetUp() override
     {
-        DeleteRegistryKey(kTestComponentKey);
         // The tool loads "regme.dll" for the folder regme: the path it was given shows.
         const std::string component = ExecutableFolder() + kTestComponentFileName;
-        m_folder.CopyFileTo(component, "comp\\grid.ocx");
+        m_folder.CopyFileTo(component, "grid.ocx");
         m_folder.CopyFileTo(component, "regme.dll");
         DirTreeTest::SetUp();
         m_tree.AddFilter("*.*");
-        LoadTempFolder({"regme\\", "lib.dll.d\\", "plain\\", "my.dll.txt", "setup.exe", "readme.txt", "ocx.txt"});
-        ASSERT_TRUE(m_tree.Expand(Child(m_root, "comp"), TVE_EXPAND));
-    }
-
-    void TearDown() override
-    {
-        DirTreeTest::TearDown();
-        DeleteRegistryKey(kTestComponentKey);
-    }
-
-    // The item of a name in the temporary folder, or of its component.
-    HTREEITEM Item(const std::string& name) const
-    {
-        return name == "comp\\grid.ocx" ? Child(Child(m_root, "comp"), "grid.ocx") : Child(m_root, name);
+        LoadTempFolder({"regme\\", "lib.dll.d\\", "my.dll.txt", "setup.exe", "ocx.txt"});
     }
 
     // Points at an item (null: empty space) and right-clicks: what the tree's parent receives.
@@ -141,6 +126,8 @@ protected:
         m_panel.SendMessage(WM_NOTIFY, IDC_DIRECTORY_TREE, reinterpret_cast<LPARAM>(&notify));
         PumpPendingMessages();
     }
+
+    const RegistryKeyKeeper m_componentKey{kTestComponentKey};  // the component's mark goes at the end
 };
 
 // CTest runs these in a copy of the prefix without the registration tool.
@@ -149,8 +136,9 @@ class RightClickWithoutToolTest : public RightClickTest {};
 }  // namespace
 
 // Faults: drives missing, out of order or shown as "C:\"; no shell icons;
-// labels the user could edit.
-TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
+// labels the user could edit; a path the shell cannot show inserted, or
+// reported otherwise than in a plain box.
+TEST_F(DirTreeTest, DrivesAreListedWithShellIconsAndAPathWithoutOneIsRefused)
 {
     Texts expected;
     for (char letter = 'A'; letter <= 'Z'; ++letter)
@@ -162,6 +150,12 @@ TEST_F(DirTreeTest, PopulateListsTheDrivesWithTheSystemImageList)
     SHFILEINFOA info{};
     EXPECT_EQ(SHGetFileInfoA("C:\\", 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON),
               static_cast<DWORD_PTR>(m_tree.SendMessage(TVM_GETIMAGELIST, TVSIL_NORMAL)));
+    PopupWatcher watcher;
+    EXPECT_EQ(nullptr, m_tree.InsertPathItem(m_root, (m_folder.Path() + "\\missing\\gone.dll").c_str()));
+    EXPECT_EQ(Texts{}, Children(m_root));
+    ASSERT_EQ(1u, watcher.m_boxes.size());
+    EXPECT_EQ("Error Getting SystemFileInfo!", watcher.m_boxes[0].text);
+    EXPECT_EQ(nullptr, watcher.m_boxes[0].icon);
 }
 
 // Faults: files before folders, an order that heeds case, filtered files listed.
@@ -177,11 +171,7 @@ TEST_F(DirTreeTest, FoldersComeBeforeFilesEachInCaseInsensitiveOrder)
 // tests that heed case, or look for the extension without its dot.
 TEST(DirTreeFilterTest, StarDotStarReplacesAndBlocksAndTestsAreSubstringsOfTheWholePath)
 {
-    const struct {
-        std::vector<const char*> filters;
-        const char* path;
-        bool filteredOut;
-    } rows[] = {
+    const struct { std::vector<const char*> filters; const char* path; bool filteredOut; } rows[] = {
         {{}, "C:\\a\\b.txt", false},
         {{"*.ocx", "*.dll"}, "C:\\x\\GRID.Ocx", false},
         {{"*.ocx", "*.dll"}, "C:\\Libs\\Old.DLL.bak", false},
@@ -203,9 +193,8 @@ TEST(DirTreeFilterTest, StarDotStarReplacesAndBlocksAndTestsAreSubstringsOfTheWh
 }
 
 // Faults: an expand button on a folder holding nothing or only hidden files;
-// none on one holding only files the filters hide (the probe ignores them);
-// a drawn folder's button changing with the disk before it is read again; a
-// key opening a drawn folder empty before its children were read.
+// none on one holding only filtered files; a drawn folder's button changing
+// with the disk before it is read; a key opening a drawn folder empty.
 TEST_F(DirTreeTest, ExpandButtonsFollowWhatAFolderHolds)
 {
     m_folder.MakeFile("hidden_only\\secret.dll", true);
@@ -216,13 +205,10 @@ TEST_F(DirTreeTest, ExpandButtonsFollowWhatAFolderHolds)
     m_tree.SetFocus();
     m_tree.SelectItem(Child(m_root, "keys"));
     m_tree.SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
-    const struct {
-        const char* folder;
-        Texts shown;
-        Texts read;
-    } rows[] = {{"hidden_only", {}, {"secret.dll"}}, {"empty", {}, {}}, {"nested", kPlaceholder, {"inner"}},
-                {"text_only", kPlaceholder, {}},     {"emptied", kPlaceholder, {}}, {"filled", {}, {"b.dll"}},
-                {"keys", {"k.dll"}, {"k.dll"}}};
+    const struct { const char* folder; Texts shown; Texts read; } rows[] = {
+        {"hidden_only", {}, {"secret.dll"}}, {"empty", {}, {}},   {"nested", kPlaceholder, {"inner"}},
+        {"text_only", kPlaceholder, {}},     {"emptied", kPlaceholder, {}}, {"filled", {}, {"b.dll"}},
+        {"keys", {"k.dll"}, {"k.dll"}}};
     for (const auto& row : rows) {
         const HTREEITEM folder = Child(m_root, row.folder);
         EXPECT_EQ(row.shown, Children(folder)) << row.folder;
@@ -237,12 +223,10 @@ TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
 {
     LoadTempFolder({"deep\\deeper\\x.dll"});
     const HTREEITEM deep = Child(m_root, "deep");
-    ASSERT_EQ(kPlaceholder, Children(deep));
     ASSERT_TRUE(m_tree.Expand(deep, TVE_EXPAND));
     EXPECT_EQ(Texts{"deeper"}, Children(deep));
     EXPECT_EQ(deep, m_tree.GetSelectedItem());
     const HTREEITEM deeper = Child(deep, "deeper");
-    EXPECT_EQ(kPlaceholder, Children(deeper));
     m_tree.Expand(deeper, TVE_EXPAND);
     EXPECT_EQ(m_folder.Path() + "\\deep\\deeper\\x.dll", m_tree.ItemPath(Child(deeper, "x.dll")).str());
 
@@ -260,46 +244,31 @@ TEST_F(DirTreeTest, FoldersAreReadWhenOpenedAndDroppedWhenClosed)
     EXPECT_EQ((Texts{"deeper", "later.dll", "new.ocx"}), Children(deep));
 }
 
-// Fault: a path the shell cannot show inserted anyway, or reported otherwise.
-TEST_F(DirTreeTest, PathWithoutAShellIconShowsAPlainErrorBoxAndInsertsNothing)
-{
-    const UINT count = m_tree.GetCount();
-    PopupWatcher watcher;
-    EXPECT_EQ(nullptr, m_tree.InsertPathItem(m_root, (m_folder.Path() + "\\missing\\gone.dll").c_str()));
-    EXPECT_EQ(count, m_tree.GetCount());
-    ASSERT_EQ(1u, watcher.m_boxes.size());
-    EXPECT_EQ("Error Getting SystemFileInfo!", watcher.m_boxes[0].text);
-    EXPECT_EQ(nullptr, watcher.m_boxes[0].icon);
-}
-
-// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in its text (a
-// folder so named passes too), none for an .exe; the item not selected
-// first; the tool started with the wrong switch, silently, or another path.
+// Faults: a menu for a name without ".OCX", ".DLL" or ".EXE" in its text, none for
+// an .exe; the item not selected; the tool started with a wrong switch or path.
 TEST_F(RightClickTest, RegisterAndUnregisterStartTheToolWithThePathAsItStands)
 {
     enum How { kPointer, kEmptySpaceWithItSelected };
-    const std::string component = m_folder.Path() + "\\comp\\grid.ocx";
+    const std::string component = m_folder.Path() + "\\grid.ocx";
     const struct {
         const char* item;  // below the temporary folder; null: none
         How how;
         int choice;        // of the menu: -1 no menu, 0 none, 1 register, 2 unregister
         std::string tail;  // of the tool's command line
     } rows[] = {
-        {"readme.txt", kPointer, -1, ""},
         {"ocx.txt", kPointer, -1, ""},
-        {"plain", kPointer, -1, ""},
         {nullptr, kEmptySpaceWithItSelected, -1, ""},
         {"my.dll.txt", kPointer, 0, ""},
         {"setup.exe", kPointer, 0, ""},
         {"lib.dll.d", kPointer, 0, ""},
-        {"comp\\grid.ocx", kPointer, 1, " " + component},
-        {"comp\\grid.ocx", kPointer, 2, " /u " + component},
+        {"grid.ocx", kPointer, 1, " " + component},
+        {"grid.ocx", kPointer, 2, " /u " + component},
         {"regme", kEmptySpaceWithItSelected, 1, " " + m_folder.Path() + "\\regme"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.item != nullptr ? row.item : "nothing selected");
         DeleteRegistryKey(kTestComponentKey);
-        const HTREEITEM item = row.item != nullptr ? Item(row.item) : nullptr;
+        const HTREEITEM item = row.item != nullptr ? Child(m_root, row.item) : nullptr;
         ASSERT_EQ(row.item != nullptr, item != nullptr);
         if (row.how != kPointer)
             m_tree.SelectItem(item);
@@ -333,7 +302,7 @@ TEST_F(RightClickWithoutToolTest, ToolThatCannotBeStartedIsReportedWithTheErrorI
     if (SearchPathA(nullptr, "regsvr32.exe", nullptr, MAX_PATH, tool, nullptr) != 0)
         GTEST_SKIP() << tool << " is there: CTest runs this case as components_tests_without_registration_tool";
     PopupWatcher watcher(1);
-    RightClick(Item("comp\\grid.ocx"));
+    RightClick(Child(m_root, "grid.ocx"));
     ASSERT_EQ(1u, watcher.m_menus.size());
     ASSERT_EQ(1u, watcher.m_boxes.size());
     EXPECT_EQ("Registry operation failed.", watcher.m_boxes[0].text);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -29,22 +30,22 @@ struct WidthsList {
 
 }  // namespace
 
-// Faults: widths not spread evenly on the first start; a stored width read
-// as the whole DWORD (huge column); a missing width not 75; the widths a user
-// set forgotten at the next start, or kept without a key path.
+// Faults: widths not spread evenly at first; a stored width read as the whole DWORD;
+// a missing one not 75; the widths a user set forgotten, or kept without a key path.
 TEST(UIListCtrlTest, WidthsAreSpreadFirstThenReadAsTheirLowWordAndSavedWhenTheWindowGoes)
 {
     const RegistryKeyKeeper keeper("Software\\KestAdvConfig Tests");
     const struct {
         int columns;
-        std::vector<DWORD> stored;  // column count, then widths; empty: no key
+        std::vector<std::pair<const char*, DWORD>> stored;  // none: no key
         std::vector<int> shown;
-    } rows[] = {{2, {}, {200, 200}}, {3, {}, {133, 133, 134}}, {2, {2, 0x10000 + 90}, {90, 75}}};
+    } rows[] = {{2, {}, {200, 200}},
+                {3, {}, {133, 133, 134}},
+                {2, {{"Number of columns", 2}, {"Column 0 width", 0x10000 + 90}}, {90, 75}}};
     for (const auto& row : rows) {
         DeleteRegistryKey(kKeyPath);
-        for (size_t i = 0; i < row.stored.size(); ++i)
-            WriteRegistryDword(kKeyPath, i == 0 ? "Number of columns" : ("Column " + std::to_string(i - 1) + " width").c_str(),
-                               row.stored[i]);
+        for (const auto& [name, width] : row.stored)
+            WriteRegistryDword(kKeyPath, name, width);
         WidthsList fixture(row.columns);
         fixture.list.LoadColumnWidths();
         for (int column = 0; column < row.columns; ++column)
