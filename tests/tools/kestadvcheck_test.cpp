@@ -85,6 +85,7 @@ TEST(KestAdvCheck, CommandLineGivesExitStatusAndOutput)
          {"(3,43): warning: text after </Desc> replaces the Desc with \"replaced\"",
           "(3,69): warning: text after </Value> adds the choice \"two\"",
           "(3,81): warning: text after </Attrib> renames the attribute to \"renamed\"",
+          "(4,5): warning: combo box \"Other\" has no Value: it gets no cell",  // found after loading
           "(4,43): warning: text after </RegKey> replaces the RegKey with \"K2\"",
           "(4,65): warning: text after </RegItem> replaces the RegItem with \"I2\"", "\n6 warning(s)"}},
         {"a Default one past the last choice unreported", "surprises.xml", "", false, {}, 1,
