@@ -1,5 +1,6 @@
 // The toolkit's combo and list boxes on real windows: their tips, the children
 // a combo box takes over and the font it gives them, drop-down sizing.
+#include "platform/cdc.h"
 #include "tests/support/host_window.h"
 #include "ui/controls/ui_combobox.h"
 #include "ui/controls/ui_listbox.h"
@@ -114,14 +115,11 @@ TEST(ComboboxTest, DropDownListTakesTheComboFontAndIsSizedToItsItemsWhereTheScre
         ASSERT_FALSE(combo.m_heights.empty());
         EXPECT_EQ(expected, combo.m_heights.front());
         // As wide as the widest item, a scroll bar and a "0", in the combo box's font.
-        const HDC dc = GetDC(combo);
-        const HGDIOBJ previous = SelectObject(dc, combo.GetFont());
-        SIZE item{}, zero{};
-        GetTextExtentPoint32A(dc, kLongItem, static_cast<int>(std::strlen(kLongItem)), &item);
-        GetTextExtentPoint32A(dc, "0", 1, &zero);
-        SelectObject(dc, previous);
-        ReleaseDC(combo, dc);
-        EXPECT_EQ(item.cx + GetSystemMetrics(SM_CXVSCROLL) + zero.cx, combo.GetDroppedWidth());
+        CClientDC dc(combo.m_hWnd);  // a common context: released as it was got
+        dc.SelectObject(combo.GetFont());
+        EXPECT_EQ(dc.GetTextExtent(kLongItem, sizeof kLongItem - 1).cx + GetSystemMetrics(SM_CXVSCROLL) +
+                      dc.GetTextExtent("0", 1).cx,
+                  combo.GetDroppedWidth());
     }
     DeleteObject(given);
 }

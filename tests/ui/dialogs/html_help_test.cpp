@@ -1,8 +1,6 @@
-// The road to the HTML Help viewer: found through its registration (the
-// stand-in viewer the tests build, registered for the time of a test), export
-// 14, the failed flag, the help path, and the "Help Error" box with the
-// viewer's own description. That Wine's own viewer opens the help file is the
-// main dialog test's.
+// The road to the HTML Help viewer, with the stand-in viewer the tests build:
+// its registration, export 14, the failed flag, the help path, and the "Help
+// Error" box with the viewer's own description.
 #include "ui/dialogs/html_help.h"
 
 #include "platform/cwnd.h"
@@ -68,16 +66,6 @@ TEST(HelpFilePathTest, IsTheExecutablesFolderPlusTheHelpFileAndWindowType)
     EXPECT_EQ(ExecutableFolder() + "HELP\\KestAdvConfig.chm>overview", std::string(UIHelpFilePath()));
 }
 
-// Fault: a registered path that does not load leaves the program without help.
-TEST_F(HtmlHelpTest, AViewerPathThatDoesNotLoadFallsBackToHhctrlByName)
-{
-    ASSERT_TRUE(Register(REG_SZ, "C:\\nowhere\\hhctrl-missing.ocx"));
-    UIHtmlHelp viewer;
-    viewer.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0);
-    EXPECT_FALSE(viewer.HasFailed());
-    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), viewer.GetLibrary());
-}
-
 // Faults: an expandable registration not expanded, the wrong file or context
 // asked for, the description lost or shown for a success.
 TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
@@ -106,9 +94,16 @@ TEST_F(HtmlHelpTest, TheFailingViewersDescriptionIsShownInAHelpErrorBox)
     AnswerNextLastError(static_cast<HRESULT>(0x80030002), L"Не удаётся открыть файл справки «KestAdvConfig.chm».");
 }
 
-// Fault: without a usable viewer every press of Help loads and fails again.
-TEST_F(HtmlHelpTest, AViewerWithoutExport14FailsOnceAndIsNotLookedForAgain)
+// Faults: a registered path that does not load leaves the program without
+// help; without a usable viewer every press of Help loads and fails again.
+TEST_F(HtmlHelpTest, AnUnloadablePathFallsBackToHhctrlAndAViewerWithoutExport14FailsOnce)
 {
+    ASSERT_TRUE(Register(REG_SZ, "C:\\nowhere\\hhctrl-missing.ocx"));
+    UIHtmlHelp fallback;
+    fallback.Call(m_caller, nullptr, HH_GET_LAST_ERROR, 0);
+    EXPECT_NE(nullptr, fallback.GetLibrary());
+    EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), fallback.GetLibrary());
+
     // Any library without export 14 serves. Not a KxIPC.dll: the failed viewer
     // stays loaded, and the event-logging tests would then find it by name.
     ASSERT_TRUE(Register(REG_SZ, kTestComponentFileName));

@@ -3,6 +3,7 @@
 #include "ui/dialogs/ui_data_tip.h"
 
 #include "platform/ccombo_box.h"
+#include "platform/cdc.h"
 #include "platform/clist_box.h"
 #include "tests/support/host_window.h"
 #include "tests/support/message_pump.h"
@@ -11,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 #include <memory>
 
@@ -52,12 +52,9 @@ std::unique_ptr<CWnd> Make(CWnd& host, Kind kind, int room)
     }
     SIZE size{200, 24};
     if (kind == kEdit) {
-        const HDC dc = GetDC(*owner);
-        const HGDIOBJ previous = SelectObject(dc, kFont);
-        GetTextExtentPoint32A(dc, kLongText, static_cast<int>(std::strlen(kLongText)), &size);
-        SelectObject(dc, previous);
-        ReleaseDC(*owner, dc);
-        size = {size.cx + room, 24};
+        CClientDC dc(owner.get());  // a common context: released as it was got
+        dc.SelectObject(kFont);
+        size = {dc.GetTextExtent(kLongText, sizeof kLongText - 1).cx + room, 24};
     }
     if (kind <= kBrowseEdit)
         owner->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);

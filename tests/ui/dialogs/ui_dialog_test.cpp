@@ -1,6 +1,5 @@
-// UIDialog on real dialogs made from the program's templates: layout, the grip
-// and the minimum size, the fixed answers, the image buttons, a change of DPI;
-// and the shipped program's own layout table, seen through its real windows.
+// UIDialog on real dialogs made from the program's templates; and the shipped
+// program's own layout table, seen through its real windows.
 #include "ui/dialogs/ui_dialog.h"
 
 #include "platform/cbutton.h"
@@ -117,24 +116,6 @@ int Spare(LaidOutDialog& dialog)
 
 }  // namespace
 
-// Faults: a control without a rule moved, a dialog that can be made smaller
-// than it was made. (The program's own grip is dragged by the main dialog test.)
-TEST(UIDialogTest, ResizableDialogFollowsItsRulesHasAGripAndKeepsItsFirstSizeAsMinimum)
-{
-    LaidOutDialog dialog;
-    ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
-    CRect first;
-    dialog.GetWindowRect(&first);
-    const CRect label = RectInParent(::GetDlgItem(dialog, IDC_LABEL));
-    Resize(dialog, 100, 50);
-    EXPECT_EQ(label, RectInParent(::GetDlgItem(dialog, IDC_LABEL)));
-    EXPECT_NE(nullptr, SizeGrip(dialog));
-    MINMAXINFO limits{};
-    dialog.SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    EXPECT_EQ(first.Size(), CSize(limits.ptMinTrackSize.x, limits.ptMinTrackSize.y));
-    dialog.DestroyWindow();
-}
-
 // The shipped program made larger from outside: each control moves or grows
 // as a user expects (fault: a wrong rule in the program's own layout table).
 TEST(UIDialogTest, TheProgramsControlsKeepTheirPlacesWhenItIsMadeLarger)
@@ -202,9 +183,8 @@ TEST(UIDialogTest, AFixedDialogHasNoGripNorLayoutAndAnswersItsFontBackgroundAndT
 }
 
 // Faults: a standard button left without its image, or with its caption shown
-// or turned into a tooltip; a button the dialog binds itself taken over; no
-// fallback when a bitmap is missing. (How an image button draws is the
-// buttons test's.)
+// or as a tooltip; a button the dialog binds itself taken over; no fallback
+// when a bitmap is missing.
 TEST(UIDialogTest, StandardButtonsBecomeImageButtonsUnlessAlreadyBound)
 {
     LaidOutDialog dialog;
@@ -225,12 +205,11 @@ TEST(UIDialogTest, StandardButtonsBecomeImageButtonsUnlessAlreadyBound)
     dialog.DestroyWindow();
 }
 
-// Moved to a screen of another DPI (WM_DPICHANGED, sent in-process: its
-// rectangle pointer does not cross processes) the dialog scales once, from
-// what it was: fonts, layout, minimum size, button images, the grid's font,
-// name column and splitter zone; then takes the suggested rectangle. Faults:
-// anything left at the first DPI's size, or scaled twice; the dialog not moved.
-TEST(DpiChangeTest, TheDialogScalesOnceToEachNewDpi)
+// WM_DPICHANGED, sent in-process (its rectangle pointer does not cross
+// processes). Faults: no grip, a dialog that can be made smaller than it was
+// made; a length left at the first DPI's size, or scaled twice instead of
+// once from what it was; the dialog not moved where suggested.
+TEST(DpiChangeTest, TheResizableDialogKeepsItsFirstSizeAsMinimumAndScalesOnceToEachNewDpi)
 {
     LaidOutDialog dialog;
     ASSERT_TRUE(dialog.Create(IDD_KESTADVCONFIG_DIALOG));
@@ -241,6 +220,8 @@ TEST(DpiChangeTest, TheDialogScalesOnceToEachNewDpi)
     const int spare = Spare(dialog);
     CRect firstRect;
     dialog.GetWindowRect(&firstRect);
+    EXPECT_NE(nullptr, SizeGrip(dialog));
+    EXPECT_EQ(firstRect.Size(), CSize(was.at("minimum width"), was.at("minimum height")));
     const auto* ok = dynamic_cast<const UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDOK)));
     ASSERT_NE(nullptr, ok);
     // In turn, each from the one before: up, down to 125 %, back to the first.

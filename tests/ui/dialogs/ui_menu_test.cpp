@@ -1,7 +1,6 @@
-// UIMenu: measuring, each look and item state drawn into a memory DC and
-// checked by its pixels, and the routing of its owner-drawn requests. Texts
-// are compared with the same text drawn where and in the colour the item
-// should have it, in the same font and with the wide call, so the checks hold
+// UIMenu: measuring, routing, and each look and state drawn into a memory DC.
+// Texts are compared with the same text drawn where and in the colour the item
+// should have it, in its font and with the wide call, so the checks hold
 // whatever fonts the machine has (fault: narrow text read in the font's code page).
 #include "platform/cdc.h"
 #include "platform/top_down_dib.h"

@@ -18,8 +18,7 @@ struct HelpLastError {
 
 std::vector<std::string> g_calls;
 HRESULT g_answerCode = static_cast<HRESULT>(0x80030002);  // STG_E_FILENOTFOUND
-std::wstring g_answerText = L"Не удаётся открыть файл справки «KestAdvConfig.chm».";
-bool g_answerHasText = true;
+const wchar_t* g_answerText = L"Не удаётся открыть файл справки «KestAdvConfig.chm».";
 
 }  // namespace
 
@@ -32,7 +31,7 @@ extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, 
     if (command != kGetLastError || record == nullptr || record->cbStruct != static_cast<int>(sizeof(HelpLastError)))
         return nullptr;
     record->hr = g_answerCode;
-    record->description = g_answerHasText ? SysAllocString(g_answerText.c_str()) : nullptr;
+    record->description = g_answerText != nullptr ? SysAllocString(g_answerText) : nullptr;
     return caller != nullptr ? caller : GetDesktopWindow();
 }
 
@@ -47,10 +46,10 @@ extern "C" const char* StandInCall(int index)
                                                                    : nullptr;
 }
 
-// How the next HH_GET_LAST_ERROR is answered; a null text gives no description.
+// How the next HH_GET_LAST_ERROR is answered; a null text gives no
+// description. The text is kept, not copied: the tests pass literals.
 extern "C" void StandInViewerAnswer(HRESULT code, const wchar_t* text)
 {
     g_answerCode = code;
-    g_answerHasText = text != nullptr;
-    g_answerText = text != nullptr ? text : L"";
+    g_answerText = text;
 }
