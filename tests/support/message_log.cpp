@@ -14,29 +14,15 @@ std::string Lines(const std::vector<std::string>& entries)
 }
 }  // namespace
 
-void MessageLog::Add(const char* window, UINT message)
-{
-    m_entries.push_back(std::string(window) + ":" + MessageName(message));
-}
-
 std::vector<std::string> MessageLog::Only(const std::vector<UINT>& messages) const
 {
     std::vector<std::string> selected;
     for (const std::string& entry : m_entries) {
         const std::string name = entry.substr(entry.find(':') + 1);
-        for (UINT message : messages) {
-            if (name == MessageName(message)) {
-                selected.push_back(entry);
-                break;
-            }
-        }
+        if (std::any_of(messages.begin(), messages.end(), [&](UINT message) { return name == MessageName(message); }))
+            selected.push_back(entry);
     }
     return selected;
-}
-
-testing::AssertionResult MessageLog::Is(const std::vector<std::string>& expected) const
-{
-    return SameSequence(expected, m_entries);
 }
 
 testing::AssertionResult MessageLog::EndsWith(const std::vector<std::string>& expected) const

@@ -7,20 +7,22 @@
 #include <string>
 #include <vector>
 
-// Records the messages that reach the windows it watches, the way the
-// platform's own conformance tests compare message sequences: each entry is
-// "<window name>:<message name>" (or any text a test adds). Expected
+// Compares two sequences; on a mismatch the message lists both.
+testing::AssertionResult SameSequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
+
+// Records the messages that reach the windows a test watches, one entry
+// "<window name>:<message name>" (or any text a test adds) each. Expected
 // sequences are static tables; a mismatch prints both, one entry a line.
 class MessageLog {
 public:
-    void Add(const char* window, UINT message);
+    void Add(const char* window, UINT message) { Add(std::string(window) + ":" + MessageName(message)); }
     void Add(const std::string& entry) { m_entries.push_back(entry); }
     void Clear() { m_entries.clear(); }
     // Entries naming only the given messages, in order.
     std::vector<std::string> Only(const std::vector<UINT>& messages) const;
 
     // EXPECT_TRUE(log.Is(kExpected)): the whole log is the sequence.
-    testing::AssertionResult Is(const std::vector<std::string>& expected) const;
+    testing::AssertionResult Is(const std::vector<std::string>& all) const { return SameSequence(all, m_entries); }
     // The last entries of the log are the sequence.
     testing::AssertionResult EndsWith(const std::vector<std::string>& expected) const;
 
@@ -29,9 +31,6 @@ public:
 private:
     std::vector<std::string> m_entries;
 };
-
-// Compares two sequences; on a mismatch the message lists both.
-testing::AssertionResult SameSequence(const std::vector<std::string>& expected, const std::vector<std::string>& actual);
 
 // A message as this thread took it from its queue.
 struct PostedMessage {

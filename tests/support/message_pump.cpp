@@ -2,22 +2,11 @@
 
 #include <windows.h>
 
-namespace {
-void DispatchQueued()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-}  // namespace
-
 bool PumpMessagesUntil(const std::function<bool()>& done, unsigned timeoutMs)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     for (;;) {
-        DispatchQueued();
+        PumpPendingMessages();
         if (done())
             return true;
         const ULONGLONG now = GetTickCount64();
@@ -29,5 +18,9 @@ bool PumpMessagesUntil(const std::function<bool()>& done, unsigned timeoutMs)
 
 void PumpPendingMessages()
 {
-    DispatchQueued();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
 }

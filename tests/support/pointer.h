@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-// The mouse pointer as a user moves it: the window placed under it where a
-// test must not move the pointer, and its buttons.
-
 // Moves the top-level window `top` so that `client` of its descendant
 // `window` lies under the pointer, wherever the pointer is.
 inline void MoveUnderPointer(HWND top, HWND window, POINT client)
@@ -18,8 +15,7 @@ inline void MoveUnderPointer(HWND top, HWND window, POINT client)
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Presses or releases a button where the pointer is, as hardware input:
-// MOUSEEVENTF_LEFTDOWN, ..._RIGHTUP, ...
+// Presses or releases (MOUSEEVENTF_LEFTDOWN, ...) a button as hardware input.
 inline void SendPointerButton(DWORD flag)
 {
     INPUT input{};

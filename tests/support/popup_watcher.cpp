@@ -60,8 +60,7 @@ void PopupWatcher::Answer(HWND window)
         m_answered.push_back(window);
         Menu& seen = m_menus.emplace_back();
         const auto menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
-        seen.itemCount = GetMenuItemCount(menu);
-        for (int i = 0; i < seen.itemCount; ++i) {
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
             MENUITEMINFOA info{};
             info.cbSize = sizeof info;
             info.fMask = MIIM_FTYPE | MIIM_DATA;
@@ -75,7 +74,6 @@ void PopupWatcher::Answer(HWND window)
         PostMessageA(window, WM_KEYDOWN, m_menuChoice > 0 ? VK_RETURN : VK_ESCAPE, 0);
     } else if (className == "#32770" && GetDlgItem(window, 0xFFFF) != nullptr) {  // a message box, not a dialog
         m_answered.push_back(window);
-        // The message box's text is its control 0xFFFF.
         Box& box = m_boxes.emplace_back(Box{Text(window, false), Text(GetDlgItem(window, 0xFFFF), false)});
         EnumChildWindows(window, &FindIcon, reinterpret_cast<LPARAM>(&box.icon));
         PostMessageA(window, WM_COMMAND, IDOK, 0);

@@ -5,10 +5,9 @@
 #include <string>
 #include <vector>
 
-// Answers the popups that code under test opens on this thread, from a
-// thread timer that their modal loops dispatch: a popup menu gets the keys
-// that choose an item (or Escape), a message box has its text and icon read
-// and is closed with OK.
+// Answers, from a timer their modal loops dispatch, the popups this thread
+// opens: a menu gets the keys that choose an item (or Escape); a message box
+// has its text and icon read and is closed with OK.
 class PopupWatcher {
 public:
     // `menuChoice`: 1-based position of the item to choose; 0 dismisses.
@@ -18,7 +17,6 @@ public:
     PopupWatcher& operator=(const PopupWatcher&) = delete;
 
     struct Menu {
-        int itemCount = 0;
         int ownerDrawnItems = 0;  // of the menu's items, those drawn by their owner
     };
     struct Box {

@@ -1,12 +1,18 @@
 #include "tests/support/program_process.h"
 
-ProgramProcess::ProgramProcess(const std::string& path, const char* folder, const std::string& arguments)
+ProgramProcess::ProgramProcess(const std::string& path, const char* folder, const std::string& arguments,
+                               HANDLE output)
 {
     std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                        &m_process))
+    if (output != nullptr) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = startup.hStdError = output;
+        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    }
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, output != nullptr,
+                        output != nullptr ? CREATE_NO_WINDOW : 0, nullptr, folder, &startup, &m_process))
         m_process = PROCESS_INFORMATION{};
 }
 
@@ -62,29 +68,13 @@ ProgramRun RunProgram(const std::string& path, const std::string& arguments, DWO
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
         return run;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                                        nullptr, folder, &startup, &process);
+    const ProgramProcess program(path, folder, arguments, writeEnd);
     CloseHandle(writeEnd);  // the pipe ends when the program's copies close
-    if (started) {
-        char buffer[4096];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0)
-            run.output.append(buffer, got);
-        if (WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0)
-            GetExitCodeProcess(process.hProcess, &run.exitCode);
-        else
-            TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got != 0)
+        run.output.append(buffer, got);
     CloseHandle(readEnd);
-    return run;
+    run.exitCode = program.WaitForExit(timeoutMs);
+    return run;  // a program still running is ended with the object
 }

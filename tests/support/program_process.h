@@ -4,13 +4,14 @@
 
 #include <string>
 
-// A program started as a user starts it, for tests that find and close its
-// windows. A program still running when the object goes is terminated.
+// A program started as a user starts it, ended if it still runs when the object goes.
 class ProgramProcess {
 public:
     // Starts `path` with `folder` as its current folder (null: the caller's)
-    // and `arguments` after the quoted path.
-    explicit ProgramProcess(const std::string& path, const char* folder = nullptr, const std::string& arguments = {});
+    // and `arguments` after the quoted path; `output`, when given, takes its
+    // standard output and error, and the program gets no console window.
+    explicit ProgramProcess(const std::string& path, const char* folder = nullptr, const std::string& arguments = {},
+                            HANDLE output = nullptr);
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
@@ -23,8 +24,7 @@ public:
     // program ends first or `timeoutMs` passes.
     HWND WaitForWindow(const char* title, DWORD timeoutMs) const;
 
-    // Posts WM_CLOSE to `window` and waits for the program to end: its exit
-    // code, or STILL_ACTIVE when it did not end within `timeoutMs`.
+    // Posts WM_CLOSE to `window`, then as WaitForExit.
     DWORD CloseAndWait(HWND window, DWORD timeoutMs);
     // Waits for the program to end: its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(DWORD timeoutMs) const;
@@ -33,14 +33,12 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
-// What a program run to its end gave: its exit code (STILL_ACTIVE when it
-// did not end in time, and was ended) and what it wrote to its standard
-// output and error, in order.
+// A program run to its end: its exit code (STILL_ACTIVE when it did not end
+// in time, and was ended) and its standard output and error, in order.
 struct ProgramRun {
     DWORD exitCode = STILL_ACTIVE;
     std::string output;
 };
-// Starts `path` with `arguments` and no window of its own, collects its
-// output and waits for it to end.
+// Starts `path` with `arguments`, collects its output and waits for its end.
 ProgramRun RunProgram(const std::string& path, const std::string& arguments, DWORD timeoutMs = 30000,
                       const char* folder = nullptr);

@@ -8,9 +8,8 @@
 // test compares to see what a write did.
 std::vector<std::string> RegistryListing(const std::string& path);
 
-// Keeps a key of HKEY_CURRENT_USER with everything below it, and puts it
-// back as it was when the object goes, however the test ends: a key that did
-// not exist is deleted. A copy waits under a key of the tests meanwhile.
+// Keeps a key of HKEY_CURRENT_USER with everything below it and puts it back
+// when the object goes, however the test ends: a key that did not exist goes.
 class RegistryKeyKeeper {
 public:
     explicit RegistryKeyKeeper(std::string path);

@@ -7,25 +7,22 @@
 #include <optional>
 #include <string>
 
-// Reads and writes of single values below HKEY_CURRENT_USER, the way a test
-// prepares what the program reads and checks what it wrote. Keys on the way
-// are made. Pair them with RegistryKeyKeeper (registry_listing.h) so the
-// machine is left as it was.
+// Single values below HKEY_CURRENT_USER, written (with the keys on the way)
+// and read back; pair them with RegistryKeyKeeper (registry_listing.h).
 
 inline bool WriteRegistryDword(const std::string& key, const char* name, DWORD value)
 {
     return SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, REG_DWORD, &value, sizeof value) == ERROR_SUCCESS;
 }
 
-// `type`: REG_SZ, or another type to store the same bytes under (a test of
-// data the program must refuse).
+// `type`: another type to store the text's bytes under (data to refuse).
 inline bool WriteRegistryText(const std::string& key, const char* name, const std::string& text, DWORD type = REG_SZ)
 {
     return SHSetValueA(HKEY_CURRENT_USER, key.c_str(), name, type, text.c_str(),
                        static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
 }
 
-// Nothing when the value is missing or is not a REG_DWORD.
+// Nothing when the value is missing or of another type.
 inline std::optional<DWORD> ReadRegistryDword(const std::string& key, const char* name)
 {
     DWORD value = 0;
@@ -35,7 +32,6 @@ inline std::optional<DWORD> ReadRegistryDword(const std::string& key, const char
     return value;
 }
 
-// Nothing when the value is missing or is not a string.
 inline std::optional<std::string> ReadRegistryText(const std::string& key, const char* name)
 {
     char text[2048] = {};

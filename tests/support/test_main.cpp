@@ -8,20 +8,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-namespace {
-void FailTheRunningTest(const char* what)
-{
-    ADD_FAILURE() << "exception escaped a message handler: " << what;
-}
-}  // namespace
-
 int main(int argc, char** argv)
 {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = 0xFF;
+    INITCOMMONCONTROLSEX controls{sizeof controls, 0xFF};
     InitCommonControlsEx(&controls);
-    CWnd::SetHandlerExceptionReporter(&FailTheRunningTest);
+    CWnd::SetHandlerExceptionReporter(
+        [](const char* what) { ADD_FAILURE() << "exception escaped a message handler: " << what; });
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -4,9 +4,8 @@
 
 #include <string>
 
-// Where the tests find what they need: the running test executable sits in
-// <source>\build\windows\, beside the programs and stand-ins it built; the
-// test data lies in <source>\tests\data\.
+// The test executables sit in <source>\build\windows\ beside the programs
+// and stand-ins they built; the test data lies in <source>\tests\data\.
 
 // The folder of the running test executable, with a trailing backslash.
 inline std::string ExecutableFolder()

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-// What a window draws, captured into a 32-bit bitmap of its own so the
-// pixels can be read: its client area as the window paints it
-// (WM_PRINTCLIENT), or the whole window with its children as it shows on
-// the screen (copied from the screen; the window must be visible and on top).
+// What a window draws, as pixels: its client area as it paints it
+// (WM_PRINTCLIENT), or the whole window with its children as the screen shows
+// it (the window must be visible and on top).
 class WindowImage {
 public:
     enum class Area { Client, Screen };
@@ -29,7 +28,6 @@ private:
     const BYTE* m_bits = nullptr;
 };
 
-// With KAC_SCREENSHOT_DIR set (a Windows path), repaints the window with its
-// children and keeps a picture of it as it shows on the screen under `name`
-// in that folder. True when the picture was kept or none was asked for.
+// With KAC_SCREENSHOT_DIR set (a Windows path), repaints the window and keeps
+// it as the screen shows it, under `name` there; true when kept or not asked for.
 bool KeepScreenshot(HWND window, const char* name);
