@@ -1,5 +1,4 @@
-// The definition loader on real files under tests/data/definitions, read
-// through the real stream and XML reader.
+// The definition loader on real files, read through the real stream and XML reader.
 #include "editor/cell_kind.h"
 #include "editor/definition_load_listener.h"
 #include "editor/property_collection.h"
@@ -12,7 +11,7 @@
 
 namespace {
 
-// Records what the program would print, and the boxes it would show.
+// What the program would print, and the boxes it would show.
 class RecordedOutput : public CDefinitionLoadListener {
 public:
     void PrintDiagnostic(const CString& text, bool lineBreak) override
@@ -125,15 +124,9 @@ TEST(DefinitionFile, LoadsEachFileIntoTheExpectedModel)
     for (const LoadCase& item : kLoadCases) {
         SCOPED_TRACE(item.file);
         RecordedOutput output;
-        bool loaded = false;
-        std::vector<std::string> model;
-        {
-            CPropertyCollection collection;
-            loaded = collection.LoadDefinitionFile((TestDataPath("definitions\\") + item.file).c_str(), &output);
-            model = Summary(collection);
-        }
-        EXPECT_EQ(item.loaded, loaded);
-        EXPECT_EQ(item.model, model);
+        CPropertyCollection collection;
+        EXPECT_EQ(item.loaded, collection.LoadDefinitionFile((TestDataPath("definitions\\") + item.file).c_str(), &output));
+        EXPECT_EQ(item.model, Summary(collection));
         EXPECT_EQ(item.output, output.lines);
     }
 }

@@ -1,6 +1,5 @@
-// The property model and its value store on the real registry of the test
-// prefix. What a write did is read back as the list of keys and values it
-// added to or removed from a test key that holds a few of each.
+// The property model and its value store on the real registry of the test prefix.
+// A write is judged by the keys and values it added to or removed from a test key.
 #include "editor/property_collection.h"
 #include "tests/support/registry_listing.h"
 #include "tests/support/registry_values.h"
@@ -42,7 +41,6 @@ CPropertyAttributes* Attribute(CQuorvelinProperty* property, const char* key, co
 TEST(PropertyModel, LookupTakesTheFirstSharerAndAChoiceReachesEveryOne)
 {
     CPropertyCollection collection;
-    EXPECT_EQ(-1, collection.FindValueById(0));
     CQuorvelinProperty* first = AddProperty(&collection);
     CPropertyAttributes* b = Attribute(AddProperty(&collection), "", "", "", 50, 5);
     CPropertyAttributes* other = Attribute(first, "", "", "", 60, 6);
@@ -70,7 +68,6 @@ protected:
         return text;
     }
 
-    // A value below the test key (`subKey` may be empty).
     static void PutDword(const std::string& subKey, const char* valueName, DWORD value)
     {
         ASSERT_TRUE(WriteRegistryDword(subKey.empty() ? kTestsRoot : std::string(kTestsRoot) + "\\" + subKey, valueName, value));
@@ -163,8 +160,7 @@ TEST_F(RegistryStore, ReadAllValuesTakesTheRawBytesOfDataThatFitsOnly)
     EXPECT_EQ(13, appearing->m_nValue);
 }
 
-// A volatile key cannot have a non-volatile child: the registry itself
-// refuses to create the attribute's key.
+// Below a volatile key the registry refuses to create a lasting one.
 TEST_F(RegistryStore, WriteAllValuesWritesInOrderAndReportsAFailureAfterTheRest)
 {
     PutDword("", "Marker", 0);  // the root itself stays non-volatile

@@ -1,6 +1,4 @@
-// The window position text and the rules for restoring it, without windows:
-// the stored text of a rectangle, what is restored from it and what is
-// ignored.
+// The stored text of the window's rectangle, and what is restored from it or ignored.
 #include "editor/window_position.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +7,6 @@
 #include <ostream>
 #include <string>
 
-// How gtest shows a rectangle in a failure.
 void PrintTo(const WindowPositionRect& r, std::ostream* out)
 {
     *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
@@ -30,7 +27,6 @@ TEST(WindowPositionTest, EachTextRestoresToItsRectangleOrIsIgnored)
         EXPECT_EQ(window, RestoredWindowPosition(FormatWindowPosition(window, 1920, 1080), kScreens));
     using Rect = std::optional<WindowPositionRect>;
     const std::string padded = "0.5,0.5,400," + std::string(35, ' ') + "3";  // exactly 48 bytes, no NUL
-    ASSERT_EQ(48u, padded.size());
     const struct {
         std::string text;
         Rect restored;
@@ -39,7 +35,7 @@ TEST(WindowPositionTest, EachTextRestoresToItsRectangleOrIsIgnored)
         // A negative size is normalised by the swap.
         {"0.5,0.5,-400,300", WindowPositionRect{560, 540, 960, 840}},
         {"0.5,0.5,400,-300", WindowPositionRect{960, 240, 1360, 540}},
-        // Read as "%f,%f,%d,%d" reads: white space before a number, anything after the last.
+        // Read as "%f,%f,%d,%d" reads: space before a number, anything after the last.
         {" 0.5, 0.5, 400, 300 and more", WindowPositionRect{960, 540, 1360, 840}},
         // Malformed.
         {"", {}}, {"0.5,0.5,0,300", {}}, {"0.5,0.5,400,0", {}}, {"0.5,0.5,400", {}}, {"0.5 ,0.5,400,300", {}},

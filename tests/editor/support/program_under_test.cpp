@@ -158,11 +158,6 @@ std::wstring ProgramUnderTest::TreeItemText(int treeId, HTREEITEM item) const
     return text;
 }
 
-HTREEITEM ProgramUnderTest::SelectedTreeItem(int treeId) const
-{
-    return reinterpret_cast<HTREEITEM>(SendMessageW(Item(treeId), TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 bool ProgramUnderTest::SelectCategory(int position) const
 {
     const std::vector<HTREEITEM> items = CategoryItems();

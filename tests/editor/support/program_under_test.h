@@ -51,7 +51,7 @@ public:
     std::vector<HTREEITEM> CategoryItems() const;
     std::wstring CategoryText(HTREEITEM item) const { return TreeItemText(IDC_CATEGORY_TREE, item); }
     std::wstring TreeItemText(int treeId, HTREEITEM item) const;
-    HTREEITEM SelectedTreeItem(int treeId) const;
+    HTREEITEM SelectedTreeItem(int treeId) const { return TreeView_GetSelection(Item(treeId)); }
     // Clicks the item at `position` of CategoryItems; true once it is selected.
     bool SelectCategory(int position) const;
 
