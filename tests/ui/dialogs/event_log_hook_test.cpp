@@ -9,8 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
 // One scenario in a process of its own: the entry, once found, stays for the
 // rest of the process. Faults: a font error not logged, or logged without its text.
 TEST(EventLogHookTest, LoadsOnDemandTriesAgainWhileTheEntryIsMissingAndKeepsItOnceFound)

@@ -4,6 +4,7 @@
 
 #include "platform/cbutton.h"
 #include "platform/cdata_exchange.h"
+#include "platform/cdc.h"
 #include "resources/resource.h"
 #include "tests/support/message_pump.h"
 #include "tests/support/program_process.h"
@@ -66,12 +67,6 @@ CRect RectInParent(HWND window)
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(nullptr, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
-}
-
-// The dialog's one scroll bar is its size grip.
-HWND SizeGrip(HWND dialog)
-{
-    return FindWindowExA(dialog, nullptr, "ScrollBar", nullptr);
 }
 
 void Resize(HWND dialog, int dx, int dy)
@@ -158,18 +153,17 @@ TEST(UIDialogTest, AFixedDialogHasNoGripNorLayoutAndAnswersItsFontBackgroundAndT
 {
     LaidOutDialog dialog(IDD_ABOUTBOX);
     ASSERT_TRUE(dialog.Create(IDD_ABOUTBOX));
-    EXPECT_EQ(nullptr, SizeGrip(dialog));
+    EXPECT_EQ(nullptr, FindWindowExA(dialog, nullptr, "ScrollBar", nullptr));  // no size grip
     const CRect ok = RectInParent(::GetDlgItem(dialog, IDOK));
     Resize(dialog, 100, 50);
     EXPECT_EQ(ok, RectInParent(::GetDlgItem(dialog, IDOK)));
     ASSERT_NE(nullptr, dialog.GetFontObject().GetSafeHandle());
     EXPECT_EQ(dialog.GetFontObject().GetSafeHandle(), reinterpret_cast<HFONT>(::SendDlgItemMessageA(dialog, IDOK, WM_GETFONT, 0, 0)));
-    const HDC dc = GetDC(dialog);
+    const CClientDC dc(&dialog);
     LOGBRUSH background{};
-    GetObjectA(reinterpret_cast<HBRUSH>(dialog.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+    GetObjectA(reinterpret_cast<HBRUSH>(dialog.SendMessage(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc.m_hDC),
                                                             reinterpret_cast<LPARAM>(dialog.m_hWnd))),
                sizeof background, &background);
-    ReleaseDC(dialog, dc);
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), background.lbColor);
     NMTTCUSTOMDRAW draw{};
     const HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, 0, 0, 0, 0, dialog, nullptr, nullptr, nullptr);
@@ -220,7 +214,7 @@ TEST(DpiChangeTest, TheResizableDialogKeepsItsFirstSizeAsMinimumAndScalesOnceToE
     const int spare = Spare(dialog);
     CRect firstRect;
     dialog.GetWindowRect(&firstRect);
-    EXPECT_NE(nullptr, SizeGrip(dialog));
+    EXPECT_NE(nullptr, FindWindowExA(dialog, nullptr, "ScrollBar", nullptr));  // the size grip
     EXPECT_EQ(firstRect.Size(), CSize(was.at("minimum width"), was.at("minimum height")));
     const auto* ok = dynamic_cast<const UIBitmapButton*>(CWnd::FromHandlePermanent(::GetDlgItem(dialog, IDOK)));
     ASSERT_NE(nullptr, ok);

@@ -1,7 +1,6 @@
-// UIErrorTip's modal wait on a real edit: the tip shows at the edit's corner
-// in the tooltip colours, nothing is dispatched while it is up, and the key
-// or click that ends it reaches no window. Faults: a click that does not end
-// it, a tip placed off the corner, the ending key typed into the field.
+// UIErrorTip's modal wait on a real edit. Faults: a click that does not end
+// it, a tip placed off the edit's corner or out of the tooltip colours, a
+// message dispatched while it is up, the ending key typed into the field.
 #include "ui/dialogs/ui_error_tip.h"
 
 #include "tests/support/host_window.h"

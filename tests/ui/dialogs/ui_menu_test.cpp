@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,8 +77,7 @@ private:
 };
 
 // Open, a disabled item, a separator, and the program's own Russian items
-// of its right-click menu. (That the program's menu is owner-drawn through
-// and through is the right-click test's.)
+// of its right-click menu.
 class UIMenuTest : public testing::Test {
 protected:
     void SetUp() override
@@ -90,15 +90,11 @@ protected:
         for (const UINT id : {kRegister, kUnregister})
             m_menu.AppendMenu(MF_STRING, id, CMenu::MenuItemText(m_component.GetSubMenu(0), id, MF_BYCOMMAND));
         ASSERT_TRUE(m_menu.MakeOwnerDrawn(m_menu));
+        for (int i = 0; i < m_menu.GetItemCount(); ++i)
+            m_items[m_menu.GetItem(i)->m_nCommandId] = m_menu.GetItem(i);
     }
 
-    UIMenuItem* Item(UINT commandId) const
-    {
-        for (int i = 0; i < m_menu.GetItemCount(); ++i)
-            if (m_menu.GetItem(i)->m_nCommandId == commandId)
-                return m_menu.GetItem(i);
-        return nullptr;
-    }
+    UIMenuItem* Item(UINT commandId) const { return m_items.at(commandId); }
 
     std::wstring WideText(UINT id) const
     {
@@ -156,6 +152,7 @@ protected:
     static constexpr UINT kRegister = ID_REGISTER_COMPONENT, kUnregister = ID_UNREGISTER_COMPONENT;
     UIMenu m_menu;
     CMenu m_component;
+    std::map<UINT, UIMenuItem*> m_items;  // by command
 };
 
 // Routes its owner-draw requests as the main dialog does, counting them.

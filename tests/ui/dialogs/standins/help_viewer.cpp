@@ -3,6 +3,7 @@
 // failure code and a description as a wide string the caller frees. Calls
 // are recorded for the tests, "file|command|data".
 #include <windows.h>
+#include <htmlhelp.h>
 #include <oleauto.h>
 
 #include <string>
@@ -24,11 +25,10 @@ const wchar_t* g_answerText = L"Не удаётся открыть файл сп
 
 extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
 {
-    constexpr UINT kGetLastError = 0x14;
     g_calls.push_back(std::string(file != nullptr ? file : "(null)") + "|" + std::to_string(command) + "|" +
-                      (command == kGetLastError ? "record" : std::to_string(static_cast<unsigned long long>(data))));
+                      (command == HH_GET_LAST_ERROR ? "record" : std::to_string(static_cast<unsigned long long>(data))));
     auto* record = reinterpret_cast<HelpLastError*>(data);
-    if (command != kGetLastError || record == nullptr || record->cbStruct != static_cast<int>(sizeof(HelpLastError)))
+    if (command != HH_GET_LAST_ERROR || record == nullptr || record->cbStruct != static_cast<int>(sizeof *record))
         return nullptr;
     record->hr = g_answerCode;
     record->description = g_answerText != nullptr ? SysAllocString(g_answerText) : nullptr;
