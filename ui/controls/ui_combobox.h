@@ -43,8 +43,6 @@ public:
     // colour request, detached when the combo box is destroyed.
     UIEdit& GetInnerEdit() { return m_innerEdit; }
     CListBox& GetInnerList() { return m_innerList; }
-    // The overlay while a drop-down list with a selection is disabled, else null.
-    UIEdit* GetDisabledText() const { return m_pDisabledText.get(); }
     // Once its window exists, the spin is enabled and shown with the combo box.
     UISpinButtonCtrl& GetSpin() { return m_spin; }
     const UIFont& GetFontObject() const { return m_font; }
