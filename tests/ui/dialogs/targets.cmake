@@ -16,11 +16,12 @@ function(kac_standin_dll target folder output_name)
 endfunction()
 
 kac_standin_dll(kac_kxipc_recording kxipc KxIPC
-  ${CMAKE_CURRENT_LIST_DIR}/standins/kxipc_recording.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/standins/kxipc_recording.cpp ${CMAKE_CURRENT_LIST_DIR}/standins/recorded_calls.cpp)
 kac_standin_dll(kac_kxipc_without_entry kxipc-without-entry KxIPC
   ${CMAKE_CURRENT_LIST_DIR}/standins/kxipc_without_entry.cpp)
 kac_standin_dll(kac_help_viewer help-viewer kac_help_viewer
-  ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.cpp ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.def)
+  ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.cpp ${CMAKE_CURRENT_LIST_DIR}/standins/help_viewer.def
+  ${CMAKE_CURRENT_LIST_DIR}/standins/recorded_calls.cpp)
 target_link_libraries(kac_help_viewer PRIVATE oleaut32)
 
 # The help viewer test opens the compiled help the build puts beside it.

@@ -6,8 +6,7 @@
 #include <htmlhelp.h>
 #include <oleauto.h>
 
-#include <string>
-#include <vector>
+#include "recorded_calls.h"
 
 namespace {
 
@@ -17,7 +16,6 @@ struct HelpLastError {
     BSTR description;
 };
 
-std::vector<std::string> g_calls;
 HRESULT g_answerCode = static_cast<HRESULT>(0x80030002);  // STG_E_FILENOTFOUND
 const wchar_t* g_answerText = L"Не удаётся открыть файл справки «KestAdvConfig.chm».";
 
@@ -25,25 +23,14 @@ const wchar_t* g_answerText = L"Не удаётся открыть файл сп
 
 extern "C" HWND WINAPI StandInHtmlHelpA(HWND caller, LPCSTR file, UINT command, DWORD_PTR data)
 {
-    g_calls.push_back(std::string(file != nullptr ? file : "(null)") + "|" + std::to_string(command) + "|" +
-                      (command == HH_GET_LAST_ERROR ? "record" : std::to_string(static_cast<unsigned long long>(data))));
+    RecordCall(std::string(file != nullptr ? file : "(null)") + "|" + std::to_string(command) + "|" +
+               (command == HH_GET_LAST_ERROR ? "record" : std::to_string(static_cast<unsigned long long>(data))));
     auto* record = reinterpret_cast<HelpLastError*>(data);
     if (command != HH_GET_LAST_ERROR || record == nullptr || record->cbStruct != static_cast<int>(sizeof *record))
         return nullptr;
     record->hr = g_answerCode;
     record->description = g_answerText != nullptr ? SysAllocString(g_answerText) : nullptr;
     return caller != nullptr ? caller : GetDesktopWindow();
-}
-
-extern "C" int StandInCallCount()
-{
-    return static_cast<int>(g_calls.size());
-}
-
-extern "C" const char* StandInCall(int index)
-{
-    return index >= 0 && index < static_cast<int>(g_calls.size()) ? g_calls[static_cast<size_t>(index)].c_str()
-                                                                   : nullptr;
 }
 
 // How the next HH_GET_LAST_ERROR is answered; a null text gives no
